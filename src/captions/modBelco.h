@@ -1,0 +1,154 @@
+// Caption strings of the two interface languages, the stored language, and the
+// reading and writing of numbers in the user's locale.
+//
+// Each translatable text is one variable; CargarTextos fills them all for one
+// language and every window copies the ones it needs when it is created.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+#include "state/Variables.h"
+
+// --- Caption strings (empty until CargarTextos runs) ---------------------------
+
+extern QString capTituloPrincipal;
+extern QString capTitFlujoUniforme;
+extern QString capGeomCanal;
+extern QString capRectangular;
+extern QString capAncho;
+extern QString capTrapezoidal;
+extern QString capAnchFondo;
+extern QString capAngTaludGrados;
+extern QString capAngTaludMetros;
+extern QString capConvertir;
+extern QString capCircular;
+extern QString capDiametro;
+extern QString capOtrasCaract;
+extern QString capPendiente;
+extern QString capNumManning;
+extern QString capCaudal;
+extern QString capPendCritica;
+extern QString capTipo;
+extern QString capTiranteFlujoUniforme;
+extern QString capCritico;
+extern QString capNormal;
+extern QString capPorcDiametro;
+extern QString capCalcTir;
+extern QString capTirantesAlternos;
+extern QString capEnergia;
+extern QString capAlterno;
+extern QString capFlujoGradVar;
+extern QString capEcSuperficie;
+extern QString capConjugado;
+extern QString capCmdConjugado;
+extern QString capCondBorde;
+extern QString capCdeBTirante;
+extern QString capDadoxf;
+extern QString capRungeKutta;
+extern QString capCalcSupLibre;
+extern QString capDadoxfEnergia;
+extern QString capDadoyf;
+extern QString capDadoyfPasoDirecto;
+extern QString capPasoDirecto;
+extern QString capDadoyfEnergia;
+extern QString capParamHidraulicos;
+extern QString capSelecTirante;
+extern QString capOptCondBorde;
+extern QString capOptRungeKutta;
+extern QString capManual;
+extern QString capCommand1;
+extern QString capMnuArchivo;
+extern QString capMnuParametros;
+extern QString capMnuCargar;
+extern QString capMnuSalir;
+extern QString capMnuEdicion;
+extern QString capMnuExportar;
+extern QString capMnuBorrar;
+extern QString capMnuAyuda;
+extern QString capMnuAyudaOnline;
+extern QString capMnuEmpresa;
+extern QString capMnuInfo;
+extern QString capMnuIdiom;
+extern QString capParamVariosTitulo;
+extern QString capParametros;
+extern QString capParamTirante;
+extern QString capParamArea;
+extern QString capParamPerim;
+extern QString capParamAncho;
+extern QString capParamTens;
+extern QString capParamVel;
+extern QString capParamEnergia;
+extern QString capParamCant;
+extern QString capParamSalir;
+extern QString capParamCalcTitulo;
+extern QString capPrincipal;
+extern QString capErrorAdm;
+extern QString capPuntosInterm;
+extern QString capPasoInt;
+extern QString capABS;
+extern QString capAceptarSalir;
+extern QString capAtencion;
+extern QString capOKButton;
+extern QString capFaltanDatosTitulo;
+extern QString capVersion;
+extern QString capBug;
+extern QString capCreado;
+extern QString capInfoProgTitulo;
+extern QString capCerrar;
+extern QString capInvestigacion;
+extern QString capInfoZuvanVersion;
+extern QString capInfoCerrar;
+extern QString capAyudaOnlineMsg;
+extern QString capSalirMsg;
+extern QString capMnuLenguaje;
+
+// Texts of our own for the messages that explain refused input and faults.
+// Arguments are filled with QString::arg.
+extern QString capErrorEntradaTitulo;   // title of the input-error messages
+extern QString capErrorLectura;         // %1 the box's label, %2 the text typed
+extern QString capErrorPuntos;          // %1 the text typed: points out of 1..32767
+extern QString capErrorIdiomaLeer;      // the stored language could not be read
+extern QString capErrorIdiomaGuardar;   // the language could not be stored
+
+// Fills every caption string with the texts of language 0 (Spanish) or 1
+// (English); any other value changes nothing.
+void CargarTextos(int16_t idioma);
+
+// Reads the stored language into v.idioma (1 when absent). A stored value
+// other than "0" or "1", or a settings store that cannot be read, gives 1 and
+// returns false so that the caller can tell the user.
+bool LeerIdioma(Variables& v);
+// Stores v.idioma. Returns false when the settings store could not be written.
+bool GuardarIdioma(const Variables& v);
+
+// --- Numbers ---------------------------------------------------------------------
+
+// A text that does not read as a number. caja names the box (its label) when
+// the reader knows it.
+class ErrorLectura : public std::runtime_error {
+public:
+    ErrorLectura(const QString& texto, const QString& caja = QString());
+    const QString& texto() const { return texto_; }
+    const QString& caja() const { return caja_; }
+
+private:
+    QString texto_;
+    QString caja_;
+};
+
+// Converts a text with the user's locale (QLocale::system()); an empty text
+// gives 0. Anything else that is not a number, a single blank included, throws
+// ErrorLectura.
+double TextoANumero(const QString& texto);
+
+// The general number format: up to 15 significant digits, no trailing zeros,
+// the locale's decimal separator, no group separators, no exponent for ordinary
+// magnitudes (45.0013272040556, 0.6121, 2).
+QString NumeroATexto(double valor);
+// valor rounded to the given decimals, halves to the even neighbour, applied to
+// the exact binary value.
+double RedondearDecimales(double valor, int decimales);
+// RedondearDecimales followed by NumeroATexto.
+QString TextoRedondeado(double valor, int decimales);

@@ -1,0 +1,73 @@
+// The hydraulic engine. Every operation works on the calculation state passed
+// first; the few numbers an operation takes besides it are a depth, an energy,
+// or the abscissa and depths of one direct step. Results go back into the state
+// unless the operation returns them.
+//
+// Faults (a zero divisor, the root of a negative number, an overflow, a 16-bit
+// count out of range, a march without result within its bounds) are thrown as
+// ErrorCalculo; nothing returns NaN or infinity.
+//
+//   Geometria.cpp           SemiAnguloCircular, ElementosHidraulicos, degree conversions
+//   Tirantes.cpp            ResiduoNormal, TirantesCriticoNormal
+//   AlternosConjugados.cpp  TiranteAlterno, TirantesAlternosEnergia, TiranteConjugado
+//   PerfilRungeKutta.cpp    PendienteSuperficie, PasoRungeKutta, ZonaTirante,
+//                           NuevaTablaPerfil, IntegrarPerfil, CalcularPerfil
+//   PasoDirecto.cpp         PasoDirecto, PerfilPasoDirecto
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "engine/ErrorCalculo.h"
+#include "state/Variables.h"
+
+// --- Section geometry ---------------------------------------------------------
+
+// Half central angle (rad) of a circular section filled to depth y.
+double SemiAnguloCircular(Variables& v, double y);
+// Every section element for depth y, into the state.
+void ElementosHidraulicos(Variables& v, double y);
+// The side angle as typed (degrees) in radians, with pi taken as 3.1415.
+double GradosARadianes(double grados);
+// The side angle (degrees) of a side slope of z horizontal per unit rise,
+// with pi taken as 3.1415, so that GradosARadianes gives back atan(1/z).
+double TaludAGrados(double z);
+
+// --- Critical and normal depths -------------------------------------------------
+
+// Manning residual Q/A - R^(2/3)·S^(1/2)/n at depth y: positive below yn.
+double ResiduoNormal(Variables& v, double y);
+// tiranteCritico, tiranteNormal and normalHallado for the current inputs.
+void TirantesCriticoNormal(Variables& v);
+
+// --- Alternate and conjugate depths ---------------------------------------------
+
+double TiranteAlterno(Variables& v, double y0);
+// Sets tiranteAlternoSup and tiranteAlternoInf.
+void TirantesAlternosEnergia(Variables& v, double E0);
+// The sequent depth of y1, or -1 when the momentum at y1 is not positive.
+double TiranteConjugado(Variables& v, double y1);
+
+// --- Runge-Kutta profile --------------------------------------------------------
+
+// dy/dx of the free surface at depth y (sets pendFriccion).
+double PendienteSuperficie(Variables& v, double y);
+// The depth one step of pasoX further.
+double PasoRungeKutta(Variables& v, double y);
+// Zone of a depth: 1 above yn and yc, 2 between, 3 below both.
+int16_t ZonaTirante(Variables& v, double y);
+// Re-creates tablaPerfil with rows 0 to puntosPerfil + 2, all zero.
+void NuevaTablaPerfil(Variables& v);
+// Integrates from the boundary towards xBuscado; returns the last depth.
+double IntegrarPerfil(Variables& v);
+// pasoX, a new table, IntegrarPerfil; the result goes to tiranteFinal.
+void CalcularPerfil(Variables& v);
+
+// --- Direct step ----------------------------------------------------------------
+
+// The abscissa where depth y2 is reached, starting from depth y1 at x.
+double PasoDirecto(Variables& v, double x, double y1, double y2);
+// The abscissa where tiranteBuscado is reached, filling tablaPerfil; nullopt
+// when the boundary and target depths lie in different zones. Expects a fresh
+// table (NuevaTablaPerfil) and TirantesCriticoNormal for the current inputs.
+std::optional<double> PerfilPasoDirecto(Variables& v);

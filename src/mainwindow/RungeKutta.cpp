@@ -1,0 +1,6 @@
+#include "mainwindow/RungeKutta.h"
+
+RungeKutta::RungeKutta(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("TORVEL v1.3"));
+}
