@@ -105,7 +105,8 @@ extern QString capSalirMsg;
 extern QString capMnuLenguaje;
 
 // Texts of our own for the messages that explain refused input and faults.
-// Arguments are filled with QString::arg.
+// Arguments are filled with one QString::arg call (arg(caja, texto)), so that a
+// "%1" typed by the user is not replaced in turn.
 extern QString capErrorEntradaTitulo;   // title of the input-error messages
 extern QString capErrorLectura;         // %1 the box's label, %2 the text typed
 extern QString capErrorPuntos;          // %1 the text typed: points out of 1..32767
@@ -142,6 +143,13 @@ private:
 // gives 0. Anything else that is not a number, a single blank included, throws
 // ErrorLectura.
 double TextoANumero(const QString& texto);
+
+// The leading-number rule of the alternate and conjugate boxes: the longest
+// leading part of the text that reads as a number (optional sign, digits, "."
+// as decimal separator whatever the locale, optional exponent), blanks skipped;
+// 0 when the text does not begin with a number. Only a number beyond the range
+// of a double throws ErrorLectura.
+double NumeroInicial(const QString& texto);
 
 // The general number format: up to 15 significant digits, no trailing zeros,
 // the locale's decimal separator, no group separators, no exponent for ordinary

@@ -1,0 +1,308 @@
+// Caption strings of the two interface languages and the stored language choice.
+#include "captions/modBelco.h"
+
+#include <QSettings>
+#include <QVariant>
+
+QString capTituloPrincipal, capTitFlujoUniforme, capGeomCanal, capRectangular, capAncho,
+    capTrapezoidal, capAnchFondo, capAngTaludGrados, capAngTaludMetros, capConvertir, capCircular,
+    capDiametro, capOtrasCaract, capPendiente, capNumManning, capCaudal, capPendCritica, capTipo,
+    capTiranteFlujoUniforme, capCritico, capNormal, capPorcDiametro, capCalcTir,
+    capTirantesAlternos, capEnergia, capAlterno, capFlujoGradVar, capEcSuperficie, capConjugado,
+    capCmdConjugado, capCondBorde, capCdeBTirante, capDadoxf, capRungeKutta, capCalcSupLibre,
+    capDadoxfEnergia, capDadoyf, capDadoyfPasoDirecto, capPasoDirecto, capDadoyfEnergia,
+    capParamHidraulicos, capSelecTirante, capOptCondBorde, capOptRungeKutta, capManual,
+    capCommand1, capMnuArchivo, capMnuParametros, capMnuCargar, capMnuSalir, capMnuEdicion,
+    capMnuExportar, capMnuBorrar, capMnuAyuda, capMnuAyudaOnline, capMnuEmpresa, capMnuInfo,
+    capMnuIdiom, capParamVariosTitulo, capParametros, capParamTirante, capParamArea, capParamPerim,
+    capParamAncho, capParamTens, capParamVel, capParamEnergia, capParamCant, capParamSalir,
+    capParamCalcTitulo, capPrincipal, capErrorAdm, capPuntosInterm, capPasoInt, capABS,
+    capAceptarSalir, capAtencion, capOKButton, capFaltanDatosTitulo, capVersion, capBug, capCreado,
+    capInfoProgTitulo, capCerrar, capInvestigacion, capInfoZuvanVersion, capInfoCerrar,
+    capAyudaOnlineMsg, capSalirMsg, capMnuLenguaje, capErrorEntradaTitulo, capErrorLectura,
+    capErrorPuntos, capErrorIdiomaLeer, capErrorIdiomaGuardar;
+
+namespace {
+
+void TextosEspanol()
+{
+    capTituloPrincipal = QStringLiteral("Hidráulica de Canales Abiertos");
+    capTitFlujoUniforme = QStringLiteral("Flujo Uniforme");
+    capGeomCanal = QStringLiteral("Geometría del Canal");
+    capRectangular = QStringLiteral("Rectangular");
+    capAncho = QStringLiteral("Ancho (m)");
+    capTrapezoidal = QStringLiteral("Trapezoidal");
+    capAnchFondo = QStringLiteral("Ancho de Fondo (m)");
+    capAngTaludGrados = QStringLiteral("Angulo del Talud (grados)");
+    capAngTaludMetros = QStringLiteral("Ang. Talud (1/m)");
+    capConvertir = QStringLiteral("Conv.");
+    capCircular = QStringLiteral("Circular");
+    capDiametro = QStringLiteral("Diámetro (m)");
+    capOtrasCaract = QStringLiteral("Otras Características");
+    capPendiente = QStringLiteral("Pendiente");
+    capNumManning = QStringLiteral("Número de Manning");
+    capCaudal = QStringLiteral("Caudal (m3/s)");
+    capPendCritica = QStringLiteral("Pend. Crítica");
+    capTipo = QStringLiteral("Tipo");
+    capTiranteFlujoUniforme = QStringLiteral("Tirantes Flujo Uniforme ");
+    capCritico = QStringLiteral("Crítico (m)");
+    capNormal = QStringLiteral("Normal (m)");
+    capPorcDiametro = QStringLiteral("% Diám.");
+    capCalcTir = QStringLiteral("Calcular!");
+    capTirantesAlternos = QStringLiteral("Tirantes Alternos");
+    capEnergia = QStringLiteral("Energía=");
+    capAlterno = QStringLiteral("Calcular!");
+    capFlujoGradVar = QStringLiteral("Flujo Gradualmente Variado");
+    capEcSuperficie = QStringLiteral("Ecuación de la Superficie");
+    capConjugado = QStringLiteral("Tirantes Conjugados");
+    capCmdConjugado = QStringLiteral("Calcular Tirante Conjugado");
+    capCondBorde = QStringLiteral("C. de Borde");
+    capCdeBTirante = QStringLiteral("Tirante (m)");
+    capDadoxf = QStringLiteral("Dado xf Calcular yf");
+    capRungeKutta = QStringLiteral("(Runge Kutta)");
+    capCalcSupLibre = QStringLiteral("Calcular!");
+    capDadoxfEnergia = QStringLiteral("Energía (m) =");
+    capDadoyf = QStringLiteral("Dado yf Calcular xf");
+    capDadoyfPasoDirecto = QStringLiteral("(Paso Directo)");
+    capPasoDirecto = QStringLiteral("Calcular!");
+    capDadoyfEnergia = QStringLiteral("Energía (m) =");
+    capParamHidraulicos = QStringLiteral("Parámetros Hidráulicos");
+    capSelecTirante = QStringLiteral("Seleccionar Tirante");
+    capOptCondBorde = QStringLiteral("C. de Borde");
+    capOptRungeKutta = QStringLiteral("Calculado por Runge Kutta");
+    capManual = QStringLiteral("Manual (m)");
+    capCommand1 = QStringLiteral("Calcular!");
+    capMnuArchivo = QStringLiteral("Archivo");
+    capMnuParametros = QStringLiteral("Setear Parámetros de Cálculo");
+    capMnuCargar = QStringLiteral("Cargar Valores Anteriores");
+    capMnuSalir = QStringLiteral("Salir");
+    capMnuEdicion = QStringLiteral("Edición");
+    capMnuExportar = QStringLiteral("Exportar Valores");
+    capMnuBorrar = QStringLiteral("Borrar Valores");
+    capMnuAyuda = QStringLiteral("Ayuda");
+    capMnuAyudaOnline = QStringLiteral("Ayuda en linea");
+    capMnuEmpresa = QStringLiteral("Información de la Empresa");
+    capMnuInfo = QStringLiteral("Información del Programa");
+    capMnuIdiom = QStringLiteral("Idioma");
+    capParamVariosTitulo = QStringLiteral("Cálculo de Parámetros de Interés");
+    capParametros = QStringLiteral("Parámetros");
+    capParamTirante = QStringLiteral("Tirante (m)");
+    capParamArea = QStringLiteral("Área (m^2)");
+    capParamPerim = QStringLiteral("Perímetro (m)");
+    capParamAncho = QStringLiteral("Ancho Sup. (m)");
+    capParamTens = QStringLiteral("Tensión (Pa)");
+    capParamVel = QStringLiteral("Velocidad (m/s)");
+    capParamEnergia = QStringLiteral("Energía (m)");
+    capParamCant = QStringLiteral("Cantidad de Mov. (m^3) ");
+    capParamSalir = QStringLiteral("Salir");
+    capParamCalcTitulo = QStringLiteral("Torvel - Seteo de parámetros de cálculo");
+    capPrincipal = QStringLiteral("Parámetros de cálculo");
+    capErrorAdm = QStringLiteral(
+        "Error admisible en el cálculo de los tirantes crítico y normal (m)");
+    capPuntosInterm = QStringLiteral("Puntos intermedios en el perfil");
+    capPasoInt = QStringLiteral("Usar Paso Inteligente cuando");
+    capABS = QStringLiteral("ABS(dy/dx) mayor que");
+    capAceptarSalir = QStringLiteral("Aceptar y Salir");
+    capAtencion = QStringLiteral(
+        "Atención!!  Verifique los valores de entradas de datos, se han detectado valores "
+        "nulos y/o caudales o números de Manning negativos.");
+    capOKButton = QStringLiteral("Aceptar");
+    capFaltanDatosTitulo = QStringLiteral("Advertencia, faltan datos!!");
+    capVersion = QStringLiteral(
+        "Esta versión incorpora algunos elementos a la versión anterior, que comprenden el "
+        "cálculo de tirantes alternos y la utilización de menúes para simplificar la "
+        "navegación en el programa.");
+    capBug = QStringLiteral(
+        "En caso de detectar alguna falla (bug) en el programa, rogamos nos lo haga saber a "
+        "nuestra direccion de correo electrónico para poder corregir el programa y mejorar el "
+        "servicio que estamos prestando. Desde ya muchas gracias.");
+    capCreado = QStringLiteral(
+        "Este programa fue creado en 1999 por su autor, ingeniero, y su equipo técnico lo "
+        "actualiza periódicamente.");
+    capInfoProgTitulo = QStringLiteral("Información del Programa");
+    capCerrar = QStringLiteral("Cerrar");
+    capInvestigacion = QStringLiteral("Investigación Soporte TEcnico Consultoría");
+    capInfoZuvanVersion = QStringLiteral("Versión 1.3");
+    capInfoCerrar = QStringLiteral("Cerrar");
+    capAyudaOnlineMsg = QStringLiteral(
+        "Para hacer consultas visite el sitio web del programa y utilice su sección "
+        "'Consultas on Line'. Muchas Gracias");
+    capSalirMsg = QStringLiteral("Está seguro que desea salir? Esta acción perderá los cambios");
+    capMnuLenguaje = QStringLiteral("In english please ");
+
+    capErrorEntradaTitulo = QStringLiteral("Error en la entrada de datos");
+    capErrorLectura = QStringLiteral(
+        "La casilla \"%1\" no contiene un número: \"%2\".\n"
+        "Escriba los números con el separador decimal de la configuración regional del sistema.");
+    capErrorPuntos = QStringLiteral(
+        "El número de puntos intermedios debe ser un número entero de hasta 32767: "
+        "\"%1\" no lo es.");
+    capErrorIdiomaLeer = QStringLiteral(
+        "No se pudo leer el idioma guardado en la configuración; se usa el inglés.");
+    capErrorIdiomaGuardar = QStringLiteral(
+        "No se pudo guardar el idioma elegido; se usará solamente durante esta sesión.");
+}
+
+void TextosIngles()
+{
+    capTituloPrincipal = QStringLiteral("Open Channel Flow");
+    capTitFlujoUniforme = QStringLiteral("Uniform Flow");
+    capGeomCanal = QStringLiteral("Channel Geometry");
+    capRectangular = QStringLiteral("Rectangular");
+    capAncho = QStringLiteral("Width (m)");
+    capTrapezoidal = QStringLiteral("Trapezoidal");
+    capAnchFondo = QStringLiteral("Base Width (m)");
+    capAngTaludGrados = QStringLiteral("Side Slope Angle (grades)");
+    capAngTaludMetros = QStringLiteral("Side Slope Angle (1/m)");
+    capConvertir = QStringLiteral("Conv.");
+    capCircular = QStringLiteral("Circular");
+    capDiametro = QStringLiteral("Diameter (m)");
+    capOtrasCaract = QStringLiteral("Other Characteristics");
+    capPendiente = QStringLiteral("Slope");
+    capNumManning = QStringLiteral("Manning's Roughness Coeff.");
+    capCaudal = QStringLiteral("Flow (m3/s)");
+    capPendCritica = QStringLiteral("Critical Slope");
+    capTipo = QStringLiteral("Type");
+    capTiranteFlujoUniforme = QStringLiteral("Uniform Flow Depths");
+    capCritico = QStringLiteral("Critical (m)");
+    capNormal = QStringLiteral("Normal (m)");
+    capPorcDiametro = QStringLiteral("% Diameter");
+    capCalcTir = QStringLiteral("Calculate!");
+    capTirantesAlternos = QStringLiteral("Alternate Depths");
+    capEnergia = QStringLiteral("Energy =");
+    capAlterno = QStringLiteral("Calculate!");
+    capFlujoGradVar = QStringLiteral("Gradually Variable Flow");
+    capEcSuperficie = QStringLiteral("Free Surface Equation");
+    capConjugado = QStringLiteral("Conjugate Depths");
+    capCmdConjugado = QStringLiteral("Calculate Conjugate Depths");
+    capCondBorde = QStringLiteral("Boundary Conditions");
+    capCdeBTirante = QStringLiteral("Depth (m)");
+    capDadoxf = QStringLiteral("Given xf Find yf");
+    capRungeKutta = QStringLiteral("(Runge Kutta)");
+    capCalcSupLibre = QStringLiteral("Calculate!");
+    capDadoxfEnergia = QStringLiteral("Energy (m) =");
+    capDadoyf = QStringLiteral("Given yf Find xf");
+    capDadoyfPasoDirecto = QStringLiteral("(Direct Step)");
+    capPasoDirecto = QStringLiteral("Calculate!");
+    capDadoyfEnergia = QStringLiteral("Energy (m) =");
+    capParamHidraulicos = QStringLiteral("Hydraulics Parameters");
+    capSelecTirante = QStringLiteral("Select Depth");
+    capOptCondBorde = QStringLiteral("Boundary Conditions");
+    capOptRungeKutta = QStringLiteral("Calculated by Runge Kutta");
+    capManual = QStringLiteral("Manual (m)");
+    capCommand1 = QStringLiteral("Calculate!");
+    capMnuArchivo = QStringLiteral("File");
+    capMnuParametros = QStringLiteral("Set Parameters");
+    capMnuCargar = QStringLiteral("Load Previous Values");
+    capMnuSalir = QStringLiteral("Exit");
+    capMnuEdicion = QStringLiteral("Edit");
+    capMnuExportar = QStringLiteral("Export Values");
+    capMnuBorrar = QStringLiteral("Delete Values");
+    capMnuAyuda = QStringLiteral("Help");
+    capMnuAyudaOnline = QStringLiteral("Online Help");
+    capMnuEmpresa = QStringLiteral("Company Information");
+    capMnuInfo = QStringLiteral("Software Information");
+    capMnuIdiom = QStringLiteral("Language");
+    capParamVariosTitulo = QStringLiteral("Calc. of Interesting Parameters");
+    capParametros = QStringLiteral("Parameters");
+    capParamTirante = QStringLiteral("Depth (m)");
+    capParamArea = QStringLiteral("Area (m^2)");
+    capParamPerim = QStringLiteral("Perimeter (m)");
+    capParamAncho = QStringLiteral("Sup. Width (m)");
+    capParamTens = QStringLiteral("Tension (Pa)");
+    capParamVel = QStringLiteral("Velocity (m/s)");
+    capParamEnergia = QStringLiteral("Energy (m)");
+    capParamCant = QStringLiteral("Momentum (m^3) ");
+    capParamSalir = QStringLiteral("Exit");
+    capParamCalcTitulo = QStringLiteral(" Set Parameters");
+    capPrincipal = QStringLiteral("Parameters");
+    capErrorAdm = QStringLiteral(
+        "Admisible error on the calculation of the critical and normal depths (m)");
+    capPuntosInterm = QStringLiteral("Intermediate points in the cross section");
+    capPasoInt = QStringLiteral("Use Intelligent Step when");
+    capABS = QStringLiteral("ABS(dy/dx) greater than");
+    capAceptarSalir = QStringLiteral("OK");
+    capAtencion = QStringLiteral(
+        "Attention!! Verify the values of entrances of data, null values and/or negative flows "
+        "or Manning's roughness coefficients have been detected.");
+    capOKButton = QStringLiteral("Ok");
+    capFaltanDatosTitulo = QStringLiteral("Warning, missing data!!");
+    capVersion = QStringLiteral(
+        "This version incorporates some elements to the previous version, that include the "
+        "calculation of alternating depths and the use of menus to simplify navigation in the "
+        "program.");
+    capBug = QStringLiteral(
+        "In case of detecting some fault (bug) in the program, please contact us to our "
+        "direction of e-mail to be able to correct the program and to improve the service that "
+        "we are rendering. Thank you very much");
+    capCreado = QStringLiteral(
+        "This program was created in 1999 by its author, an engineer, and is updated "
+        "periodically by its technical team.");
+    capInfoProgTitulo = QStringLiteral("Software Information");
+    capCerrar = QStringLiteral("Close");
+    capInvestigacion = QStringLiteral("Investigation TEchnical Support Consulting");
+    capInfoZuvanVersion = QStringLiteral("Version 1.3");
+    capInfoCerrar = QStringLiteral("Close");
+    capAyudaOnlineMsg = QStringLiteral(
+        "For questions, please visit the English page of the program's web site and use its "
+        "'Consultas on Line' section. Thank you");
+    capSalirMsg = QStringLiteral(
+        "Are you sure you want to exit? This will cause to loose your changes");
+    capMnuLenguaje = QStringLiteral("En Español por favor");
+
+    capErrorEntradaTitulo = QStringLiteral("Input error");
+    capErrorLectura = QStringLiteral(
+        "The box \"%1\" does not hold a number: \"%2\".\n"
+        "Write numbers with the decimal separator of the system's regional settings.");
+    capErrorPuntos = QStringLiteral(
+        "The number of intermediate points must be a whole number up to 32767: "
+        "\"%1\" is not.");
+    capErrorIdiomaLeer = QStringLiteral(
+        "The stored language setting could not be read; English is used.");
+    capErrorIdiomaGuardar = QStringLiteral(
+        "The chosen language could not be saved; it applies to this session only.");
+}
+
+} // namespace
+
+void CargarTextos(int16_t idioma)
+{
+    if (idioma == 0)
+        TextosEspanol();
+    else if (idioma == 1)
+        TextosIngles();
+}
+
+// The language is kept under the organization "VBA_32" with no application name, so the
+// store is the file VBA_32.conf of the user's configuration folder: group "Torvel", key
+// "Languaje" (sic), text "0" or "1".
+bool LeerIdioma(Variables& v)
+{
+    v.idioma = 1;
+    QSettings almacen(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VBA_32"));
+    const QVariant valor = almacen.value(QStringLiteral("Torvel/Languaje"));
+    if (almacen.status() != QSettings::NoError)
+        return false;
+    if (!valor.isValid())
+        return true; // first start: English
+    const QString texto = valor.toString();
+    if (texto == QLatin1String("0"))
+        v.idioma = 0;
+    // Anything but "0" or "1" was edited by hand outside the program.
+    return texto == QLatin1String("0") || texto == QLatin1String("1");
+}
+
+bool GuardarIdioma(const Variables& v)
+{
+    const QString texto = QString::number(v.idioma);
+    {
+        QSettings almacen(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VBA_32"));
+        almacen.setValue(QStringLiteral("Torvel/Languaje"), texto);
+        almacen.sync();
+    }
+    // A store that was corrupt keeps reporting its first error even after the
+    // write has repaired it, so success is judged by reading the value back.
+    QSettings comprobacion(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VBA_32"));
+    return comprobacion.value(QStringLiteral("Torvel/Languaje")).toString() == texto &&
+           comprobacion.status() == QSettings::NoError;
+}
