@@ -83,6 +83,13 @@ private:
     const EscalaUsuario& escala_;
 };
 
+// A conjugate of 0 means there is none: in a steep pipe it would lie above
+// the crown, and the profile is drawn without it.
+bool HayConjugado(const Variables& v)
+{
+    return v.tiranteNormalConj != 0;
+}
+
 // The axis and the lines of yc and, when there is a normal depth, of yn and yn*.
 void DibujarReferencias(Lienzo& lienzo, const Variables& v)
 {
@@ -94,8 +101,9 @@ void DibujarReferencias(Lienzo& lienzo, const Variables& v)
     // earlier channel, so it must not be drawn either.
     if (v.tiranteNormal > 0) {
         lienzo.Linea(desde, v.tiranteNormal, hasta, v.tiranteNormal, Qt::DashLine, kNegro);
-        lienzo.Linea(desde, v.tiranteNormalConj, hasta, v.tiranteNormalConj, Qt::DashDotDotLine,
-                     kNegro);
+        if (HayConjugado(v))
+            lienzo.Linea(desde, v.tiranteNormalConj, hasta, v.tiranteNormalConj,
+                         Qt::DashDotDotLine, kNegro);
     }
 }
 
@@ -125,12 +133,14 @@ void DibujarRotulos(Lienzo& lienzo, const Variables& v)
     lienzo.Rotulo(xValores, v.tiranteCritico, TextoValor(v.tiranteCritico));
     if (hayNormal) {
         lienzo.Rotulo(xValores, v.tiranteNormal, TextoValor(v.tiranteNormal));
-        lienzo.Rotulo(xValores, v.tiranteNormalConj, TextoValor(v.tiranteNormalConj));
+        if (HayConjugado(v))
+            lienzo.Rotulo(xValores, v.tiranteNormalConj, TextoValor(v.tiranteNormalConj));
     }
     lienzo.Rotulo(xNombres, v.tiranteCritico, QStringLiteral("yc"));
     if (hayNormal) {
         lienzo.Rotulo(xNombres, v.tiranteNormal, QStringLiteral("yn"));
-        lienzo.Rotulo(xNombres, v.tiranteNormalConj, QStringLiteral("yn*"));
+        if (HayConjugado(v))
+            lienzo.Rotulo(xNombres, v.tiranteNormalConj, QStringLiteral("yn*"));
     }
 }
 

@@ -155,6 +155,15 @@ private slots:
         QCOMPARE(Contar(imagen, QRect(92, 0, 25, 73), kAzul), 0);
         QVERIFY(Contar(imagen, QRect(60, 0, 1, 73), kAzul) > 0);
         QVERIFY(Contar(imagen, QRect(150, 0, 1, 73), kAzul) > 0);
+
+        // A normal depth without a conjugate (0): its line, but no yn* line or
+        // name (which would hang below the axis).
+        v.tiranteNormal = 1.0;
+        v.tiranteNormalConj = 0;
+        grafico->DibujarPerfil(v);
+        const QImage sinConjugado = grafico->imagen();
+        QVERIFY(Contar(sinConjugado, QRect(kColumnaXMin, kFilaUno, 151, 1), kNegro) > 60);
+        QCOMPARE(Tinta(sinConjugado, QRect(kColumnaXMax + 2, kFilaEje + 1, 27, 10)), 0);
     }
 
     void sobreviveAOcultarYMostrar()
