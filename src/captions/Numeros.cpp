@@ -5,6 +5,7 @@
 // converted with std::from_chars: strtod and atof follow the C locale, which the application
 // takes from the user's environment.
 #include "captions/modBelco.h"
+#include "engine/Aritmetica.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -161,18 +162,8 @@ QString NumeroATexto(double valor)
 
 double RedondearDecimales(double valor, int decimales)
 {
-    if (!std::isfinite(valor))
-        return valor;
-    // Beyond 1074 decimals every double is already exact.
-    decimales = std::clamp(decimales, 0, 1100);
-    // to_chars writes the exact binary value rounded to the decimals asked, exact halves
-    // going to the even neighbour; reading that text back gives the nearest double.
-    std::string texto(decimales + 330, '\0'); // sign, 309 integer digits, point, decimals
-    const auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
-                                       std::chars_format::fixed, decimales);
-    double redondeado = valor;
-    std::from_chars(texto.data(), escrito.ptr, redondeado);
-    return redondeado == 0 ? 0.0 : redondeado;
+    // The same rounding as the x of the profile points.
+    return aritmetica::Redondear(valor, decimales);
 }
 
 QString TextoRedondeado(double valor, int decimales)

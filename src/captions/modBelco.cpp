@@ -20,7 +20,12 @@ QString capTituloPrincipal, capTitFlujoUniforme, capGeomCanal, capRectangular, c
     capAceptarSalir, capAtencion, capOKButton, capFaltanDatosTitulo, capVersion, capBug, capCreado,
     capInfoProgTitulo, capCerrar, capInvestigacion, capInfoZuvanVersion, capInfoCerrar,
     capAyudaOnlineMsg, capSalirMsg, capMnuLenguaje, capErrorEntradaTitulo, capErrorLectura,
-    capErrorPuntos, capErrorIdiomaLeer, capErrorIdiomaGuardar;
+    capErrorPuntos, capErrorIdiomaLeer, capErrorIdiomaGuardar, capFalloTitulo, capFalloMensaje,
+    capFalloFlujoUniforme, capFalloAlterno, capFalloConjugado, capFalloRungeKutta,
+    capFalloPasoDirecto, capFalloParametros, capMotivoDivision, capMotivoInvalida,
+    capMotivoDesborde, capMotivoDivisionGeneral, capMotivoInvalidaGeneral,
+    capMotivoDesbordeGeneral, capMotivoTiranteCero, capMotivoDesborde16, capMotivoSinResultado,
+    capMotivoErrorAdmisible, capMotivoPasoInteligente, capPasoDirectoIguales;
 
 namespace {
 
@@ -141,6 +146,39 @@ void TextosEspanol()
         "No se pudo leer el idioma guardado en la configuración; se usa el inglés.");
     capErrorIdiomaGuardar = QStringLiteral(
         "No se pudo guardar el idioma elegido; se usará solamente durante esta sesión.");
+
+    capFalloTitulo = QStringLiteral("Cálculo no completado");
+    capFalloMensaje = QStringLiteral("%1: %2.\n\nSe conservan los resultados anteriores.");
+    capFalloFlujoUniforme = QStringLiteral("No se pudieron calcular los tirantes de flujo uniforme");
+    capFalloAlterno = QStringLiteral("No se pudieron calcular los tirantes alternos");
+    capFalloConjugado = QStringLiteral("No se pudo calcular el tirante conjugado");
+    capFalloRungeKutta = QStringLiteral("No se pudo calcular el perfil por Runge Kutta");
+    capFalloPasoDirecto = QStringLiteral("No se pudo calcular el perfil por paso directo");
+    capFalloParametros = QStringLiteral("No se pudieron calcular los parámetros hidráulicos");
+    capMotivoDivision = QStringLiteral("hay una división por cero con un tirante de %1 m");
+    capMotivoInvalida = QStringLiteral(
+        "hay una operación no definida (raíz de un número negativo o 0/0) con un tirante de %1 m");
+    capMotivoDesborde = QStringLiteral("un resultado es demasiado grande con un tirante de %1 m");
+    capMotivoDivisionGeneral = QStringLiteral("hay una división por cero");
+    capMotivoInvalidaGeneral = QStringLiteral(
+        "hay una operación no definida (raíz de un número negativo o 0/0)");
+    capMotivoDesbordeGeneral = QStringLiteral("un resultado es demasiado grande");
+    capMotivoTiranteCero = QStringLiteral(
+        "un tirante de 0 m no tiene área de flujo (revise los tirantes, el caudal y las "
+        "dimensiones de la sección)");
+    capMotivoDesborde16 = QStringLiteral(
+        "el número de puntos del perfil excede el límite de 32767 (%1)");
+    capMotivoSinResultado = QStringLiteral(
+        "no hay tal tirante dentro de los límites de búsqueda (la búsqueda se detuvo en %1 m)");
+    capMotivoErrorAdmisible = QStringLiteral(
+        "el error admisible es demasiado pequeño para buscar los tirantes hasta %1 m; "
+        "auméntelo en Archivo > Setear Parámetros de Cálculo");
+    capMotivoPasoInteligente = QStringLiteral(
+        "el perfil necesitaría demasiados pasos inteligentes; use menos puntos intermedios o "
+        "un valor mayor de ABS(dy/dx)");
+    capPasoDirectoIguales = QStringLiteral(
+        "El tirante buscado es igual al tirante de la condición de borde: no hay perfil que "
+        "calcular.");
 }
 
 void TextosIngles()
@@ -261,6 +299,38 @@ void TextosIngles()
         "The stored language setting could not be read; English is used.");
     capErrorIdiomaGuardar = QStringLiteral(
         "The chosen language could not be saved; it applies to this session only.");
+
+    capFalloTitulo = QStringLiteral("Calculation not completed");
+    capFalloMensaje = QStringLiteral("%1: %2.\n\nThe previous results are kept.");
+    capFalloFlujoUniforme = QStringLiteral("The uniform flow depths could not be computed");
+    capFalloAlterno = QStringLiteral("The alternate depths could not be computed");
+    capFalloConjugado = QStringLiteral("The conjugate depth could not be computed");
+    capFalloRungeKutta = QStringLiteral("The Runge Kutta profile could not be computed");
+    capFalloPasoDirecto = QStringLiteral("The direct step profile could not be computed");
+    capFalloParametros = QStringLiteral("The hydraulic parameters could not be computed");
+    capMotivoDivision = QStringLiteral("there is a division by zero at a depth of %1 m");
+    capMotivoInvalida = QStringLiteral(
+        "there is an undefined operation (root of a negative number or 0/0) at a depth of %1 m");
+    capMotivoDesborde = QStringLiteral("a result is too large at a depth of %1 m");
+    capMotivoDivisionGeneral = QStringLiteral("there is a division by zero");
+    capMotivoInvalidaGeneral = QStringLiteral(
+        "there is an undefined operation (root of a negative number or 0/0)");
+    capMotivoDesbordeGeneral = QStringLiteral("a result is too large");
+    capMotivoTiranteCero = QStringLiteral(
+        "a depth of 0 m has no flow area (check the depths, the discharge and the section "
+        "dimensions)");
+    capMotivoDesborde16 = QStringLiteral(
+        "the number of profile points exceeds the limit of 32767 (%1)");
+    capMotivoSinResultado = QStringLiteral(
+        "there is no such depth within the search bounds (the search stopped at %1 m)");
+    capMotivoErrorAdmisible = QStringLiteral(
+        "the admissible error is too small to search the depths up to %1 m; increase it in "
+        "File > Set Parameters");
+    capMotivoPasoInteligente = QStringLiteral(
+        "the profile would need too many intelligent steps; use fewer intermediate points or a "
+        "higher ABS(dy/dx) value");
+    capPasoDirectoIguales = QStringLiteral(
+        "The depth sought equals the boundary depth: there is no profile to compute.");
 }
 
 } // namespace

@@ -113,6 +113,30 @@ extern QString capErrorPuntos;          // %1 the text typed: points out of 1..3
 extern QString capErrorIdiomaLeer;      // the stored language could not be read
 extern QString capErrorIdiomaGuardar;   // the language could not be stored
 
+// A calculation that could not be completed: the title, the message (%1 what
+// failed, %2 why), what failed in each panel, and why (see ExplicarError).
+extern QString capFalloTitulo;
+extern QString capFalloMensaje;
+extern QString capFalloFlujoUniforme;
+extern QString capFalloAlterno;
+extern QString capFalloConjugado;
+extern QString capFalloRungeKutta;
+extern QString capFalloPasoDirecto;
+extern QString capFalloParametros;
+extern QString capMotivoDivision;        // %1 the depth
+extern QString capMotivoInvalida;        // %1 the depth
+extern QString capMotivoDesborde;        // %1 the depth
+extern QString capMotivoDivisionGeneral;
+extern QString capMotivoInvalidaGeneral;
+extern QString capMotivoDesbordeGeneral;
+extern QString capMotivoTiranteCero;
+extern QString capMotivoDesborde16;      // %1 the count
+extern QString capMotivoSinResultado;    // %1 the depth where the search stopped
+extern QString capMotivoErrorAdmisible;  // %1 the upper end of the scan
+extern QString capMotivoPasoInteligente;
+// The direct step refuses a target depth equal to the boundary depth.
+extern QString capPasoDirectoIguales;
+
 // Fills every caption string with the texts of language 0 (Spanish) or 1
 // (English); any other value changes nothing.
 void CargarTextos(int16_t idioma);
@@ -123,6 +147,10 @@ void CargarTextos(int16_t idioma);
 bool LeerIdioma(Variables& v);
 // Stores v.idioma. Returns false when the settings store could not be written.
 bool GuardarIdioma(const Variables& v);
+
+class ErrorCalculo;
+// Why a calculation failed, in the current language, for capFalloMensaje.
+QString ExplicarError(const ErrorCalculo& e);
 
 // --- Numbers ---------------------------------------------------------------------
 

@@ -5,9 +5,11 @@
 // spread silently through the rest of the calculation.
 #pragma once
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "engine/ErrorCalculo.h"
 
@@ -85,16 +87,18 @@ inline int16_t Sumar16(int a, int b, Operacion operacion)
 }
 
 // The exact binary value rounded to the given decimals, halves to the even
-// digit: to_chars rounds the exact value and never looks at the C locale.
+// digit: to_chars rounds the exact value (and never looks at the C locale),
+// from_chars reads the rounded text back as the nearest double.
 inline double Redondear(double valor, int decimales)
 {
     if (!std::isfinite(valor))
         return valor;
-    char texto[400];
-    auto fin = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed,
-                             decimales).ptr;
+    decimales = std::clamp(decimales, 0, 1100);  // beyond 1074 every double is exact
+    std::string texto(decimales + 330, '\0');     // sign, 309 digits, point, decimals
+    const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                   std::chars_format::fixed, decimales).ptr;
     double resultado = valor;
-    std::from_chars(texto, fin, resultado);
+    std::from_chars(texto.data(), fin, resultado);
     return resultado + 0.0;  // -0 becomes 0
 }
 

@@ -2,6 +2,7 @@
 //
 //   ResiduoNormal          the Manning residual whose change of sign is yn
 //   TirantesCriticoNormal  yc and yn for the current channel
+//   PendienteCritica       the slope whose normal depth is yc
 //
 // Apart from the closed-form critical depth of a rectangle, both depths are
 // found the same way: step upwards from 0.001 m by half the admissible error
@@ -112,4 +113,13 @@ void TirantesCriticoNormal(Variables& v)
             });
         }
     }
+}
+
+double PendienteCritica(Variables& v)
+{
+    ElementosHidraulicos(v, v.tiranteCritico);
+    const Comprobador c(Operacion::ElementosSeccion, v.tiranteCritico);
+    const double base = c.dividir(c.dividir(c.finito(v.caudal * v.nManning), v.area),
+                                  c.potencia(v.radioHidraulico, 2.0 / 3.0));
+    return c.potencia(base, 2);
 }

@@ -8,7 +8,7 @@
 // ErrorCalculo; nothing returns NaN or infinity.
 //
 //   Geometria.cpp           SemiAnguloCircular, ElementosHidraulicos, degree conversions
-//   Tirantes.cpp            ResiduoNormal, TirantesCriticoNormal
+//   Tirantes.cpp            ResiduoNormal, TirantesCriticoNormal, PendienteCritica
 //   AlternosConjugados.cpp  TiranteAlterno, TirantesAlternosEnergia, TiranteConjugado
 //   PerfilRungeKutta.cpp    PendienteSuperficie, PasoRungeKutta, ZonaTirante,
 //                           NuevaTablaPerfil, IntegrarPerfil, CalcularPerfil
@@ -39,6 +39,9 @@ double TaludAGrados(double z);
 double ResiduoNormal(Variables& v, double y);
 // tiranteCritico, tiranteNormal and normalHallado for the current inputs.
 void TirantesCriticoNormal(Variables& v);
+// The critical slope Sc = (Q·n / A / R^(2/3))^2 of the critical depth, leaving
+// the elements of tiranteCritico in the state.
+double PendienteCritica(Variables& v);
 
 // --- Alternate and conjugate depths ---------------------------------------------
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 
 // The open instance of W, or nullptr. A closed window waiting for deletion
@@ -33,4 +34,16 @@ W* MostrarVentana()
     ventana->raise();
     ventana->activateWindow();
     return ventana;
+}
+
+// Places a top-level window in the middle of its screen's free area; the
+// small windows of the application all start centred.
+inline void CentrarEnPantalla(QWidget* ventana)
+{
+    QScreen* pantalla = ventana->screen();
+    if (!pantalla)
+        return;
+    QRect marco = ventana->frameGeometry();
+    marco.moveCenter(pantalla->availableGeometry().center());
+    ventana->move(marco.topLeft());
 }

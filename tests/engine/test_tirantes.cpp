@@ -127,3 +127,15 @@ TEST(Tirantes, FallasDelCalculo)
     Variables caudalNegativo = Rectangular(2, -3);
     EXPECT_ERROR_CALCULO(TirantesCriticoNormal(caudalNegativo), TipoError::OperacionInvalida);
 }
+
+TEST(Tirantes, PendienteCriticaDelEjemplo)
+{
+    Variables v = CanalEjemplo();
+    TirantesCriticoNormal(v);
+    EXPECT_NEAR(PendienteCritica(v), 0.0049140, 5e-8);
+    EXPECT_EQ(v.tirante, v.tiranteCritico);
+
+    Variables trapecio = Trapezoidal(2, 45, 3);
+    TirantesCriticoNormal(trapecio);
+    EXPECT_NEAR(PendienteCritica(trapecio), 0.003, 5e-4);
+}

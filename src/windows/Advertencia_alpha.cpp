@@ -1,0 +1,51 @@
+#include "windows/Advertencia_alpha.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+#include "mainwindow/RungeKutta.h"
+#include "ui_Advertencia_alpha.h"
+#include "windows/Form_inicio.h"
+#include "windows/VentanaUnica.h"
+#include "windows/inf_zuvan.h"
+
+Advertencia_alpha::Advertencia_alpha(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Advertencia_alpha>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(382, 156);
+    QIcon icono;
+    icono.addFile(QStringLiteral(":/torvel/icono-32.png"));
+    icono.addFile(QStringLiteral(":/torvel/icono-64.png"));
+    setWindowIcon(icono);
+    CentrarEnPantalla(this);
+
+    connect(ui->Aceptar, &QPushButton::clicked, this, &Advertencia_alpha::Aceptar_Click);
+    connect(ui->Salir, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->Informacion, &QPushButton::clicked, this, &Advertencia_alpha::Informacion_Click);
+}
+
+Advertencia_alpha::~Advertencia_alpha() = default;
+
+// The main window opens before the warning closes, so that the application
+// never finds itself without a window in between and quits.
+void Advertencia_alpha::Aceptar_Click()
+{
+    MostrarVentana<RungeKutta>();
+    close();
+}
+
+void Advertencia_alpha::Informacion_Click()
+{
+    MostrarVentana<inf_zuvan>();
+}
+
+// However the warning is closed, the splash behind it goes with it.
+void Advertencia_alpha::closeEvent(QCloseEvent* evento)
+{
+    QWidget::closeEvent(evento);
+    if (auto* inicio = VentanaAbierta<Form_inicio>())
+        inicio->close();
+}
