@@ -1,6 +1,374 @@
 #include "mainwindow/RungeKutta.h"
 
-RungeKutta::RungeKutta(QWidget* parent) : QMainWindow(parent)
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <utility>
+
+#include "captions/modBelco.h"
+#include "engine/modFuncionesTorvel.h"
+#include "plot/GraficoPerfil.h"
+#include "state/Variables.h"
+#include "ui_RungeKutta.h"
+#include "windows/Mensajes.h"
+#include "windows/VentanaUnica.h"
+#include "windows/frmInfoProg.h"
+#include "windows/frmParamCalc.h"
+#include "windows/inf_zuvan.h"
+
+namespace {
+
+const QColor kGrisFondo(224, 224, 224);
+constexpr int kAnchoCliente = 653;
+constexpr int kAltoCliente = 492;
+
+void PintarFondo(QWidget* widget, QPalette::ColorRole rol)
+{
+    QPalette paleta = widget->palette();
+    paleta.setColor(rol, kGrisFondo);
+    widget->setPalette(paleta);
+}
+
+// The heading is 18 pt where it fits; a longer caption (the Spanish one) shrinks
+// just enough to stay whole inside its place.
+void AjustarTitulo(QLabel* titulo)
+{
+    QFont fuente = titulo->font();
+    fuente.setPointSize(18);
+    while (fuente.pointSize() > 8
+           && QFontMetrics(fuente).horizontalAdvance(titulo->text()) > titulo->width())
+        fuente.setPointSize(fuente.pointSize() - 1);
+    titulo->setFont(fuente);
+}
+
+}  // namespace
+
+RungeKutta::RungeKutta(QWidget* parent) : QMainWindow(parent), ui(new Ui::RungeKutta)
+{
+    PrepararVentana();
+    Cargar(std::nullopt);
+}
+
+RungeKutta::RungeKutta(int16_t idioma, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::RungeKutta)
+{
+    PrepararVentana();
+    Cargar(idioma);
+}
+
+RungeKutta::~RungeKutta()
+{
+    delete ui;
+}
+
+GraficoPerfil* RungeKutta::grafico()
+{
+    return ui->picCurva;
+}
+
+// The fixed look of the window: everything here is the same in both languages.
+void RungeKutta::PrepararVentana()
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Minimise and close only: the panels are laid out for one size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/torvel/icono-32.png")));
+
+    PintarFondo(this, QPalette::Window);
+    PintarFondo(ui->lblXY, QPalette::Window);
+    // Result boxes are grey so that the user tells them from the inputs at a glance.
+    for (QLineEdit* resultado :
+         {ui->Text13, ui->Text14, ui->txtEyc, ui->txtEYn, ui->Por_Diam, ui->Text38, ui->Text37,
+          ui->Text33, ui->Text35, ui->Text36, ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30,
+          ui->Text31})
+        PintarFondo(resultado, QPalette::Base);
+
+    const QPixmap logo(QStringLiteral(":/torvel/logo.png"));
+    if (!logo.isNull())
+        ui->picZuvan->setPixmap(
+            logo.scaled(ui->picZuvan->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ui->picZuvan->setAlignment(Qt::AlignCenter);
+    ui->picZuvan->setCursor(Qt::PointingHandCursor);
+    ui->picZuvan->installEventFilter(this);
+
+    // Clicking into a box picks the shape or mode the box belongs to.
+    opcionDeCaja_ = {
+        {ui->Text1, ui->optRectangular}, {ui->Text2, ui->optTrapezoidal},
+        {ui->Text3, ui->optTrapezoidal}, {ui->Text4, ui->optCircular},
+        {ui->Text32, ui->Option8},       {ui->Text33, ui->Option8},
+        {ui->Text34, ui->optEnergia},    {ui->Text35, ui->optEnergia},
+        {ui->Text36, ui->optEnergia},    {ui->Text21, ui->optManual},
+    };
+    for (QObject* caja : opcionDeCaja_.keys())
+        caja->installEventFilter(this);
+
+    ui->picCurva->setEtiquetaLectura(ui->lblXY);
+    ConectarSenales();
+
+    resize(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
+    if (QScreen* pantalla = QGuiApplication::primaryScreen())
+        move(pantalla->availableGeometry().center() - rect().center());
+}
+
+// What changes with the language: the parameters go back to their defaults on
+// every opening, and the captions follow the language.
+void RungeKutta::Cargar(std::optional<int16_t> idioma)
 {
     setWindowTitle(QStringLiteral("TORVEL v1.3"));
+    Variables& v = estado();
+    ParametrosPorDefecto(v);
+    bool idiomaLegible = true;
+    if (idioma)
+        v.idioma = *idioma;
+    else
+        idiomaLegible = LeerIdioma(v);
+    CargarTextos(v.idioma);
+    AplicarTextos();
+    // Told only once the window is up, so that the message has a window to sit on.
+    if (!idiomaLegible)
+        avisoPendiente_ = capErrorIdiomaLeer;
+}
+
+void RungeKutta::ConectarSenales()
+{
+    connect(ui->mnuparametros, &QAction::triggered, this, &RungeKutta::mnuparametros_Click);
+    connect(ui->mnuSalir, &QAction::triggered, this, &RungeKutta::mnuSalir_Click);
+    connect(ui->mnuLenguaje, &QAction::triggered, this, &RungeKutta::mnuLenguaje_Click);
+    connect(ui->mnuAyudaOnline, &QAction::triggered, this, &RungeKutta::mnuAyudaOnline_Click);
+    connect(ui->mnuEmpresa, &QAction::triggered, this, &RungeKutta::mnuEmpresa_Click);
+    connect(ui->mnuInfo, &QAction::triggered, this, &RungeKutta::mnuInfo_Click);
+
+    connect(ui->cmdConvertir, &QPushButton::clicked, this, &RungeKutta::cmdConvertir_Click);
+    connect(ui->Calc_tir, &QPushButton::clicked, this, &RungeKutta::Calc_tir_Click);
+    connect(ui->cmdAlterno, &QPushButton::clicked, this, &RungeKutta::cmdAlterno_Click);
+    connect(ui->cmdConjugado, &QPushButton::clicked, this, &RungeKutta::cmdConjugado_Click);
+    connect(ui->Calc_sup_libre, &QPushButton::clicked, this, &RungeKutta::Calc_sup_libre_Click);
+    connect(ui->Paso_directo, &QPushButton::clicked, this, &RungeKutta::Paso_directo_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &RungeKutta::Command1_Click);
+}
+
+void RungeKutta::AplicarTextos()
+{
+    ui->lblTituloPrincipal->setText(capTituloPrincipal);
+    AjustarTitulo(ui->lblTituloPrincipal);
+    ui->lblTitFlujoUniforme->setText(capTitFlujoUniforme);
+
+    ui->frmGeomCanal->setTitle(capGeomCanal);
+    ui->optRectangular->setText(capRectangular);
+    ui->lblAncho->setText(capAncho);
+    ui->optTrapezoidal->setText(capTrapezoidal);
+    ui->lblAnchFondo->setText(capAnchFondo);
+    ui->lblAngTaludGrados->setText(capAngTaludGrados);
+    ui->lblAngTaludMetros->setText(capAngTaludMetros);
+    ui->cmdConvertir->setText(capConvertir);
+    ui->optCircular->setText(capCircular);
+    ui->lblDiametro->setText(capDiametro);
+
+    ui->frmOtrasCaract->setTitle(capOtrasCaract);
+    ui->lblPendiente->setText(capPendiente);
+    ui->lblNumManning->setText(capNumManning);
+    ui->lblCaudal->setText(capCaudal);
+    ui->lblPendCritica->setText(capPendCritica);
+    ui->lblTipo->setText(capTipo);
+
+    ui->frmTiranteFlujoUniforme->setTitle(capTiranteFlujoUniforme);
+    ui->lblCritico->setText(capCritico);
+    ui->lblNormal->setText(capNormal);
+    ui->lblPorcDiametro->setText(capPorcDiametro);
+    ui->Calc_tir->setText(capCalcTir);
+
+    ui->frmTirantesAlternos->setTitle(capTirantesAlternos);
+    ui->optEnergia->setText(capEnergia);
+    ui->cmdAlterno->setText(capAlterno);
+
+    ui->lblFlujoGradVar->setText(capFlujoGradVar);
+    ui->lblEcSuperficie->setText(capEcSuperficie);
+
+    ui->Conjugado->setTitle(capConjugado);
+    ui->cmdConjugado->setText(capCmdConjugado);
+
+    ui->frmCondBorde->setTitle(capCondBorde);
+    ui->lblCdeBTirante->setText(capCdeBTirante);
+
+    ui->frmDadoxf->setTitle(capDadoxf);
+    ui->lblRungeKutta->setText(capRungeKutta);
+    ui->Calc_sup_libre->setText(capCalcSupLibre);
+    ui->lblDadoxfEnergia->setText(capDadoxfEnergia);
+
+    ui->frmDadoyf->setTitle(capDadoyf);
+    ui->lblDadoyfPasoDirecto->setText(capDadoyfPasoDirecto);
+    ui->Paso_directo->setText(capPasoDirecto);
+    ui->lblDadoyfEnergia->setText(capDadoyfEnergia);
+
+    ui->frmParamHidraulicos->setTitle(capParamHidraulicos);
+    ui->lblSelecTirante->setText(capSelecTirante);
+    ui->optCondBorde->setText(capOptCondBorde);
+    ui->optRungeKutta->setText(capOptRungeKutta);
+    ui->optManual->setText(capManual);
+    ui->Command1->setText(capCommand1);
+
+    ui->mnuArchivo->setTitle(capMnuArchivo);
+    ui->mnuparametros->setText(capMnuParametros);
+    ui->mnuCargar->setText(capMnuCargar);
+    ui->mnuSalir->setText(capMnuSalir);
+    ui->mnuEdicion->setTitle(capMnuEdicion);
+    ui->mnuExportar->setText(capMnuExportar);
+    ui->mnuBorrar->setText(capMnuBorrar);
+    ui->mnuAyuda->setTitle(capMnuAyuda);
+    ui->mnuAyudaOnline->setText(capMnuAyudaOnline);
+    ui->mnuEmpresa->setText(capMnuEmpresa);
+    ui->mnuInfo->setText(capMnuInfo);
+    ui->mnuidiom->setTitle(capMnuIdiom);
+    ui->mnuLenguaje->setText(capMnuLenguaje);
+}
+
+// --- Menus ----------------------------------------------------------------------
+
+void RungeKutta::mnuparametros_Click()
+{
+    MostrarVentana<frmParamCalc>();
+}
+
+void RungeKutta::mnuSalir_Click()
+{
+    // The title is the same in both languages.
+    const auto respuesta = MostrarMensaje(this, capSalirMsg,
+                                          QStringLiteral("Salir de la Aplicación"),
+                                          QMessageBox::Yes | QMessageBox::No);
+    if (respuesta == QMessageBox::Yes)
+        close();
+}
+
+// The window opens afresh in the other language, where this one stood; what the
+// user typed is dropped, the calculation state stays.
+void RungeKutta::mnuLenguaje_Click()
+{
+    Variables& v = estado();
+    v.idioma = v.idioma == 0 ? 1 : 0;
+    const bool guardado = GuardarIdioma(v);
+
+    auto* nueva = new RungeKutta(v.idioma, nullptr);
+    if (!guardado)
+        nueva->avisoPendiente_ = capErrorIdiomaGuardar;
+    nueva->move(pos());
+    nueva->show();
+    close();
+}
+
+void RungeKutta::mnuAyudaOnline_Click()
+{
+    MostrarMensaje(this, capAyudaOnlineMsg);
+}
+
+void RungeKutta::mnuEmpresa_Click()
+{
+    MostrarVentana<inf_zuvan>();
+}
+
+void RungeKutta::mnuInfo_Click()
+{
+    MostrarVentana<frmInfoProg>();
+}
+
+void RungeKutta::showEvent(QShowEvent* evento)
+{
+    QMainWindow::showEvent(evento);
+    if (avisoPendiente_.isEmpty())
+        return;
+    const QString aviso = std::exchange(avisoPendiente_, QString());
+    QTimer::singleShot(0, this, [this, aviso] { MostrarMensaje(this, aviso); });
+}
+
+// --- Geometry panel and the click rules -----------------------------------------
+
+void RungeKutta::cmdConvertir_Click()
+{
+    // A ratio that is not a number, or one too small to invert, leaves the angle as it is.
+    try {
+        const double z = TextoANumero(ui->Text39->text());
+        if (z > 0)
+            ui->Text3->setText(NumeroATexto(TaludAGrados(z)));
+        else
+            MostrarMensaje(this,
+                           QStringLiteral("El ángulo no esta correctamente expresado, por favor "
+                                          "verifique el dato de entrada"),
+                           QStringLiteral("Error en la entrada de datos"));
+    } catch (const ErrorLectura&) {
+    } catch (const ErrorCalculo&) {
+    }
+}
+
+bool RungeKutta::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // Only a mouse press selects: reaching a box with Tab must not change the shape.
+    if (evento->type() == QEvent::MouseButtonPress) {
+        if (QRadioButton* opcion = opcionDeCaja_.value(objeto))
+            opcion->setChecked(true);
+        if (objeto == ui->picZuvan)
+            return true;  // keeps the release for the logo
+    }
+    if (objeto == ui->picZuvan && evento->type() == QEvent::MouseButtonRelease) {
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        if (ui->picZuvan->rect().contains(raton->position().toPoint()))
+            MostrarVentana<inf_zuvan>();
+        return true;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+// --- Input reading -----------------------------------------------------------------
+
+void RungeKutta::LeerDatos()
+{
+    Variables& v = estado();
+    v.esRectangular = ui->optRectangular->isChecked() ? VERDADERO : FALSO;
+    v.esTrapezoidal = ui->optTrapezoidal->isChecked() ? VERDADERO : FALSO;
+    v.esCircular = ui->optCircular->isChecked() ? VERDADERO : FALSO;
+
+    v.pendiente = LeerCaja(ui->Text5, NombreCaja(ui->lblPendiente->text()));
+    v.nManning = LeerCaja(ui->Text6, NombreCaja(ui->lblNumManning->text()));
+    v.caudal = LeerCaja(ui->Text7, NombreCaja(ui->lblCaudal->text()));
+    v.tiranteBorde =
+        LeerCaja(ui->Text8, NombreCaja(ui->lblCdeBTirante->text(), ui->frmCondBorde->title()));
+    v.xBuscado = LeerCaja(ui->Text9, NombreCaja(ui->Label14->text(), ui->frmDadoxf->title()));
+    v.xBorde = LeerCaja(ui->Text11, NombreCaja(ui->Label16->text(), ui->frmCondBorde->title()));
+    v.ancho = LeerCaja(ui->Text1, NombreCaja(ui->lblAncho->text()));
+    v.anchoFondo = LeerCaja(ui->Text2, NombreCaja(ui->lblAnchFondo->text()));
+    v.anguloTalud =
+        GradosARadianes(LeerCaja(ui->Text3, NombreCaja(ui->lblAngTaludGrados->text())));
+    v.diametro = LeerCaja(ui->Text4, NombreCaja(ui->lblDiametro->text()));
+}
+
+double RungeKutta::LeerCaja(QLineEdit* caja, const QString& nombre)
+{
+    try {
+        return TextoANumero(caja->text());
+    } catch (const ErrorLectura&) {
+        throw ErrorLectura(caja->text(), nombre);
+    }
+}
+
+// The box as the user sees it: its label, and for the boxes whose label repeats
+// elsewhere ("x (m)", "Tirante (m)"), the frame it sits in.
+QString RungeKutta::NombreCaja(const QString& etiqueta, const QString& marco) const
+{
+    QString nombre = etiqueta.trimmed();
+    if (nombre.endsWith(QLatin1Char('=')))
+        nombre.chop(1);
+    nombre = nombre.trimmed();
+    if (marco.isEmpty())
+        return nombre;
+    return marco.trimmed() + QStringLiteral(": ") + nombre;
+}
+
+void RungeKutta::AvisarErrorLectura(const ErrorLectura& e)
+{
+    MostrarMensaje(this, capErrorLectura.arg(e.caja(), e.texto()), capErrorEntradaTitulo);
 }

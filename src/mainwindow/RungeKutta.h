@@ -1,8 +1,80 @@
+// The main window: every calculation panel, the profile plot, the menus and
+// the language switch. The panels' calculation handlers live in
+// PanelesCalculo.cpp; everything else of the window is here.
 #pragma once
+
+#include <QHash>
 #include <QMainWindow>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class ErrorLectura;
+class GraficoPerfil;
+class QLineEdit;
+class QRadioButton;
+
+namespace Ui {
+class RungeKutta;
+}
 
 class RungeKutta : public QMainWindow {
     Q_OBJECT
 public:
+    // Opens in the stored language (English when nothing is stored).
     explicit RungeKutta(QWidget* parent = nullptr);
+    ~RungeKutta() override;
+
+    // Copies the section shape and the thirteen numeric boxes into estado(),
+    // one by one. A box that does not read as a number throws ErrorLectura
+    // naming that box; the boxes read before it keep their new values.
+    void LeerDatos();
+    // Tells the user which box could not be read and what it held.
+    void AvisarErrorLectura(const ErrorLectura& e);
+
+    GraficoPerfil* grafico();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+
+private slots:
+    void mnuparametros_Click();
+    void mnuSalir_Click();
+    void mnuLenguaje_Click();
+    void mnuAyudaOnline_Click();
+    void mnuEmpresa_Click();
+    void mnuInfo_Click();
+    void cmdConvertir_Click();
+
+    // Calculation panels (PanelesCalculo.cpp).
+    void Calc_tir_Click();
+    void cmdAlterno_Click();
+    void cmdConjugado_Click();
+    void Calc_sup_libre_Click();
+    void Paso_directo_Click();
+    void Command1_Click();
+
+private:
+    // The window after a language switch: the language is given, not read,
+    // so that a store that cannot be written does not undo the switch.
+    RungeKutta(int16_t idioma, QWidget* parent);
+
+    void Cargar(std::optional<int16_t> idioma);
+    void PrepararVentana();
+    void ConectarSenales();
+    void AplicarTextos();
+    double LeerCaja(QLineEdit* caja, const QString& nombre);
+    QString NombreCaja(const QString& etiqueta, const QString& marco = QString()) const;
+
+    Ui::RungeKutta* ui;
+
+    // Results of the uniform-flow panel that outlive the click.
+    double pendCritica = 0;
+    QString tipoPendiente;
+
+    // Boxes whose click selects an option of their panel.
+    QHash<QObject*, QRadioButton*> opcionDeCaja_;
+    // A message to show once the window is on screen (empty: none).
+    QString avisoPendiente_;
 };
