@@ -4,6 +4,7 @@
 //   TiranteAlterno           the alternate depth of a given depth
 //   TirantesAlternosEnergia  both alternate depths of a given energy
 //   TiranteConjugado         the sequent depth of a given depth, or -1
+//   ConjugadoDeNormal        the sequent depth of yn for the plot, or 0 for none
 //
 // All three march from the critical depth in steps of 0.0001 m, away from the
 // given depth's side, and stop at the first depth whose energy (or momentum)
@@ -94,4 +95,13 @@ double TiranteConjugado(Variables& v, double y1)
     if (objetivo <= 0)
         return -1;
     return OtroLado(v, y1, objetivo, Momento, Operacion::MarchaConjugado);
+}
+
+double ConjugadoDeNormal(Variables& v)
+{
+    try {
+        return TiranteConjugado(v, v.tiranteNormal);
+    } catch (const ErrorCalculo&) {
+        return 0;
+    }
 }

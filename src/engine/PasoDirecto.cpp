@@ -32,17 +32,6 @@ double PendienteFriccion(const Variables& v, const Comprobador& c)
                      c.potencia(v.radioHidraulico, 4.0 / 3.0));
 }
 
-// The conjugate of yn for the plot. In a steep pipe it would lie above the
-// crown: then there is simply no yn* to draw, and the profile goes on.
-double ConjugadoNormal(Variables& v)
-{
-    try {
-        return TiranteConjugado(v, v.tiranteNormal);
-    } catch (const ErrorCalculo&) {
-        return 0;
-    }
-}
-
 // Plot ranges from the first and last points; the intermediate depths do not
 // enter them.
 void RangosDesdeExtremos(Variables& v, int ultima)
@@ -91,7 +80,7 @@ std::optional<double> PerfilPasoDirecto(Variables& v)
     v.xMinGraf = 99999;
 
     if (v.tiranteNormal != 0)
-        v.tiranteNormalConj = ConjugadoNormal(v);
+        v.tiranteNormalConj = ConjugadoDeNormal(v);
     if (v.tiranteCritico > -99999)
         v.yMaxGraf = v.tiranteCritico;
     if (v.tiranteNormal > v.yMaxGraf)

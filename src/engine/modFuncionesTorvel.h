@@ -9,7 +9,8 @@
 //
 //   Geometria.cpp           SemiAnguloCircular, ElementosHidraulicos, degree conversions
 //   Tirantes.cpp            ResiduoNormal, TirantesCriticoNormal, PendienteCritica
-//   AlternosConjugados.cpp  TiranteAlterno, TirantesAlternosEnergia, TiranteConjugado
+//   AlternosConjugados.cpp  TiranteAlterno, TirantesAlternosEnergia, TiranteConjugado,
+//                           ConjugadoDeNormal
 //   PerfilRungeKutta.cpp    PendienteSuperficie, PasoRungeKutta, ZonaTirante,
 //                           NuevaTablaPerfil, IntegrarPerfil, CalcularPerfil
 //   PasoDirecto.cpp         PasoDirecto, PerfilPasoDirecto
@@ -50,6 +51,9 @@ double TiranteAlterno(Variables& v, double y0);
 void TirantesAlternosEnergia(Variables& v, double E0);
 // The sequent depth of y1, or -1 when the momentum at y1 is not positive.
 double TiranteConjugado(Variables& v, double y1);
+// The conjugate of tiranteNormal for the plot's yn* line, or 0 (no line) when
+// it cannot be computed: in a steep pipe it would lie above the crown.
+double ConjugadoDeNormal(Variables& v);
 
 // --- Runge-Kutta profile --------------------------------------------------------
 

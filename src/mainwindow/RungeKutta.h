@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class ErrorLectura;
@@ -33,6 +34,8 @@ public:
     void AvisarErrorLectura(const ErrorLectura& e);
 
     GraficoPerfil* grafico();
+    // Times the calculations have sounded the system beep (one per result).
+    int pitidos() const { return pitidos_; }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -65,6 +68,16 @@ private:
     void ConectarSenales();
     void AplicarTextos();
     double LeerCaja(QLineEdit* caja, const QString& nombre);
+    double LeerNumeroInicial(QLineEdit* caja, const QString& nombre);
+
+    // Runs one calculation. A box that cannot be read, or a fault of the
+    // engine, ends it with a message; after a fault the calculation state is
+    // as it was before the click, so the screen and the state still agree.
+    // Returns whether the calculation ran to its end.
+    bool Ejecutar(const QString& fallo, const std::function<void()>& calculo);
+    void MostrarFlujoUniforme();
+    void CalcularPasoDirecto();
+    void Pitar();
     QString NombreCaja(const QString& etiqueta, const QString& marco = QString()) const;
 
     Ui::RungeKutta* ui;
@@ -72,6 +85,7 @@ private:
     // Results of the uniform-flow panel that outlive the click.
     double pendCritica = 0;
     QString tipoPendiente;
+    int pitidos_ = 0;
 
     // Boxes whose click selects an option of their panel.
     QHash<QObject*, QRadioButton*> opcionDeCaja_;

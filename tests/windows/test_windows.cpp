@@ -11,7 +11,7 @@
 #include <limits>
 
 #include "../common/RespuestaAutomatica.h"
-#include "Ventanas.h"
+#include "../common/Ventanas.h"
 #include "captions/modBelco.h"
 #include "state/Variables.h"
 #include "windows/Adv_faltandatos.h"

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "Ventanas.h"
+#include "../common/Ventanas.h"
 #include "captions/modBelco.h"
 #include "mainwindow/RungeKutta.h"
 #include "windows/Advertencia_alpha.h"
