@@ -50,3 +50,12 @@ void IniciarAplicacion(int demoraMs)
     inicio->setAttribute(Qt::WA_DeleteOnClose);
     inicio->show();
 }
+
+bool HayPantalla()
+{
+    const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
+    if (!plataforma.isEmpty() && !plataforma.startsWith("xcb") && !plataforma.startsWith("wayland"))
+        return true;  // offscreen, vnc and the like need no display
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}

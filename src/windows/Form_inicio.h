@@ -30,3 +30,8 @@ private:
 // Start of the application: reads the stored language, fills the captions and
 // shows the splash, which leads on to the start-up warning.
 void IniciarAplicacion(int demoraMs = 1000);
+
+// Whether Qt will find a screen to open windows on. Without one, Qt would
+// abort with a long platform-plugin message; the program says instead, in one
+// line, how to get a display.
+bool HayPantalla();
