@@ -3,7 +3,7 @@
 set -euo pipefail
 
 paquetes=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev xvfb xauth
-          fonts-liberation fonts-dejavu-core locales)
+          fonts-liberation fonts-dejavu-core locales dpkg-dev desktop-file-utils)
 
 faltan=()
 for p in "${paquetes[@]}"; do
