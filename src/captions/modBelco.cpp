@@ -25,7 +25,8 @@ QString capTituloPrincipal, capTitFlujoUniforme, capGeomCanal, capRectangular, c
     capFalloPasoDirecto, capFalloParametros, capMotivoDivision, capMotivoInvalida,
     capMotivoDesborde, capMotivoDivisionGeneral, capMotivoInvalidaGeneral,
     capMotivoDesbordeGeneral, capMotivoTiranteCero, capMotivoDesborde16, capMotivoSinResultado,
-    capMotivoErrorAdmisible, capMotivoPasoInteligente, capPasoDirectoIguales;
+    capMotivoErrorAdmisible, capMotivoPasoInteligente, capPasoDirectoIguales, capGraficoNombre,
+    capGraficoDescripcion;
 
 namespace {
 
@@ -179,6 +180,11 @@ void TextosEspanol()
     capPasoDirectoIguales = QStringLiteral(
         "El tirante buscado es igual al tirante de la condición de borde: no hay perfil que "
         "calcular.");
+    capGraficoNombre = QStringLiteral("Gráfico del perfil");
+    capGraficoDescripcion = QStringLiteral(
+        "Perfil de la superficie libre del último cálculo, con los tirantes crítico, normal y "
+        "conjugado del normal. Mantenga pulsado un botón del ratón sobre el gráfico para leer "
+        "sus coordenadas.");
 }
 
 void TextosIngles()
@@ -331,6 +337,11 @@ void TextosIngles()
         "higher ABS(dy/dx) value");
     capPasoDirectoIguales = QStringLiteral(
         "The depth sought equals the boundary depth: there is no profile to compute.");
+    capGraficoNombre = QStringLiteral("Profile plot");
+    capGraficoDescripcion = QStringLiteral(
+        "Free-surface profile of the last calculation, with the critical depth, the normal "
+        "depth and the depth conjugate to it. Hold a mouse button down on the plot to read its "
+        "coordinates.");
 }
 
 } // namespace

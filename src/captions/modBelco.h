@@ -136,6 +136,9 @@ extern QString capMotivoErrorAdmisible;  // %1 the upper end of the scan
 extern QString capMotivoPasoInteligente;
 // The direct step refuses a target depth equal to the boundary depth.
 extern QString capPasoDirectoIguales;
+// What a screen reader says of the profile plot, which has no label.
+extern QString capGraficoNombre;
+extern QString capGraficoDescripcion;
 
 // Fills every caption string with the texts of language 0 (Spanish) or 1
 // (English); any other value changes nothing.

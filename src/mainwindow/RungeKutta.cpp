@@ -1,5 +1,7 @@
 #include "mainwindow/RungeKutta.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
@@ -43,6 +45,21 @@ void AjustarTitulo(QLabel* titulo)
            && QFontMetrics(fuente).horizontalAdvance(titulo->text()) > titulo->width())
         fuente.setPointSize(fuente.pointSize() - 1);
     titulo->setFont(fuente);
+}
+
+// Tab enters an option group at its chosen option, as it does in any dialog of the
+// desktop; the arrow keys move among the others. Qt itself only does this once one
+// of the options has had the focus, so before that Tab would stop at the first.
+void EntrarPorOpcionMarcada(QButtonGroup* grupo)
+{
+    const QAbstractButton* marcada = grupo->checkedButton();
+    if (!marcada)
+        return;
+    for (QAbstractButton* opcion : grupo->buttons()) {
+        const int politica = opcion == marcada ? opcion->focusPolicy() | Qt::TabFocus
+                                               : opcion->focusPolicy() & ~Qt::TabFocus;
+        opcion->setFocusPolicy(static_cast<Qt::FocusPolicy>(politica));
+    }
 }
 
 }  // namespace
@@ -108,6 +125,8 @@ void RungeKutta::PrepararVentana()
     };
     for (QObject* caja : opcionDeCaja_.keys())
         caja->installEventFilter(this);
+    for (QButtonGroup* grupo : {ui->grupoForma, ui->grupoModoAlterno, ui->grupoTirante})
+        EntrarPorOpcionMarcada(grupo);
 
     ui->picCurva->setEtiquetaLectura(ui->lblXY);
     ConectarSenales();
@@ -152,6 +171,11 @@ void RungeKutta::ConectarSenales()
     connect(ui->Calc_sup_libre, &QPushButton::clicked, this, &RungeKutta::Calc_sup_libre_Click);
     connect(ui->Paso_directo, &QPushButton::clicked, this, &RungeKutta::Paso_directo_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &RungeKutta::Command1_Click);
+
+    // A click into a box changes the option without focusing it; Tab must follow.
+    for (QButtonGroup* grupo : {ui->grupoForma, ui->grupoModoAlterno, ui->grupoTirante})
+        connect(grupo, &QButtonGroup::buttonToggled, this,
+                [grupo] { EntrarPorOpcionMarcada(grupo); });
 }
 
 void RungeKutta::AplicarTextos()
@@ -227,6 +251,60 @@ void RungeKutta::AplicarTextos()
     ui->mnuInfo->setText(capMnuInfo);
     ui->mnuidiom->setTitle(capMnuIdiom);
     ui->mnuLenguaje->setText(capMnuLenguaje);
+
+    NombrarCajas();
+    // The plot has no label to be announced by.
+    ui->picCurva->setAccessibleName(capGraficoNombre);
+    ui->picCurva->setAccessibleDescription(capGraficoDescripcion);
+}
+
+// A screen reader announces each box by the name the input-error messages give it:
+// its label, preceded by its frame, option or row where the label alone repeats
+// elsewhere in the window.
+void RungeKutta::NombrarCajas()
+{
+    const QString condBorde = ui->frmCondBorde->title();
+    const QString dadoxf = ui->frmDadoxf->title();
+    const QString dadoyf = ui->frmDadoyf->title();
+    const QString alternos = ui->frmTirantesAlternos->title();
+    const QString porEnergia = NombreCaja(ui->optEnergia->text(), alternos);
+    const QString conjugados = ui->Conjugado->title();
+
+    const std::pair<QLineEdit*, QString> nombres[] = {
+        {ui->Text1, NombreCaja(ui->lblAncho->text())},
+        {ui->Text2, NombreCaja(ui->lblAnchFondo->text())},
+        {ui->Text3, NombreCaja(ui->lblAngTaludGrados->text())},
+        {ui->Text39, NombreCaja(ui->lblAngTaludMetros->text())},
+        {ui->Text4, NombreCaja(ui->lblDiametro->text())},
+        {ui->Text5, NombreCaja(ui->lblPendiente->text())},
+        {ui->Text6, NombreCaja(ui->lblNumManning->text())},
+        {ui->Text7, NombreCaja(ui->lblCaudal->text())},
+        {ui->Text38, NombreCaja(ui->lblPendCritica->text())},
+        {ui->Text37, NombreCaja(ui->lblTipo->text())},
+        {ui->Text13, NombreCaja(ui->lblCritico->text())},
+        {ui->txtEyc, NombreCaja(ui->LblEYc->text(), ui->lblCritico->text())},
+        {ui->Text14, NombreCaja(ui->lblNormal->text())},
+        {ui->txtEYn, NombreCaja(ui->lblEYn->text(), ui->lblNormal->text())},
+        {ui->Por_Diam, NombreCaja(ui->lblPorcDiametro->text())},
+        {ui->Text11, NombreCaja(ui->Label16->text(), condBorde)},
+        {ui->Text8, NombreCaja(ui->lblCdeBTirante->text(), condBorde)},
+        {ui->Text9, NombreCaja(ui->Label14->text(), dadoxf)},
+        {ui->Text10, NombreCaja(ui->Label15->text(), dadoxf)},
+        {ui->Text12, NombreCaja(ui->lblDadoxfEnergia->text(), dadoxf)},
+        {ui->Text28, NombreCaja(ui->Label37->text(), dadoyf)},
+        {ui->Text30, NombreCaja(ui->Label39->text(), dadoyf)},
+        {ui->Text31, NombreCaja(ui->lblDadoyfEnergia->text(), dadoyf)},
+        {ui->Text34, porEnergia},
+        {ui->Text36, NombreCaja(ui->lblEnerTir1->text(), porEnergia)},
+        {ui->Text35, NombreCaja(ui->lblEnerTir2->text(), porEnergia)},
+        {ui->Text32, NombreCaja(ui->Option8->text(), alternos)},
+        {ui->Text33, NombreCaja(ui->lblTirante2->text(), alternos)},
+        {ui->txtY1Conj, NombreCaja(ui->Label22->text(), conjugados)},
+        {ui->txtY2Conj, NombreCaja(ui->Label23->text(), conjugados)},
+        {ui->Text21, NombreCaja(ui->optManual->text())},
+    };
+    for (const auto& [caja, nombre] : nombres)
+        caja->setAccessibleName(nombre);
 }
 
 // --- Menus ----------------------------------------------------------------------

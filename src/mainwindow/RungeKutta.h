@@ -67,6 +67,7 @@ private:
     void PrepararVentana();
     void ConectarSenales();
     void AplicarTextos();
+    void NombrarCajas();
     double LeerCaja(QLineEdit* caja, const QString& nombre);
     double LeerNumeroInicial(QLineEdit* caja, const QString& nombre);
 

@@ -36,6 +36,12 @@ frmParamCalc::frmParamCalc(QWidget* parent)
     ui->Paso_int_cb->setText(capPasoInt);
     ui->cmdAceptarSalir->setText(capAceptarSalir);
 
+    // A screen reader announces each box by its label, in the language just applied.
+    for (const QLabel* etiqueta : findChildren<QLabel*>()) {
+        if (auto* caja = qobject_cast<QLineEdit*>(etiqueta->buddy()))
+            caja->setAccessibleName(etiqueta->text().trimmed());
+    }
+
     connect(ui->cmdAceptarSalir, &QPushButton::clicked, this,
             &frmParamCalc::cmdAceptarSalir_Click);
 }

@@ -41,6 +41,12 @@ frmParamVarios::frmParamVarios(QWidget* parent)
     ui->lblParamCant->setText(capParamCant);
     ui->cmdParamSalir->setText(capParamSalir);
 
+    // A screen reader announces each box by its label, in the language just applied.
+    for (const QLabel* etiqueta : findChildren<QLabel*>()) {
+        if (auto* caja = qobject_cast<QLineEdit*>(etiqueta->buddy()))
+            caja->setAccessibleName(etiqueta->text().trimmed());
+    }
+
     connect(ui->cmdParamSalir, &QPushButton::clicked, this, &QWidget::close);
 
     Cargar();
