@@ -23,20 +23,11 @@ const QColor kAzul(0, 0, 255);
 // writing; it is left out rather than handed to the painter.
 const QRectF kZonaDibujable(-1.0e6, -1.0e6, 2.0e6, 2.0e6);
 
-// A rounding that lands on zero is written "0", never "-0".
-QString Redondeado(double valor, int decimales)
-{
-    if (RedondearDecimales(valor, decimales) == 0.0) {
-        return TextoRedondeado(0.0, decimales);
-    }
-    return TextoRedondeado(valor, decimales);
-}
-
 // A number printed on the picture keeps a blank in the sign position when it is
 // not negative, so that " 0.61" and "-0.61" line up.
 QString TextoValor(double valor)
 {
-    const QString texto = Redondeado(valor, 2);
+    const QString texto = TextoRedondeado(valor, 2);  // never "-0"
     return texto.startsWith(QLatin1Char('-')) ? texto : QLatin1Char(' ') + texto;
 }
 
@@ -148,8 +139,8 @@ void DibujarRotulos(Lienzo& lienzo, const Variables& v)
 
 QString TextoLectura(float x, float y)
 {
-    return QStringLiteral("x = ") + Redondeado(x, 1) + QStringLiteral(" , y = ")
-           + Redondeado(y, 2);
+    return QStringLiteral("x = ") + TextoRedondeado(x, 1) + QStringLiteral(" , y = ")
+           + TextoRedondeado(y, 2);
 }
 
 GraficoPerfil::GraficoPerfil(QWidget* parent) : QWidget(parent)

@@ -7,6 +7,7 @@
 #include "state/Variables.h"
 #include "ui_frmParamCalc.h"
 #include "windows/Mensajes.h"
+#include "windows/Accesibilidad.h"
 #include "windows/VentanaUnica.h"
 
 namespace {
@@ -36,11 +37,7 @@ frmParamCalc::frmParamCalc(QWidget* parent)
     ui->Paso_int_cb->setText(capPasoInt);
     ui->cmdAceptarSalir->setText(capAceptarSalir);
 
-    // A screen reader announces each box by its label, in the language just applied.
-    for (const QLabel* etiqueta : findChildren<QLabel*>()) {
-        if (auto* caja = qobject_cast<QLineEdit*>(etiqueta->buddy()))
-            caja->setAccessibleName(etiqueta->text().trimmed());
-    }
+    NombrarCajasPorSusEtiquetas(this);
 
     connect(ui->cmdAceptarSalir, &QPushButton::clicked, this,
             &frmParamCalc::cmdAceptarSalir_Click);

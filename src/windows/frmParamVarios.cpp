@@ -5,6 +5,7 @@
 #include "captions/modBelco.h"
 #include "state/Variables.h"
 #include "ui_frmParamVarios.h"
+#include "windows/Accesibilidad.h"
 #include "windows/VentanaUnica.h"
 
 namespace {
@@ -41,11 +42,7 @@ frmParamVarios::frmParamVarios(QWidget* parent)
     ui->lblParamCant->setText(capParamCant);
     ui->cmdParamSalir->setText(capParamSalir);
 
-    // A screen reader announces each box by its label, in the language just applied.
-    for (const QLabel* etiqueta : findChildren<QLabel*>()) {
-        if (auto* caja = qobject_cast<QLineEdit*>(etiqueta->buddy()))
-            caja->setAccessibleName(etiqueta->text().trimmed());
-    }
+    NombrarCajasPorSusEtiquetas(this);
 
     connect(ui->cmdParamSalir, &QPushButton::clicked, this, &QWidget::close);
 
