@@ -4,106 +4,61 @@
 // the program must have come back in time, with no window open twice and, for a
 // calculation button, with something to show for the click.
 //
-//   TORVEL_MONKEY_SEED     the seed (default 13013); a failure prints it
+//   TORVEL_MONKEY_SEED     the seed (default 13013), printed before the first action
 //   TORVEL_MONKEY_ACTIONS  how many actions (default 2000)
 //   TORVEL_MONKEY_VERBOSE  1: print every action before it is done, which shows
-//                          the culprit of a crash when a seed is replayed
-#include <QAction>
-#include <QCheckBox>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMap>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
+//                          the culprit of a crash or a hang when a seed is replayed
 #include <QtTest>
+#include <QtWidgets>
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <mutex>
-#include <thread>
-#include <unistd.h>
+#include <random>
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
 #include "mainwindow/RungeKutta.h"
 #include "windows/Adv_faltandatos.h"
 #include "windows/VentanaUnica.h"
-#include "windows/frmInfoProg.h"
-#include "windows/frmParamCalc.h"
-#include "windows/frmParamVarios.h"
-#include "windows/inf_zuvan.h"
 
 namespace {
 
 constexpr qint64 kLimiteAccionMs = 60'000;  // generous: CI repeats this under the sanitizers
 
-// --- Seeded choices -------------------------------------------------------------------
-
-// SplitMix64: the same sequence with every compiler and standard library, so a
-// seed replays the same run anywhere.
-class Azar {
-public:
-    explicit Azar(quint64 semilla) : x_(semilla) {}
-
-    quint64 siguiente()
-    {
-        quint64 z = (x_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int entero(int n) { return int(siguiente() % quint64(n)); }  // 0 .. n-1
-    double real(double a, double b) { return a + (b - a) * double(siguiente() >> 11) * 0x1.0p-53; }
+// The engine's sequence is fixed by the language standard (its distributions are
+// not, so none is used): a seed replays the same run with every compiler.
+struct Azar {
+    std::mt19937_64 motor;
+    int entero(int n) { return int(motor() % quint64(n)); }  // 0 .. n-1
+    double real(double a, double b) { return a + (b - a) * double(motor() >> 11) * 0x1.0p-53; }
     bool moneda(double p) { return real(0, 1) < p; }
     template <class T>
     T elegir(const QList<T>& lista) { return lista.at(entero(int(lista.size()))); }
-
-private:
-    quint64 x_;
 };
-
-// --- What is typed -----------------------------------------------------------------------
 
 // A plausible value for the box, by what the box holds in the worked examples.
 QString Plausible(Azar& azar, const QString& caja)
 {
-    auto numero = [&azar](double a, double b) {
-        return QString::number(azar.real(a, b), 'f', 1 + azar.entero(4));
+    // Lowest, highest, fewest decimals (1) and how many more may be drawn (4).
+    static const QMap<QString, QList<double>> rangos = {
+        {"Text1", {0.5, 5}},  {"Text2", {0.5, 5}},  {"Text3", {1, 89}}, {"Text4", {0.5, 3}},
+        {"Text7", {0.1, 10}}, {"Text9", {-2000, 2000, 0, 0}}, {"Text11", {-2000, 2000, 0, 0}},
+        {"Text5", {0.0001, 0.05, 4, 3}}, {"Text6", {0.01, 0.03, 3, 0}},
     };
-    if (caja == "Text1" || caja == "Text2")
-        return numero(0.5, 5);
-    if (caja == "Text3")
-        return numero(1, 89);
-    if (caja == "Text39")
-        return numero(0.1, 3);
-    if (caja == "Text4")
-        return numero(0.5, 3);
-    if (caja == "Text5")
-        return QString::number(azar.real(0.0001, 0.05), 'f', 4 + azar.entero(3));
-    if (caja == "Text6")
-        return QString::number(azar.real(0.01, 0.03), 'f', 3);
-    if (caja == "Text7")
-        return numero(0.1, 10);
-    if (caja == "Text9" || caja == "Text11")
-        return QString::number(azar.entero(4001) - 2000);
-    if (caja == "Text22")
-        return azar.elegir<QString>({"0.001", "0.0005", "0.002", "0.01", "0.0001", "0.00001"});
-    if (caja == "Text23") {
-        // Huge profiles take about a second each, so they stay rare.
-        if (azar.moneda(0.1))
-            return azar.elegir<QString>({"10000", "32765", "32767", "32768", "65536"});
-        return azar.elegir<QString>({"0", "1", "2", "10", "50.5", "100", "500", "1000"});
-    }
-    if (caja == "Text24")
-        return azar.elegir<QString>({"0.1", "0", "0.01", "1", "-0.3", "0.5"});
-    return numero(0.1, 3);  // depths and energies
+    static const QMap<QString, QStringList> listas = {
+        {"Text22", {"0.001", "0.0005", "0.002", "0.01", "0.0001", "0.00001"}},
+        {"Text24", {"0.1", "0", "0.01", "1", "-0.3", "0.5"}},
+    };
+    if (listas.contains(caja))
+        return azar.elegir(listas.value(caja));
+    // Huge profiles take about a second each, so they stay rare.
+    if (caja == "Text23")
+        return azar.elegir(azar.moneda(0.1)
+                               ? QStringList{"10000", "32765", "32767", "32768", "65536"}
+                               : QStringList{"0", "1", "2", "10", "50.5", "100", "500", "1000"});
+    const QList<double> r = rangos.value(caja, {0.1, 3});  // depths and energies
+    const int mas = int(r.value(3, 4));
+    return QString::number(azar.real(r[0], r[1]), 'f',
+                           int(r.value(2, 1)) + (mas ? azar.entero(mas) : 0));
 }
 
 // The user goes through calm spells, typing sensible numbers that let the
@@ -116,14 +71,9 @@ QString TextoAlAzar(Azar& azar, const QString& caja, bool calma)
         return Plausible(azar, caja);
     if (tipo < (calma ? 96 : 72))
         return QLatin1Char('-') + Plausible(azar, caja);
-    if (!calma && tipo < 75) {
-        switch (azar.entero(4)) {
-        case 0: return QString(1000, QLatin1Char('9'));
-        case 1: return QStringLiteral("0.") + QString(997, QLatin1Char('0')) + QLatin1Char('1');
-        case 2: return QString(1000, QLatin1Char('x'));
-        default: return QStringLiteral("1.5 ").repeated(250);
-        }
-    }
+    if (!calma && tipo < 75)
+        return azar.elegir<QString>({QString(1000, '9'), "0." + QString(997, '0') + "1",
+                                     QString(1000, 'x'), QStringLiteral("1.5 ").repeated(250)});
     if (calma)
         return azar.elegir<QString>({"0", "-0", "", "1e-320"});
     return azar.elegir<QString>({"abc", "1a", "--", "%1", "1e", ".", "1e308", "-1e308", "1e-320",
@@ -134,21 +84,17 @@ QString TextoAlAzar(Azar& azar, const QString& caja, bool calma)
 QString Citar(const QString& texto)
 {
     if (texto.size() <= 40)
-        return QLatin1Char('"') + texto + QLatin1Char('"');
+        return '"' + texto + '"';
     return QStringLiteral("\"%1...\" (%2 characters)").arg(texto.left(12)).arg(texto.size());
 }
-
-// --- Windows -------------------------------------------------------------------------------
 
 // The visible windows in a fixed order: the toolkit's own list has none.
 QList<QWidget*> VentanasAbiertas()
 {
-    QList<QWidget*> ventanas;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        const Qt::WindowType tipo = w->windowType();
-        if (w->isVisible() && tipo != Qt::Popup && tipo != Qt::ToolTip)
-            ventanas << w;
-    }
+    QList<QWidget*> ventanas = QApplication::topLevelWidgets();
+    ventanas.removeIf([](QWidget* w) {
+        return !w->isVisible() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip;
+    });
     std::stable_sort(ventanas.begin(), ventanas.end(), [](QWidget* a, QWidget* b) {
         return qstrcmp(a->metaObject()->className(), b->metaObject()->className()) < 0;
     });
@@ -156,250 +102,146 @@ QList<QWidget*> VentanasAbiertas()
 }
 
 template <class T>
-QList<T*> ControlesUsables(const QList<QWidget*>& ventanas)
+QList<T*> ControlesUsables()
 {
     QList<T*> controles;
-    for (QWidget* ventana : ventanas) {
-        for (T* control : ventana->findChildren<T*>()) {
-            if (control->isVisible() && control->isEnabled())
-                controles << control;
-        }
-    }
+    for (QWidget* ventana : VentanasAbiertas())
+        controles << ventana->findChildren<T*>();
+    controles.removeIf([](T* control) { return !control->isVisible() || !control->isEnabled(); });
     return controles;
 }
 
-QString Nombre(const QObject* control, const QWidget* ventana)
+QString Nombre(const QWidget* control)
 {
-    return QString::fromLatin1(ventana->metaObject()->className()) + QLatin1Char('.')
+    return QString::fromLatin1(control->window()->metaObject()->className()) + QLatin1Char('.')
            + control->objectName();
 }
 
-RungeKutta* VentanaPrincipal()
-{
-    return VentanaAbierta<RungeKutta>();
-}
+// The calculation buttons. The alternate and conjugate panels do not beep, so
+// the result boxes listed here are their only answer; the others beep with
+// every result.
+const QMap<QString, QStringList> kCalculos = {
+    {"Calc_tir", {}}, {"Calc_sup_libre", {}}, {"Paso_directo", {}}, {"Command1", {}},
+    {"cmdAlterno", {"Text33", "Text35", "Text36"}}, {"cmdConjugado", {"txtY2Conj"}},
+};
 
-// The result boxes where each calculation button shows what it found. The
-// alternate and conjugate panels do not beep, so their boxes are their only
-// answer; the other panels beep with every result.
-const QMap<QString, QStringList>& ResultadosDe()
-{
-    static const QMap<QString, QStringList> resultados = {
-        {"Calc_tir", {"Text13", "Text14", "txtEyc", "txtEYn", "Por_Diam", "Text38", "Text37"}},
-        {"cmdAlterno", {"Text33", "Text35", "Text36"}},
-        {"cmdConjugado", {"txtY2Conj"}},
-        {"Calc_sup_libre", {"Text10", "Text12"}},
-        {"Paso_directo", {"Text30", "Text31"}},
-        {"Command1", {}},
-    };
-    return resultados;
-}
+}  // namespace
 
-// --- Reporting a crash or a hang -----------------------------------------------------------
-
-// A fatal signal can only use what is ready beforehand: this line is rewritten
-// before every action.
-char gAccionEnCurso[512] = "monkey: crashed before the first action\n";
-struct sigaction gAnteriores[NSIG];
-
-void AlMorir(int senal)
-{
-    ssize_t escrito = write(STDERR_FILENO, gAccionEnCurso, strlen(gAccionEnCurso));
-    (void)escrito;
-    // The previous handler (the sanitizer's or the default) then reports as usual.
-    sigaction(senal, &gAnteriores[senal], nullptr);
-    if (senal == SIGABRT)
-        raise(senal);
-}
-
-void VigilarSenales()
-{
-    struct sigaction accion {};
-    accion.sa_handler = AlMorir;
-    for (int senal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
-        sigaction(senal, &accion, &gAnteriores[senal]);
-}
-
-// The headless platform warns at every window it cannot raise or resize to its
-// hints; thousands of those lines would hide the report.
-void AcallarPlataforma()
-{
-    static const QtMessageHandler anterior = qInstallMessageHandler(
-        [](QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
-            if (!texto.startsWith(QLatin1String("This plugin does not support")))
-                anterior(tipo, contexto, texto);
-        });
-}
-
-// --- The monkey ----------------------------------------------------------------------------
-
-class Mono {
-public:
-    Mono(quint64 semilla, int acciones)
-        : semilla_(semilla), acciones_(acciones), azar_(semilla),
-          detallado_(qEnvironmentVariableIntValue("TORVEL_MONKEY_VERBOSE") != 0)
+class TestMono : public QObject {
+    Q_OBJECT
+private slots:
+    void accionesAlAzar()
     {
-    }
+        // The monkey reopens the main window itself when it is closed.
+        QApplication::setQuitOnLastWindowClosed(false);
+        // Every run starts in the first-start language, whatever the last run stored.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32")
+            .remove("Torvel/Languaje");
+        // The headless platform warns at every window it cannot raise or resize to
+        // its hints; thousands of those lines would hide the report.
+        static const QtMessageHandler anterior = qInstallMessageHandler(
+            [](QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+                if (!texto.startsWith(QLatin1String("This plugin does not support")))
+                    anterior(tipo, contexto, texto);
+            });
+        const quint64 semilla = qEnvironmentVariable("TORVEL_MONKEY_SEED", "13013").toULongLong();
+        const int pedidas = qEnvironmentVariableIntValue("TORVEL_MONKEY_ACTIONS");
+        const int acciones = pedidas > 0 ? pedidas : 2000;
+        // Printed first, so that a crash or a timeout still tells which run to replay.
+        std::printf("monkey: seed %llu, %d actions\n", semilla, acciones);
+        std::fflush(stdout);
 
-    // Runs every action; returns the first fault found, or nothing.
-    QString Correr()
-    {
-        Vigilante vigilante(*this);
-        QElapsedTimer total;
-        total.start();
-        for (numero_ = 1; numero_ <= acciones_; ++numero_) {
-            const QString fallo = UnaAccion();
-            if (!fallo.isEmpty()) {
-                ImprimirRegistro(fallo);
-                return fallo;
-            }
-        }
-        segundos_ = total.elapsed() / 1000.0;
-        ImprimirResumen();
-        return {};
+        azar_.motor.seed(semilla);
+        QElapsedTimer reloj;
+        reloj.start();
+        QString fallo;
+        for (int i = 0; i < acciones && fallo.isEmpty(); ++i)
+            fallo = UnaAccion();
+        DestruirVentanas();
+        if (!fallo.isEmpty())
+            std::fprintf(stderr, "\nmonkey FAILED at action %lld of %d, seed %llu: %s\n"
+                         "Actions so far:\n  %s\nReplay: TORVEL_MONKEY_SEED=%llu "
+                         "TORVEL_MONKEY_ACTIONS=%lld\n\n", registro_.size(), acciones, semilla,
+                         qPrintable(fallo), qPrintable(registro_.join("\n  ")), semilla,
+                         registro_.size());
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+        std::printf("monkey: seed %llu, %d actions in %.1f s; %d message boxes answered\n",
+                    semilla, acciones, reloj.elapsed() / 1000.0, respuestas_.cantidad());
+        for (const QString& titulo : respuestas_.titulos())
+            ++cuentas_["  titled " + Citar(titulo)];
+        for (auto it = cuentas_.cbegin(); it != cuentas_.cend(); ++it)
+            std::printf("  %-52s %d\n", qPrintable(it.key()), it.value());
     }
 
 private:
-    // Aborts, with the log, an action that never comes back.
-    class Vigilante {
-    public:
-        explicit Vigilante(Mono& mono) : hilo_([this, &mono] { Vigilar(mono); }) {}
-        ~Vigilante()
-        {
-            {
-                std::lock_guard<std::mutex> cerrojo(m_);
-                fin_ = true;
-            }
-            cv_.notify_all();
-            hilo_.join();
-        }
-
-    private:
-        void Vigilar(Mono& mono)
-        {
-            std::unique_lock<std::mutex> cerrojo(m_);
-            while (!cv_.wait_for(cerrojo, std::chrono::seconds(1), [this] { return fin_; })) {
-                const qint64 inicio = mono.inicioMs_.load();
-                if (inicio >= 0 && Ahora() - inicio > kLimiteAccionMs) {
-                    mono.ImprimirRegistro(QStringLiteral("action still running after %1 s (hang)")
-                                              .arg(kLimiteAccionMs / 1000));
-                    std::_Exit(3);
-                }
-            }
-        }
-
-        std::mutex m_;
-        std::condition_variable cv_;
-        bool fin_ = false;
-        std::thread hilo_;
-    };
-
-    static qint64 Ahora()
-    {
-        using namespace std::chrono;
-        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    }
-
     QString UnaAccion()
     {
         // Wild spells last about 50 actions, calm ones about 200.
         if (azar_.moneda(calma_ ? 0.005 : 0.02))
             calma_ = !calma_;
-        const QString tipo = VentanaPrincipal() ? ElegirTipo() : QStringLiteral("new main window");
+        // Closing the main window and switching the language empty every box, so
+        // they stay rare enough for the user to fill a panel in between.
+        const int n = VentanaAbierta<RungeKutta>() ? azar_.entero(100) : -1;
+        const QString tipo = n < 0 ? "new main window" : n < 50 ? "type" : n < 75 ? "button"
+                             : n < 84 ? "option" : n < 91 ? "menu" : n < 98 ? "plot"
+                             : n < 99 ? "logo" : "close window";
         // Decided before the clock starts, so that a replay does the same.
         const auto salir = azar_.moneda(0.5) ? QMessageBox::Yes : QMessageBox::No;
 
-        Calculo calculo;
+        calculo_.clear();
         QElapsedTimer reloj;
         reloj.start();
-        inicioMs_ = Ahora();
-        QString fallo = Hacer(tipo, salir, calculo);
+        QString fallo = Hacer(tipo, salir);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        inicioMs_ = -1;
-        const qint64 ms = reloj.elapsed();
-
         ++cuentas_[tipo];
-        if (ms > peorMs_) {
-            peorMs_ = ms;
-            peorAccion_ = numero_;
-        }
-        if (fallo.isEmpty() && ms >= kLimiteAccionMs)
-            fallo = QStringLiteral("the action took %1 ms").arg(ms);
+        if (fallo.isEmpty() && reloj.elapsed() >= kLimiteAccionMs)
+            fallo = QStringLiteral("the action took %1 ms").arg(reloj.elapsed());
         if (fallo.isEmpty())
-            fallo = VentanasRepetidas();
-        if (fallo.isEmpty() && QApplication::activeModalWidget())
-            fallo = QStringLiteral("a modal window was left open");
-        if (fallo.isEmpty() && !calculo.boton.isEmpty())
-            fallo = ComprobarCalculo(calculo);
+            fallo = VentanasMal();
+        if (fallo.isEmpty() && !calculo_.isEmpty())
+            fallo = ComprobarCalculo();
         return fallo;
     }
 
-    // Closing the main window and switching the language empty every box, so
-    // they stay rare enough for the user to fill a panel in between.
-    QString ElegirTipo()
+    QString Hacer(const QString& tipo, QMessageBox::StandardButton salir)
     {
-        static const QList<QPair<int, QString>> pesos = {
-            {50, "type"}, {25, "button"}, {9, "option"}, {7, "menu"},
-            {7, "plot"},  {1, "logo"},    {1, "close window"},
-        };
-        int n = azar_.entero(100);
-        for (const auto& [peso, tipo] : pesos) {
-            if (n < peso)
-                return tipo;
-            n -= peso;
-        }
-        return pesos.last().second;
-    }
-
-    // What a calculation click is judged on afterwards.
-    struct Calculo {
-        QString boton;
-        QPointer<RungeKutta> ventana;
-        QStringList cajas;
-        QStringList antes;
-        int pitidos = 0;
-        int mensajes = 0;
-    };
-
-    QString Hacer(const QString& tipo, QMessageBox::StandardButton salir, Calculo& calculo)
-    {
-        const QList<QWidget*> ventanas = VentanasAbiertas();
-        if (tipo == "new main window") {
-            Anotar(tipo);
-            (new RungeKutta)->show();
-        } else if (tipo == "type") {
-            Escribir(ventanas);
-        } else if (tipo == "button") {
-            Pulsar(ventanas, calculo);
-        } else if (tipo == "option") {
-            auto opciones = ControlesUsables<QAbstractButton>(ventanas);
+        if (tipo == "type")
+            Escribir();
+        else if (tipo == "button")
+            Pulsar();
+        else if (tipo == "menu")
+            return Menu(salir);
+        else if (tipo == "plot")
+            return Grafico();
+        else if (tipo == "option") {
+            auto opciones = ControlesUsables<QAbstractButton>();
             opciones.removeIf([](QAbstractButton* b) {
                 return !qobject_cast<QRadioButton*>(b) && !qobject_cast<QCheckBox*>(b);
             });
             QAbstractButton* opcion = azar_.elegir(opciones);
-            Anotar(tipo + QLatin1Char(' ') + Nombre(opcion, opcion->window()));
+            Anotar(tipo + QLatin1Char(' ') + Nombre(opcion));
             QTest::mouseClick(opcion, Qt::LeftButton, {}, QPoint(5, opcion->height() / 2));
-        } else if (tipo == "menu") {
-            return Menu(salir);
-        } else if (tipo == "plot") {
-            return Grafico();
-        } else if (tipo == "logo") {
-            Anotar(tipo);
-            QTest::mouseClick(VentanaPrincipal()->findChild<QLabel*>("picZuvan"), Qt::LeftButton);
-        } else {
-            QWidget* ventana = azar_.elegir(ventanas);
+        } else if (tipo == "close window") {
+            QWidget* ventana = azar_.elegir(VentanasAbiertas());
             Anotar(tipo + QLatin1Char(' ') + ventana->metaObject()->className());
             ventana->close();
+        } else if (tipo == "logo") {
+            Anotar(tipo);
+            QTest::mouseClick(VentanaAbierta<RungeKutta>()->findChild<QLabel*>("picZuvan"),
+                              Qt::LeftButton);
+        } else {
+            Anotar(tipo);
+            (new RungeKutta)->show();
         }
         return {};
     }
 
-    void Escribir(const QList<QWidget*>& ventanas)
+    void Escribir()
     {
         // Most typing goes to the main window's inputs (white; results are grey),
         // as a user's would.
-        QList<QLineEdit*> cajas = ControlesUsables<QLineEdit>(ventanas);
+        QList<QLineEdit*> cajas = ControlesUsables<QLineEdit>();
         if (azar_.moneda(0.7)) {
             cajas.removeIf([](QLineEdit* caja) {
                 return !qobject_cast<RungeKutta*>(caja->window())
@@ -410,9 +252,8 @@ private:
         const QString texto = TextoAlAzar(azar_, caja->objectName(), calma_);
         // Half the time the user clicks into the box first, which may pick an option.
         const bool clic = azar_.moneda(0.5);
-        Anotar(QStringLiteral("type %1%2 %3%4")
-                   .arg(Nombre(caja, caja->window()), clic ? " (clicked)" : "", Citar(texto),
-                        calma_ ? "" : " (wild spell)"));
+        Anotar(QStringLiteral("type %1%2 %3%4").arg(Nombre(caja), clic ? " (clicked)" : "",
+                                                    Citar(texto), calma_ ? "" : " (wild spell)"));
         if (clic)
             QTest::mouseClick(caja, Qt::LeftButton);
         QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
@@ -422,97 +263,74 @@ private:
             QTest::keyClicks(caja, texto);
     }
 
-    void Pulsar(const QList<QWidget*>& ventanas, Calculo& calculo)
+    // The result boxes are marked beforehand so that a result equal to the
+    // previous one still counts as written; a mark nothing overwrote is taken
+    // away again.
+    void Pulsar()
     {
-        QPushButton* boton = azar_.elegir(ControlesUsables<QPushButton>(ventanas));
-        Anotar(QStringLiteral("button ") + Nombre(boton, boton->window()));
-        auto* principal = qobject_cast<RungeKutta*>(boton->window());
-        if (principal && ResultadosDe().contains(boton->objectName()))
-            PrepararCalculo(principal, boton->objectName(), calculo);
+        QPushButton* boton = azar_.elegir(ControlesUsables<QPushButton>());
+        Anotar(QStringLiteral("button ") + Nombre(boton));
+        principal_ = qobject_cast<RungeKutta*>(boton->window());
+        if (principal_ && kCalculos.contains(boton->objectName())) {
+            calculo_ = boton->objectName();
+            pitidos_ = principal_->pitidos();
+            mensajes_ = respuestas_.cantidad();
+            marcas_.clear();
+            for (const QString& nombre : kCalculos.value(calculo_)) {
+                auto* caja = principal_->findChild<QLineEdit*>(nombre);
+                marcas_.append({caja, caja->text()});
+                caja->setText(kMarca);
+            }
+        }
         QTest::mouseClick(boton, Qt::LeftButton);
     }
 
-    // The panels that do not beep are judged by their boxes; the boxes are
-    // marked beforehand so that a result equal to the previous one still
-    // counts as written. A mark nothing overwrote is taken away again.
-    void PrepararCalculo(RungeKutta* principal, const QString& boton, Calculo& calculo)
+    QString ComprobarCalculo()
     {
-        calculo.boton = boton;
-        calculo.ventana = principal;
-        calculo.cajas = ResultadosDe().value(boton);
-        calculo.pitidos = principal->pitidos();
-        calculo.mensajes = respuestas_.cantidad();
-        for (const QString& nombre : calculo.cajas) {
-            auto* caja = principal->findChild<QLineEdit*>(nombre);
-            calculo.antes << caja->text();
-            if (Marcado(boton))
-                caja->setText(kMarca);
-        }
-    }
-
-    static bool Marcado(const QString& boton)
-    {
-        return boton == "cmdAlterno" || boton == "cmdConjugado";
-    }
-
-    QString ComprobarCalculo(const Calculo& calculo)
-    {
-        RungeKutta* principal = calculo.ventana;
-        if (!principal)
-            return QStringLiteral("the main window went away during %1").arg(calculo.boton);
-        const bool marcado = Marcado(calculo.boton);
+        if (!principal_)
+            return QStringLiteral("the main window went away during %1").arg(calculo_);
         bool escrito = false;
-        for (int i = 0; i < calculo.cajas.size(); ++i) {
-            auto* caja = principal->findChild<QLineEdit*>(calculo.cajas.at(i));
+        for (const auto& [caja, antes] : marcas_) {
+            escrito = escrito || caja->text() != kMarca;
             if (caja->text() == kMarca)
-                caja->setText(calculo.antes.at(i));
-            else if (marcado || caja->text() != calculo.antes.at(i))
-                escrito = true;
+                caja->setText(antes);
         }
-        const bool pito = principal->pitidos() > calculo.pitidos;
-        const bool mensaje = respuestas_.cantidad() > calculo.mensajes;
+        const bool pito = principal_->pitidos() > pitidos_;
+        const bool mensaje = respuestas_.cantidad() > mensajes_;
         // The alternate and conjugate panels never refuse through the warning,
         // so one left open from before is no answer of theirs.
-        const bool advertencia = !marcado && VentanaAbierta<Adv_faltandatos>() != nullptr;
-        const QString resultado = pito          ? QStringLiteral("beeped")
-                                  : mensaje     ? QStringLiteral("message box")
-                                  : advertencia ? QStringLiteral("missing-data warning")
-                                  : escrito     ? QStringLiteral("result written")
-                                                : QStringLiteral("nothing");
-        ++cuentas_[QStringLiteral("  %1: %2").arg(calculo.boton, resultado)];
-        if (escrito || pito || mensaje || advertencia)
-            return {};
-        return QStringLiteral("%1 said nothing: no result, beep, message or warning")
-            .arg(calculo.boton);
+        const bool advertencia = marcas_.isEmpty() && VentanaAbierta<Adv_faltandatos>();
+        const char* resultado = pito ? "beeped" : mensaje ? "message box"
+                                : advertencia ? "missing-data warning"
+                                : escrito     ? "result written" : nullptr;
+        if (!resultado)
+            return calculo_ + " said nothing: no result, beep, message or warning";
+        ++cuentas_[QStringLiteral("  %1: %2").arg(calculo_, resultado)];
+        return {};
     }
 
     // Every entry, enabled or not. The two that replace or close the main window
     // are held to it, since the monkey would otherwise quietly open a new one.
     QString Menu(QMessageBox::StandardButton salir)
     {
-        RungeKutta* principal = VentanaPrincipal();
-        QList<QAction*> entradas;
-        for (QAction* a : principal->findChildren<QAction*>()) {
-            if (a->objectName().startsWith("mnu") || a->objectName().startsWith("nada"))
-                entradas << a;
-        }
+        const QPointer<RungeKutta> principal = VentanaAbierta<RungeKutta>();
+        QList<QAction*> entradas = principal->findChildren<QAction*>();
+        entradas.removeIf([](QAction* a) {
+            return !a->objectName().startsWith("mnu") && !a->objectName().startsWith("nada");
+        });
         QAction* entrada = azar_.elegir(entradas);
         const QString nombre = entrada->objectName();
-        Anotar(QStringLiteral("menu %1%2%3")
-                   .arg(nombre, entrada->isEnabled() ? "" : " (disabled)",
-                        nombre != "mnuSalir"            ? ""
-                        : salir == QMessageBox::Yes ? ", answer Yes"
-                                                    : ", answer No"));
-        const QPointer<RungeKutta> antes = principal;
-        if (nombre == "mnuSalir")
-            respuestas_.cambiarBoton(salir);
+        const bool esSalir = nombre == "mnuSalir";
+        Anotar("menu " + nombre + (entrada->isEnabled() ? "" : " (disabled)")
+               + (!esSalir ? "" : salir == QMessageBox::Yes ? ", answer Yes" : ", answer No"));
+        respuestas_.cambiarBoton(esSalir ? salir : QMessageBox::Ok);
         entrada->trigger();
         respuestas_.cambiarBoton(QMessageBox::Ok);
 
-        const bool sigue = antes && antes->isVisible();
-        if (nombre == "mnuLenguaje" && (sigue || !VentanaPrincipal()))
+        const bool sigue = principal && principal->isVisible();
+        if (nombre == "mnuLenguaje" && (sigue || !VentanaAbierta<RungeKutta>()))
             return QStringLiteral("the language switch did not replace the main window");
-        if (nombre == "mnuSalir" && sigue != (salir == QMessageBox::No))
+        if (esSalir && sigue != (salir == QMessageBox::No))
             return QStringLiteral("the main window did not follow the answer to the exit question");
         return {};
     }
@@ -520,8 +338,7 @@ private:
     // Press and release anywhere; the read-out shows numbers while the button is down.
     QString Grafico()
     {
-        QWidget* grafico = VentanaPrincipal()->findChild<QWidget*>("picCurva");
-        auto* lectura = VentanaPrincipal()->findChild<QLabel*>("lblXY");
+        QWidget* grafico = VentanaAbierta<RungeKutta>()->findChild<QWidget*>("picCurva");
         const QPoint pulsado(azar_.entero(grafico->width()), azar_.entero(grafico->height()));
         const QPoint soltado(azar_.entero(grafico->width() + 40) - 20,
                              azar_.entero(grafico->height() + 40) - 20);
@@ -530,133 +347,45 @@ private:
                    .arg(pulsado.x()).arg(pulsado.y()).arg(soltado.x()).arg(soltado.y())
                    .arg(boton == Qt::LeftButton ? "" : " right button"));
         QTest::mousePress(grafico, boton, {}, pulsado);
-        const QString texto = lectura->text();
+        const QString texto = VentanaAbierta<RungeKutta>()->findChild<QLabel*>("lblXY")->text();
         QTest::mouseRelease(grafico, boton, {}, soltado);
-        if (texto.contains("nan", Qt::CaseInsensitive)
-            || texto.contains("inf", Qt::CaseInsensitive))
+        if (texto.toLower().contains("nan") || texto.toLower().contains("inf"))
             return QStringLiteral("the plot read-out shows \"%1\"").arg(texto);
         return {};
     }
 
-    QString VentanasRepetidas() const
+    // Every message box has been answered, and every window of the program is a
+    // single instance, whatever its class.
+    static QString VentanasMal()
     {
-        const QList<QPair<const char*, int>> cuentas = {
-            {"RungeKutta", CuantasAbiertas<RungeKutta>()},
-            {"frmParamCalc", CuantasAbiertas<frmParamCalc>()},
-            {"frmParamVarios", CuantasAbiertas<frmParamVarios>()},
-            {"frmInfoProg", CuantasAbiertas<frmInfoProg>()},
-            {"inf_zuvan", CuantasAbiertas<inf_zuvan>()},
-            {"Adv_faltandatos", CuantasAbiertas<Adv_faltandatos>()},
-        };
-        for (const auto& [clase, n] : cuentas) {
-            if (n > 1)
-                return QStringLiteral("%1 windows %2 are open").arg(n).arg(clase);
-        }
-        return {};
+        if (QApplication::activeModalWidget())
+            return QStringLiteral("a modal window was left open");
+        QStringList clases;
+        for (QWidget* ventana : VentanasAbiertas())
+            clases << ventana->metaObject()->className();
+        const QString todas = clases.join(", ");
+        return clases.removeDuplicates() ? "a window is open twice among " + todas : QString();
     }
 
     void Anotar(const QString& accion)
     {
-        const QString linea = QStringLiteral("%1. %2").arg(numero_).arg(accion);
-        {
-            std::lock_guard<std::mutex> cerrojo(registroM_);
-            registro_ << linea;
-        }
-        std::snprintf(gAccionEnCurso, sizeof gAccionEnCurso,
-                      "monkey: crashed in action %s (seed %llu); replay it with "
-                      "TORVEL_MONKEY_SEED=%llu TORVEL_MONKEY_VERBOSE=1\n",
-                      qPrintable(linea.left(300)), semilla_, semilla_);
-        if (detallado_)
-            std::fprintf(stderr, "%s\n", qPrintable(linea));
-    }
-
-    void ImprimirRegistro(const QString& fallo)
-    {
-        std::lock_guard<std::mutex> cerrojo(registroM_);
-        std::fprintf(stderr, "\nmonkey FAILED at action %d of %d, seed %llu: %s\nActions so far:\n",
-                     numero_, acciones_, semilla_, qPrintable(fallo));
-        for (const QString& linea : registro_)
-            std::fprintf(stderr, "  %s\n", qPrintable(linea));
-        std::fprintf(stderr, "Replay: TORVEL_MONKEY_SEED=%llu TORVEL_MONKEY_ACTIONS=%d\n\n",
-                     semilla_, numero_);
-        std::fflush(stderr);
-    }
-
-    void ImprimirResumen() const
-    {
-        std::printf("monkey: seed %llu, %d actions in %.1f s; slowest action %d took %lld ms: %s\n",
-                    semilla_, acciones_, segundos_, peorAccion_, peorMs_,
-                    qPrintable(registro_.value(peorAccion_ - 1)));
-        QMap<QString, int> titulos;
-        for (const QString& titulo : respuestas_.titulos())
-            ++titulos[titulo];
-        std::printf("  message boxes answered: %d\n", respuestas_.cantidad());
-        for (auto it = titulos.cbegin(); it != titulos.cend(); ++it)
-            std::printf("    titled %-43s %d\n", qPrintable(Citar(it.key())), it.value());
-        for (auto it = cuentas_.cbegin(); it != cuentas_.cend(); ++it)
-            std::printf("  %-52s %d\n", qPrintable(it.key()), it.value());
-        if (detallado_) {
-            // What the user was told, so that a reader can judge every refusal.
-            QMap<QString, int> textos;
-            for (const QString& texto : respuestas_.textos())
-                ++textos[texto.section(QLatin1Char('\n'), 0, 0).left(160)];
-            for (auto it = textos.cbegin(); it != textos.cend(); ++it)
-                std::printf("  %5d x %s\n", it.value(), qPrintable(it.key()));
-        }
-        std::fflush(stdout);
+        registro_ << QStringLiteral("%1. %2").arg(registro_.size() + 1).arg(accion);
+        if (detallado_)  // stderr is unbuffered: the line is out before the action runs
+            std::fprintf(stderr, "%s\n", qPrintable(registro_.last()));
     }
 
     inline static const QString kMarca = QStringLiteral("#unwritten#");
 
-    const unsigned long long semilla_;
-    const int acciones_;
     Azar azar_;
-    const bool detallado_;
+    const bool detallado_ = qEnvironmentVariableIntValue("TORVEL_MONKEY_VERBOSE") != 0;
     RespuestaAutomatica respuestas_;
-
-    int numero_ = 0;
     bool calma_ = true;
-    std::atomic<qint64> inicioMs_{-1};
-    std::mutex registroM_;
-    QStringList registro_;
-    QMap<QString, int> cuentas_;
-    qint64 peorMs_ = -1;
-    int peorAccion_ = 0;
-    double segundos_ = 0;
-};
-
-}  // namespace
-
-class TestMono : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase()
-    {
-        // The monkey reopens the main window itself when it is closed.
-        QApplication::setQuitOnLastWindowClosed(false);
-        // Every run starts in the first-start language, whatever the last run stored.
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("VBA_32"))
-            .remove(QStringLiteral("Torvel/Languaje"));
-        VigilarSenales();
-        AcallarPlataforma();
-    }
-
-    void accionesAlAzar()
-    {
-        bool leida = false;
-        quint64 semilla = qEnvironmentVariable("TORVEL_MONKEY_SEED").toULongLong(&leida);
-        if (!leida)
-            semilla = 13013;
-        int acciones = qEnvironmentVariableIntValue("TORVEL_MONKEY_ACTIONS", &leida);
-        if (!leida || acciones <= 0)
-            acciones = 2000;
-        std::printf("monkey: seed %llu, %d actions\n", semilla, acciones);
-        std::fflush(stdout);
-
-        const QString fallo = Mono(semilla, acciones).Correr();
-        DestruirVentanas();
-        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
-    }
+    QStringList registro_;  // every action, numbered from 1
+    QMap<QString, int> cuentas_;  // actions by kind, answers by button and title
+    QString calculo_;  // the calculation button of this action, if any
+    QPointer<RungeKutta> principal_;
+    QList<QPair<QPointer<QLineEdit>, QString>> marcas_;  // result boxes and what they held
+    int pitidos_ = 0, mensajes_ = 0;
 };
 
 QTEST_MAIN(TestMono)
