@@ -3,5 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh build -DTORVEL_BENCHMARKS=OFF -DBUILD_TESTING=OFF
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target torvel -j"$(nproc)"
 exec build/torvel "$@"
