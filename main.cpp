@@ -1,8 +1,8 @@
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 
 #include "windows/Form_inicio.h"
+#include "windows/VentanaUnica.h"
 
 int main(int argc, char* argv[])
 {
@@ -13,10 +13,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
 
-    QIcon icono;
-    icono.addFile(QStringLiteral(":/torvel/icono-32.png"));
-    icono.addFile(QStringLiteral(":/torvel/icono-64.png"));
-    app.setWindowIcon(icono);
+    app.setWindowIcon(IconoAplicacion());
 
     IniciarAplicacion();
     return app.exec();

@@ -1,6 +1,4 @@
 // Plain-language reasons for the engine's faults.
-#include <QLocale>
-
 #include "captions/modBelco.h"
 #include "engine/ErrorCalculo.h"
 
@@ -9,9 +7,7 @@ namespace {
 // Six significant digits say where it happened without the noise of the last ones.
 QString Cifra(double valor)
 {
-    QLocale local = QLocale::system();
-    local.setNumberOptions(QLocale::OmitGroupSeparator);
-    return local.toString(valor + 0.0, 'g', 6);
+    return NumeroATexto(valor, 6);
 }
 
 // A fault of the section elements at a depth, or elsewhere when there is none.

@@ -151,13 +151,13 @@ double NumeroInicial(const QString& texto)
     return numero.negativo ? -valor : valor;
 }
 
-QString NumeroATexto(double valor)
+QString NumeroATexto(double valor, int cifras)
 {
     if (valor == 0)
         valor = 0; // never show "-0"
     QLocale local = QLocale::system();
     local.setNumberOptions(QLocale::OmitGroupSeparator);
-    return local.toString(valor, 'G', 15);
+    return local.toString(valor, 'G', cifras);
 }
 
 double RedondearDecimales(double valor, int decimales)

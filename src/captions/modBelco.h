@@ -185,7 +185,8 @@ double NumeroInicial(const QString& texto);
 // The general number format: up to 15 significant digits, no trailing zeros,
 // the locale's decimal separator, no group separators, no exponent for ordinary
 // magnitudes (45.0013272040556, 0.6121, 2).
-QString NumeroATexto(double valor);
+// cifras: significant digits, fewer for a figure quoted in a message.
+QString NumeroATexto(double valor, int cifras = 15);
 // valor rounded to the given decimals, halves to the even neighbour, applied to
 // the exact binary value.
 double RedondearDecimales(double valor, int decimales);

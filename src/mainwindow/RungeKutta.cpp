@@ -3,11 +3,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 #include <utility>
 
@@ -96,7 +93,7 @@ void RungeKutta::PrepararVentana()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/torvel/icono-32.png")));
+    setWindowIcon(IconoAplicacion());
 
     PintarFondo(this, QPalette::Window);
     PintarFondo(ui->lblXY, QPalette::Window);
@@ -132,8 +129,7 @@ void RungeKutta::PrepararVentana()
     ConectarSenales();
 
     resize(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
-    if (QScreen* pantalla = QGuiApplication::primaryScreen())
-        move(pantalla->availableGeometry().center() - rect().center());
+    CentrarEnPantalla(this);
 }
 
 // What changes with the language: the parameters go back to their defaults on

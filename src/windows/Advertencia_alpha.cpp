@@ -16,10 +16,7 @@ Advertencia_alpha::Advertencia_alpha(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(382, 156);
-    QIcon icono;
-    icono.addFile(QStringLiteral(":/torvel/icono-32.png"));
-    icono.addFile(QStringLiteral(":/torvel/icono-64.png"));
-    setWindowIcon(icono);
+    setWindowIcon(IconoAplicacion());
     CentrarEnPantalla(this);
 
     connect(ui->Aceptar, &QPushButton::clicked, this, &Advertencia_alpha::Aceptar_Click);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QWidget>
 
@@ -46,4 +47,13 @@ inline void CentrarEnPantalla(QWidget* ventana)
     QRect marco = ventana->frameGeometry();
     marco.moveCenter(pantalla->availableGeometry().center());
     ventana->move(marco.topLeft());
+}
+
+// The program's icon, drawn for it, at the sizes window managers ask for.
+inline QIcon IconoAplicacion()
+{
+    QIcon icono;
+    icono.addFile(QStringLiteral(":/torvel/icono-32.png"));
+    icono.addFile(QStringLiteral(":/torvel/icono-64.png"));
+    return icono;
 }
