@@ -90,6 +90,7 @@ std::optional<double> PerfilPasoDirecto(Variables& v)
 
     v.zonaInicial = ZonaTirante(v, y0);
     v.zonaActual = ZonaTirante(v, yT);
+    v.perfil = {};
     if (v.zonaInicial != v.zonaActual)
         return std::nullopt;
 
@@ -121,5 +122,6 @@ std::optional<double> PerfilPasoDirecto(Variables& v)
         Fila(v, i)[2] = y2;
     }
     RangosDesdeExtremos(v, ultima);
+    v.perfil = {MetodoPerfil::PasoDirecto, FinPerfil::Alcanzado, x};
     return x;
 }

@@ -12,7 +12,8 @@
 // Where the surface is steep the "intelligent step" replaces one step by a
 // thousand steps a thousand times shorter. The march stops early when the depth
 // leaves the zone it started in or turns back; that depth is returned (and
-// widens the plot range) but is not stored in the table.
+// widens the plot range) but is not stored in the table. How the march ended
+// is left in v.perfil.
 #include "engine/modFuncionesTorvel.h"
 
 #include <cmath>
@@ -161,6 +162,7 @@ double IntegrarPerfil(Variables& v)
     if (H == 0)  // equal abscissas: the march would never move
         c.fallar(TipoError::OperacionInvalida);
     long evaluaciones = 0;
+    v.perfil = {MetodoPerfil::RungeKutta, FinPerfil::Alcanzado, xf};
     for (double x = x0; H > 0 ? x <= L : x >= L; x = x + H) {
         if (x + H == x)  // the abscissas are too large for steps this short
             c.fallar(TipoError::OperacionInvalida);
@@ -171,15 +173,17 @@ double IntegrarPerfil(Variables& v)
         y = yNuevo;
 
         v.zonaActual = ZonaTirante(v, yNuevo);
-        bool parar = v.zonaActual != v.zonaInicial;
-        if (Invierte(v, i, s, yNuevo))
-            parar = true;
+        const bool fueraDeZona = v.zonaActual != v.zonaInicial;
+        const bool invierte = Invierte(v, i, s, yNuevo);
         if (yNuevo > v.yMaxGraf)
             v.yMaxGraf = yNuevo;
         if (yNuevo < v.yMinGraf)
             v.yMinGraf = yNuevo;
-        if (parar)
+        if (fueraDeZona || invierte) {
+            v.perfil.fin = fueraDeZona ? FinPerfil::FueraDeZona : FinPerfil::Inversion;
+            v.perfil.xFin = c.finito(x + v.pasoX);
             break;
+        }
         Fila(v, i)[1] = Redondear(c.finito(x + v.pasoX), 4);
         Fila(v, i)[2] = yNuevo;
     }

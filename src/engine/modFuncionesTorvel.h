@@ -14,10 +14,14 @@
 //   PerfilRungeKutta.cpp    PendienteSuperficie, PasoRungeKutta, ZonaTirante,
 //                           NuevaTablaPerfil, IntegrarPerfil, CalcularPerfil
 //   PasoDirecto.cpp         PasoDirecto, PerfilPasoDirecto
+//   TipoPerfil.cpp          TipoPerfil
+//
+// Both profile methods leave in v.perfil which method ran and how it ended.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/ErrorCalculo.h"
 #include "state/Variables.h"
@@ -78,3 +82,10 @@ double PasoDirecto(Variables& v, double x, double y1, double y2);
 // when the boundary and target depths lie in different zones. Expects a fresh
 // table (NuevaTablaPerfil) and TirantesCriticoNormal for the current inputs.
 std::optional<double> PerfilPasoDirecto(Variables& v);
+
+// --- Describing a profile ---------------------------------------------------------
+
+// "M1" ... "S3", "C1", "C3", "H2", "H3", "A2" or "A3" for the last profile,
+// from the bed slope and the zone of its boundary depth; empty when there is
+// no profile.
+std::string TipoPerfil(const Variables& v);

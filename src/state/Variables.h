@@ -3,8 +3,9 @@
 // into it, the engine reads its inputs from it and leaves its results in it, and
 // the windows read the results back. Nothing else passes between them.
 //
-// Types follow the original 16-bit design: int16_t for counts and for booleans
-// (true = -1, false = 0), double for everything else. Everything starts at zero.
+// Counts and flags are 16-bit integers, so that a count out of that range is a
+// fault the user is told of; flags are true = -1, false = 0. Everything else is
+// a double. Everything starts at zero.
 #pragma once
 
 #include <array>
@@ -13,6 +14,26 @@
 
 constexpr int16_t VERDADERO = -1;
 constexpr int16_t FALSO = 0;
+
+// The method of the last profile in tablaPerfil.
+enum class MetodoPerfil : int16_t {
+    Ninguno,      // no profile yet, or the last one was refused before any step
+    RungeKutta,   // CalcularPerfil: the depth at a given abscissa
+    PasoDirecto,  // PerfilPasoDirecto: the abscissa of a given depth
+};
+
+// How a profile ended. A direct step always reaches its target depth.
+enum class FinPerfil : int16_t {
+    Alcanzado,    // it reached xf (or the target depth)
+    FueraDeZona,  // the depth crossed yc or yn and left its starting zone
+    Inversion,    // the depth turned back (the surface reversed its trend)
+};
+
+struct ResultadoPerfil {
+    MetodoPerfil metodo = MetodoPerfil::Ninguno;
+    FinPerfil fin = FinPerfil::Alcanzado;
+    double xFin = 0;  // abscissa where it ended: xf, or that of the stopping step
+};
 
 struct Variables {
     // Section shape (exactly one is true after LeerDatos).
@@ -74,6 +95,9 @@ struct Variables {
     double xMinGraf = 0;
     int16_t zonaInicial = 0;
     int16_t zonaActual = 0;
+    // Which method drew the last profile and how it ended; read only by the
+    // windows and tools that describe the profile, never by a calculation.
+    ResultadoPerfil perfil;
 
     // Caption language: 0 Spanish, 1 English.
     int16_t idioma = 0;

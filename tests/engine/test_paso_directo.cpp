@@ -48,6 +48,9 @@ TEST(PasoDirecto, HaciaMayoresX)
     EXPECT_EQ(v.yMaxGraf, v.tablaPerfil[102][2]);
     EXPECT_EQ(v.yMinGraf, 0);
     EXPECT_NEAR(v.tiranteNormalConj, 0.2996218, 1e-7);
+    EXPECT_EQ(v.perfil.metodo, MetodoPerfil::PasoDirecto);
+    EXPECT_EQ(v.perfil.xFin, *xT);
+    EXPECT_EQ(TipoPerfil(v), "M1");
     for (int r = 2; r <= 102; ++r)
         EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);
 }
@@ -72,7 +75,9 @@ TEST(PasoDirecto, ZonasDistintasNoSeCalculan)
 {
     for (double yT : {0.8, 0.3, 0.0}) {  // across yn, across yc and yn, empty box
         Variables v = Directo(1.5, yT);
+        v.perfil.metodo = MetodoPerfil::RungeKutta;  // an earlier profile
         EXPECT_FALSE(PerfilPasoDirecto(v).has_value());
+        EXPECT_EQ(TipoPerfil(v), "");  // the refused one left no profile
         EXPECT_EQ(v.zonaInicial, 1);
         for (const auto& fila : v.tablaPerfil)
             EXPECT_EQ(fila[2], 0);

@@ -132,6 +132,9 @@ TEST(RungeKutta, ParaAlSalirDeSuZona)
     EXPECT_EQ(v.yMaxGraf, v.tiranteFinal);  // the stopping depth widens the range
     EXPECT_EQ(v.tablaPerfil[4][1], 0);
     EXPECT_EQ(v.tablaPerfil[4][2], 0);
+    EXPECT_EQ(v.perfil.metodo, MetodoPerfil::RungeKutta);
+    EXPECT_EQ(v.perfil.fin, FinPerfil::FueraDeZona);
+    EXPECT_EQ(v.perfil.xFin, 30);  // the third step, whose depth was not stored
 }
 
 TEST(RungeKutta, ZonaCambiadaEnElPrimerPasoDejaProfundidadNegativa)
@@ -153,6 +156,8 @@ TEST(RungeKutta, ParaAlInvertirse)
     EXPECT_EQ(FilasLlenas(adelante), 3);
     EXPECT_LT(adelante.tiranteFinal, adelante.tablaPerfil[3][2]);  // turned back, not stored
     EXPECT_EQ(adelante.tablaPerfil[4][2], 0);
+    EXPECT_EQ(adelante.perfil.fin, FinPerfil::Inversion);
+    EXPECT_EQ(adelante.perfil.xFin, 120);
 
     // Backward, with steps of 1 km: the depth settles on a level and turns
     // back in its last digits (rows N to N - 3 are exempt).
@@ -213,4 +218,30 @@ TEST(RungeKutta, PresupuestoDeEvaluaciones)
     const auto inicio = std::chrono::steady_clock::now();
     EXPECT_ERROR_CALCULO(CalcularPerfil(v), TipoError::PasoDemasiadoFino);
     EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(20));
+}
+
+TEST(RungeKutta, TipoDelPerfilYComoTermina)
+{
+    struct Caso {
+        double S, y0, xf;
+        const char* tipo;
+    };
+    // The reference rectangle: yc 0.612; yn 1.096 at S 0.001, 0.403 at S 0.02.
+    // Subcritical curves run upstream, supercritical ones downstream.
+    const Caso casos[] = {
+        {0.001, 1.5, -100, "M1"}, {0.001, 0.8, -100, "M2"}, {0.001, 0.4, 10, "M3"},
+        {0.02, 1.0, -10, "S1"},   {0.02, 0.5, 10, "S2"},    {0.02, 0.3, 10, "S3"},
+        {-0.001, 0.8, -10, "A2"}, {-0.001, 0.4, 10, "A3"},  {0, 0.8, -10, "H2"},
+    };
+    for (const Caso& k : casos) {
+        Variables v = Perfil(k.y0, 0, k.xf, 10);
+        v.pendiente = k.S;
+        TirantesCriticoNormal(v);
+        EXPECT_EQ(TipoPerfil(v), "") << k.tipo;  // no profile yet
+        CalcularPerfil(v);
+        EXPECT_EQ(TipoPerfil(v), k.tipo) << k.y0 << " on " << k.S;
+        if (v.perfil.fin == FinPerfil::Alcanzado) {
+            EXPECT_EQ(v.perfil.xFin, k.xf) << k.tipo;
+        }
+    }
 }
