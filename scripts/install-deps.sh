@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
-paquetes=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev xvfb xauth
+paquetes=(cmake make g++ qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev xvfb xauth
           fonts-liberation fonts-dejavu-core locales dpkg-dev desktop-file-utils)
 
 faltan=()

@@ -28,6 +28,16 @@ QString capTituloPrincipal, capTitFlujoUniforme, capGeomCanal, capRectangular, c
     capMotivoErrorAdmisible, capMotivoPasoInteligente, capPasoDirectoIguales, capGraficoNombre,
     capGraficoDescripcion;
 
+QString capMnuResultados, capMnuVentanaPerfil, capMnuInforme, capPerfilTitulo, capPerfilNinguno,
+    capPerfilTipo, capMetodoRungeKutta, capMetodoPasoDirecto, capFinAlcanzado, capFinFueraDeZona,
+    capFinInversion, capPerfilCopiar, capPerfilGuardarTabla, capPerfilGuardarGrafico,
+    capLeyendaPerfil, capEjeX, capEjeY, capColX, capColTirante, capColArea, capColVelocidad,
+    capColFroude, capColEnergia, capColFriccion, capFiltroCsv, capFiltroGrafico, capErrorGuardar,
+    capMotivoCarpeta, capMotivoSinCarpeta, capMotivoPermiso, capMotivoEscritura, capMotivoFormato,
+    capMotivoSinPerfil, capInformeTitulo, capInformeFecha, capInformeCanal, capInformeForma,
+    capInformeParametros, capInformeBorde, capInformeResultados, capInformeSinResultados,
+    capInformeSi, capInformeNo;
+
 namespace {
 
 void TextosEspanol()
@@ -185,6 +195,51 @@ void TextosEspanol()
         "Perfil de la superficie libre del último cálculo, con los tirantes crítico, normal y "
         "conjugado del normal. Mantenga pulsado un botón del ratón sobre el gráfico para leer "
         "sus coordenadas.");
+    capMnuResultados = QStringLiteral("Resultados");
+    capMnuVentanaPerfil = QStringLiteral("Perfil de la superficie...");
+    capMnuInforme = QStringLiteral("Informe de cálculo...");
+    capPerfilTitulo = QStringLiteral("Perfil de la superficie");
+    capPerfilNinguno = QStringLiteral("Todavía no se ha calculado ningún perfil.");
+    capPerfilTipo = QStringLiteral("Perfil %1, %2");
+    capMetodoRungeKutta = QStringLiteral("Runge-Kutta");
+    capMetodoPasoDirecto = QStringLiteral("paso directo");
+    capFinAlcanzado = QStringLiteral("llegó a xf = %1 m");
+    capFinFueraDeZona = QStringLiteral(
+        "se detuvo en x = %1 m porque el tirante salió de su zona (cruzó yc o yn)");
+    capFinInversion = QStringLiteral(
+        "se detuvo en x = %1 m porque la superficie cambió de sentido");
+    capPerfilCopiar = QStringLiteral("Copiar");
+    capPerfilGuardarTabla = QStringLiteral("Guardar tabla...");
+    capPerfilGuardarGrafico = QStringLiteral("Guardar gráfico...");
+    capLeyendaPerfil = QStringLiteral("Perfil");
+    capEjeX = QStringLiteral("Distancia x (m)");
+    capEjeY = QStringLiteral("Tirante y (m)");
+    capColX = QStringLiteral("Distancia");
+    capColTirante = QStringLiteral("Tirante");
+    capColArea = QStringLiteral("Área");
+    capColVelocidad = QStringLiteral("Velocidad");
+    capColFroude = QStringLiteral("Número de Froude");
+    capColEnergia = QStringLiteral("Energía específica");
+    capColFriccion = QStringLiteral("Pendiente de fricción");
+    capFiltroCsv = QStringLiteral("Archivos CSV (*.csv)");
+    capFiltroGrafico = QStringLiteral("Imagen PNG (*.png);;Dibujo SVG (*.svg)");
+    capErrorGuardar = QStringLiteral("No se pudo guardar el archivo \"%1\": %2.");
+    capMotivoCarpeta = QStringLiteral("es una carpeta");
+    capMotivoSinCarpeta = QStringLiteral("la carpeta no existe");
+    capMotivoPermiso = QStringLiteral("no hay permiso para escribir en esa carpeta");
+    capMotivoEscritura = QStringLiteral("la escritura falló (puede que el disco esté lleno)");
+    capMotivoFormato = QStringLiteral("el nombre debe terminar en .png o .svg");
+    capMotivoSinPerfil = QStringLiteral("todavía no hay ningún perfil");
+    capInformeTitulo = QStringLiteral("Informe de cálculo");
+    capInformeFecha = QStringLiteral("Fecha: %1");
+    capInformeCanal = QStringLiteral("Canal");
+    capInformeForma = QStringLiteral("Sección");
+    capInformeParametros = QStringLiteral("Parámetros de cálculo");
+    capInformeBorde = QStringLiteral("Condición de borde: x = %1 m, tirante = %2 m");
+    capInformeResultados = QStringLiteral("Resultados");
+    capInformeSinResultados = QStringLiteral("Todavía no hay resultados.");
+    capInformeSi = QStringLiteral("sí");
+    capInformeNo = QStringLiteral("no");
 }
 
 void TextosIngles()
@@ -342,6 +397,50 @@ void TextosIngles()
         "Free-surface profile of the last calculation, with the critical depth, the normal "
         "depth and the depth conjugate to it. Hold a mouse button down on the plot to read its "
         "coordinates.");
+    capMnuResultados = QStringLiteral("Results");
+    capMnuVentanaPerfil = QStringLiteral("Surface profile...");
+    capMnuInforme = QStringLiteral("Calculation report...");
+    capPerfilTitulo = QStringLiteral("Surface profile");
+    capPerfilNinguno = QStringLiteral("No profile has been computed yet.");
+    capPerfilTipo = QStringLiteral("%1 profile, %2");
+    capMetodoRungeKutta = QStringLiteral("Runge-Kutta");
+    capMetodoPasoDirecto = QStringLiteral("direct step");
+    capFinAlcanzado = QStringLiteral("reached xf = %1 m");
+    capFinFueraDeZona = QStringLiteral(
+        "stopped at x = %1 m because the depth left its zone (it crossed yc or yn)");
+    capFinInversion = QStringLiteral("stopped at x = %1 m because the surface turned back");
+    capPerfilCopiar = QStringLiteral("Copy");
+    capPerfilGuardarTabla = QStringLiteral("Save table...");
+    capPerfilGuardarGrafico = QStringLiteral("Save plot...");
+    capLeyendaPerfil = QStringLiteral("Profile");
+    capEjeX = QStringLiteral("Distance x (m)");
+    capEjeY = QStringLiteral("Depth y (m)");
+    capColX = QStringLiteral("Distance");
+    capColTirante = QStringLiteral("Depth");
+    capColArea = QStringLiteral("Area");
+    capColVelocidad = QStringLiteral("Velocity");
+    capColFroude = QStringLiteral("Froude number");
+    capColEnergia = QStringLiteral("Specific energy");
+    capColFriccion = QStringLiteral("Friction slope");
+    capFiltroCsv = QStringLiteral("CSV files (*.csv)");
+    capFiltroGrafico = QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)");
+    capErrorGuardar = QStringLiteral("The file \"%1\" could not be saved: %2.");
+    capMotivoCarpeta = QStringLiteral("it is a folder");
+    capMotivoSinCarpeta = QStringLiteral("the folder does not exist");
+    capMotivoPermiso = QStringLiteral("there is no permission to write in that folder");
+    capMotivoEscritura = QStringLiteral("writing failed (the disk may be full)");
+    capMotivoFormato = QStringLiteral("the name must end in .png or .svg");
+    capMotivoSinPerfil = QStringLiteral("no profile has been computed yet");
+    capInformeTitulo = QStringLiteral("Calculation report");
+    capInformeFecha = QStringLiteral("Date: %1");
+    capInformeCanal = QStringLiteral("Channel");
+    capInformeForma = QStringLiteral("Section");
+    capInformeParametros = QStringLiteral("Calculation parameters");
+    capInformeBorde = QStringLiteral("Boundary condition: x = %1 m, depth = %2 m");
+    capInformeResultados = QStringLiteral("Results");
+    capInformeSinResultados = QStringLiteral("No results yet.");
+    capInformeSi = QStringLiteral("yes");
+    capInformeNo = QStringLiteral("no");
 }
 
 } // namespace

@@ -140,6 +140,51 @@ extern QString capPasoDirectoIguales;
 extern QString capGraficoNombre;
 extern QString capGraficoDescripcion;
 
+// The results menu, the profile window, its exports and the calculation report.
+extern QString capMnuResultados;
+extern QString capMnuVentanaPerfil;
+extern QString capMnuInforme;
+extern QString capPerfilTitulo;
+extern QString capPerfilNinguno;        // before any profile
+extern QString capPerfilTipo;           // %1 the type ("M1"), %2 the method
+extern QString capMetodoRungeKutta;
+extern QString capMetodoPasoDirecto;
+extern QString capFinAlcanzado;         // %1 xf
+extern QString capFinFueraDeZona;       // %1 the x where it stopped
+extern QString capFinInversion;         // %1 the x where it stopped
+extern QString capPerfilCopiar;
+extern QString capPerfilGuardarTabla;
+extern QString capPerfilGuardarGrafico;
+extern QString capLeyendaPerfil;
+extern QString capEjeX;
+extern QString capEjeY;
+extern QString capColX;                 // names of the table's columns, for the
+extern QString capColTirante;           // CSV header and the column tooltips
+extern QString capColArea;
+extern QString capColVelocidad;
+extern QString capColFroude;
+extern QString capColEnergia;
+extern QString capColFriccion;
+extern QString capFiltroCsv;
+extern QString capFiltroGrafico;
+extern QString capErrorGuardar;         // %1 the file, %2 why
+extern QString capMotivoCarpeta;
+extern QString capMotivoSinCarpeta;
+extern QString capMotivoPermiso;
+extern QString capMotivoEscritura;
+extern QString capMotivoFormato;
+extern QString capMotivoSinPerfil;
+extern QString capInformeTitulo;
+extern QString capInformeFecha;         // %1 the date
+extern QString capInformeCanal;
+extern QString capInformeForma;
+extern QString capInformeParametros;
+extern QString capInformeBorde;         // %1 x0, %2 y0
+extern QString capInformeResultados;
+extern QString capInformeSinResultados;
+extern QString capInformeSi;
+extern QString capInformeNo;
+
 // Fills every caption string with the texts of language 0 (Spanish) or 1
 // (English); any other value changes nothing.
 void CargarTextos(int16_t idioma);

@@ -17,6 +17,8 @@
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
 #include "windows/frmParamCalc.h"
+#include "windows/InformeCalculo.h"
+#include "windows/VentanaPerfil.h"
 #include "windows/inf_zuvan.h"
 
 namespace {
@@ -159,6 +161,14 @@ void RungeKutta::ConectarSenales()
     connect(ui->mnuAyudaOnline, &QAction::triggered, this, &RungeKutta::mnuAyudaOnline_Click);
     connect(ui->mnuEmpresa, &QAction::triggered, this, &RungeKutta::mnuEmpresa_Click);
     connect(ui->mnuInfo, &QAction::triggered, this, &RungeKutta::mnuInfo_Click);
+    connect(ui->mnuVentanaPerfil, &QAction::triggered, this, &RungeKutta::mnuVentanaPerfil_Click);
+    connect(ui->mnuInforme, &QAction::triggered, this, &RungeKutta::mnuInforme_Click);
+    connect(ui->picCurva, &GraficoPerfil::dobleClic, this, &RungeKutta::mnuVentanaPerfil_Click);
+    // An open profile window follows every profile drawn.
+    connect(ui->picCurva, &GraficoPerfil::perfilDibujado, this, [] {
+        if (VentanaPerfil* abierta = VentanaAbierta<VentanaPerfil>())
+            abierta->Actualizar();
+    });
 
     connect(ui->cmdConvertir, &QPushButton::clicked, this, &RungeKutta::cmdConvertir_Click);
     connect(ui->Calc_tir, &QPushButton::clicked, this, &RungeKutta::Calc_tir_Click);
@@ -247,6 +257,9 @@ void RungeKutta::AplicarTextos()
     ui->mnuInfo->setText(capMnuInfo);
     ui->mnuidiom->setTitle(capMnuIdiom);
     ui->mnuLenguaje->setText(capMnuLenguaje);
+    ui->mnuResultados->setTitle(capMnuResultados);
+    ui->mnuVentanaPerfil->setText(capMnuVentanaPerfil);
+    ui->mnuInforme->setText(capMnuInforme);
 
     NombrarCajas();
     // The plot has no label to be announced by.
@@ -349,6 +362,34 @@ void RungeKutta::mnuEmpresa_Click()
 void RungeKutta::mnuInfo_Click()
 {
     MostrarVentana<frmInfoProg>();
+}
+
+void RungeKutta::mnuVentanaPerfil_Click()
+{
+    MostrarVentana<VentanaPerfil>();
+}
+
+void RungeKutta::mnuInforme_Click()
+{
+    InformeCalculo(ResultadosMostrados()).Previsualizar(this);
+}
+
+bool RungeKutta::ExportarInforme(const QString& rutaPdf)
+{
+    return InformeCalculo(ResultadosMostrados()).GuardarPdf(this, rutaPdf);
+}
+
+QList<QPair<QString, QString>> RungeKutta::ResultadosMostrados() const
+{
+    QList<QPair<QString, QString>> resultados;
+    for (const QLineEdit* caja :
+         {ui->Text38, ui->Text37, ui->Text13, ui->txtEyc, ui->Text14, ui->txtEYn, ui->Por_Diam,
+          ui->Text33, ui->Text35, ui->Text36, ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30,
+          ui->Text31}) {
+        if (!caja->text().isEmpty())
+            resultados << qMakePair(caja->accessibleName(), caja->text());
+    }
+    return resultados;
 }
 
 void RungeKutta::showEvent(QShowEvent* evento)

@@ -34,6 +34,9 @@ public:
     void AvisarErrorLectura(const ErrorLectura& e);
 
     GraficoPerfil* grafico();
+    // The calculation report, as the preview shows it, written to a PDF file
+    // without asking; a failure is told to the user and gives false.
+    bool ExportarInforme(const QString& rutaPdf);
     // Times the calculations have sounded the system beep (one per result).
     int pitidos() const { return pitidos_; }
 
@@ -48,6 +51,8 @@ private slots:
     void mnuAyudaOnline_Click();
     void mnuEmpresa_Click();
     void mnuInfo_Click();
+    void mnuVentanaPerfil_Click();
+    void mnuInforme_Click();
     void cmdConvertir_Click();
 
     // Calculation panels (PanelesCalculo.cpp).
@@ -79,6 +84,8 @@ private:
     void MostrarFlujoUniforme();
     void CalcularPasoDirecto();
     void Pitar();
+    // Caption and text of every result box that holds a value, for the report.
+    QList<QPair<QString, QString>> ResultadosMostrados() const;
     QString NombreCaja(const QString& etiqueta, const QString& marco = QString()) const;
 
     Ui::RungeKutta* ui;

@@ -168,6 +168,7 @@ void GraficoPerfil::DibujarPerfil(const Variables& v)
         DibujarRotulos(lienzo, v);
     }
     update();
+    emit perfilDibujado();
 }
 
 void GraficoPerfil::setEtiquetaLectura(QLabel* etiqueta)
@@ -222,4 +223,10 @@ void GraficoPerfil::mouseReleaseEvent(QMouseEvent*)
     if (etiqueta_) {
         etiqueta_->clear();
     }
+}
+
+void GraficoPerfil::mouseDoubleClickEvent(QMouseEvent* evento)
+{
+    mousePressEvent(evento);
+    emit dobleClic();
 }

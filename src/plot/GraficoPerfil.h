@@ -29,10 +29,17 @@ public:
     // The drawing as it stands (for tests and screenshots).
     QImage imagen() const;
 
+signals:
+    // After every drawing, so that the windows that show the profile follow it.
+    void perfilDibujado();
+    // A double click (its press still shows the read-out).
+    void dobleClic();
+
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
 
 private:
     // What was drawn stays here until the next drawing, so covering or

@@ -1,0 +1,141 @@
+#include "windows/ModeloTablaPerfil.h"
+
+#include "captions/TextoFijo.h"
+#include "captions/modBelco.h"
+#include "engine/Csv.h"
+#include "engine/modFuncionesTorvel.h"
+#include "state/Variables.h"
+
+namespace {
+
+constexpr int kDecimales[ModeloTablaPerfil::NumColumnas] = {2, 4, 4, 4, 4, 4, 6};
+
+QString Encabezado(int columna)
+{
+    static const char* const kSimbolos[] = {"x (m)", "y (m)", "A (m²)", "V (m/s)",
+                                            "Fr",    "E (m)", "Sf"};
+    return QString::fromUtf8(kSimbolos[columna]);
+}
+
+QString NombreColumna(int columna)
+{
+    const QString* nombres[] = {&capColX,      &capColTirante, &capColArea,    &capColVelocidad,
+                                &capColFroude, &capColEnergia, &capColFriccion};
+    return *nombres[columna];
+}
+
+}  // namespace
+
+void ModeloTablaPerfil::Cargar(const Variables& v)
+{
+    beginResetModel();
+    filas_.clear();
+    if (v.perfil.metodo != MetodoPerfil::Ninguno) {
+        Variables copia = v;
+        for (size_t i = 1; i < v.tablaPerfil.size(); ++i) {
+            const auto& punto = v.tablaPerfil[i];
+            if (punto[2] == 0)
+                continue;
+            Fila fila{punto[1], punto[2]};
+            try {
+                ElementosHidraulicos(copia, fila.y);
+                fila.derivadas = {copia.area, copia.velocidad, copia.froude, copia.energia,
+                                  copia.pendFriccion};
+                fila.calculada = true;
+            } catch (const ErrorCalculo&) {
+            }
+            filas_.push_back(fila);
+        }
+    }
+    endResetModel();
+}
+
+int ModeloTablaPerfil::rowCount(const QModelIndex& padre) const
+{
+    return padre.isValid() ? 0 : static_cast<int>(filas_.size());
+}
+
+int ModeloTablaPerfil::columnCount(const QModelIndex& padre) const
+{
+    return padre.isValid() ? 0 : NumColumnas;
+}
+
+std::optional<double> ModeloTablaPerfil::Valor(int fila, int columna) const
+{
+    const Fila& f = filas_[fila];
+    if (columna == ColX)
+        return f.x;
+    if (columna == ColY)
+        return f.y;
+    if (!f.calculada)
+        return std::nullopt;
+    return f.derivadas[columna - ColArea];
+}
+
+QString ModeloTablaPerfil::TextoCelda(int fila, int columna) const
+{
+    const std::optional<double> valor = Valor(fila, columna);
+    return valor ? TextoFijo(*valor, kDecimales[columna]) : QString();
+}
+
+QVariant ModeloTablaPerfil::data(const QModelIndex& indice, int rol) const
+{
+    if (!indice.isValid())
+        return {};
+    if (rol == Qt::DisplayRole)
+        return TextoCelda(indice.row(), indice.column());
+    if (rol == Qt::TextAlignmentRole)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (rol == RolValor) {
+        const std::optional<double> valor = Valor(indice.row(), indice.column());
+        return valor ? QVariant(*valor) : QVariant();
+    }
+    return {};
+}
+
+QVariant ModeloTablaPerfil::headerData(int seccion, Qt::Orientation orientacion, int rol) const
+{
+    if (orientacion == Qt::Vertical)
+        return rol == Qt::DisplayRole ? QVariant(seccion + 1) : QVariant();
+    if (rol == Qt::DisplayRole)
+        return Encabezado(seccion);
+    if (rol == Qt::ToolTipRole)
+        return NombreColumna(seccion);
+    return {};
+}
+
+QString ModeloTablaPerfil::TextoSeparadoPorTabs() const
+{
+    QStringList lineas;
+    QStringList campos;
+    for (int c = 0; c < NumColumnas; ++c)
+        campos << Encabezado(c);
+    lineas << campos.join(QLatin1Char('\t'));
+    for (int f = 0; f < rowCount(); ++f) {
+        campos.clear();
+        for (int c = 0; c < NumColumnas; ++c)
+            campos << TextoCelda(f, c);
+        lineas << campos.join(QLatin1Char('\t'));
+    }
+    return lineas.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QByteArray ModeloTablaPerfil::Csv() const
+{
+    std::vector<std::string> campos;
+    for (int c = 0; c < NumColumnas; ++c)
+        campos.push_back((NombreColumna(c) + QLatin1Char(' ') + Encabezado(c)).toStdString());
+    std::string texto = LineaCsv(campos) + '\n';
+    texto.reserve(filas_.size() * 140);
+    for (int f = 0; f < rowCount(); ++f) {
+        for (int c = 0; c < NumColumnas; ++c) {
+            const std::optional<double> valor = Valor(f, c);
+            if (c > 0)
+                texto += ',';
+            if (valor)
+                texto += NumeroExacto(*valor);
+        }
+        texto += '\n';
+    }
+    return QByteArray::fromStdString(texto);
+}
