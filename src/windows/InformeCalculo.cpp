@@ -20,10 +20,10 @@
 namespace {
 
 const QUrl kImagenPerfil(QStringLiteral("torvel://perfil.png"));
-// The plot as it stands in the report: its logical size, and its width on
-// paper in screen pixels (the body of an A4 page between 2 cm margins).
-const QSize kTamanoGrafico(900, 420);
-constexpr int kAnchoGraficoPapel = 630;
+// The plot as it stands in the report, in screen pixels: the width of an A4
+// page between 2 cm margins, so its lettering keeps the size it has on screen.
+// It is drawn at three times that for the printer.
+const QSize kTamanoGrafico(630, 320);
 
 QString Celda(const QString& texto, const char* etiqueta = "td")
 {
@@ -122,10 +122,10 @@ InformeCalculo::InformeCalculo(const QList<QPair<QString, QString>>& resultados)
         GraficoVentanaPerfil grafico;
         grafico.MostrarPerfil(v);
         documento_->addResource(QTextDocument::ImageResource, kImagenPerfil,
-                                grafico.Imagen(kTamanoGrafico, 2));
+                                grafico.Imagen(kTamanoGrafico, 3));
         html += QStringLiteral("<p><img src='%1' width='%2'></p>")
                     .arg(kImagenPerfil.toString())
-                    .arg(kAnchoGraficoPapel);
+                    .arg(kTamanoGrafico.width());
         ModeloTablaPerfil modelo;
         modelo.Cargar(v);
         html += TablaPerfil(modelo);

@@ -23,8 +23,9 @@
 
 namespace {
 
-// A Runge-Kutta profile straight from the engine: the README's rectangle
-// (b 2, Q 3, n 0.015) or a pipe (D 1, Q 0.5, n 0.013).
+// A profile straight from the engine: Runge-Kutta in the README's rectangle
+// (b 2, Q 3, n 0.015), or a direct step down to 0.65 m in a pipe (D 1, Q 0.5,
+// n 0.013), whose table holds one row more.
 void Perfil(double pendiente, double y0, double x0, double xf, bool circular = false)
 {
     Variables& v = estado();
@@ -38,8 +39,14 @@ void Perfil(double pendiente, double y0, double x0, double xf, bool circular = f
     v.tiranteBorde = y0;
     v.xBorde = x0;
     v.xBuscado = xf;
+    v.tiranteBuscado = 0.65;
     TirantesCriticoNormal(v);
-    CalcularPerfil(v);
+    if (circular) {
+        NuevaTablaPerfil(v);
+        PerfilPasoDirecto(v);
+    } else {
+        CalcularPerfil(v);
+    }
 }
 
 // The live state as bytes, the profile table's contents in place of its address.
@@ -72,7 +79,7 @@ private slots:
         QTest::addColumn<bool>("circular");
         QTest::addColumn<QString>("primeraFila");
         QTest::newRow("rectangular M1") << false << "0.00\t1.1468\t2.2935\t1.3080\t0.3900\t1.2340";
-        QTest::newRow("circular M1") << true << "0.00\t0.5937\t0.4859\t1.0291\t0.4671\t0.6477";
+        QTest::newRow("circular M1, direct step") << true << "665.09\t0.6500\t0.5404\t0.9252\t0.3925\t0.6936";
     }
 
     void tablaYCsv()
@@ -88,7 +95,7 @@ private slots:
         const QList<QByteArray> lineas = archivo.readAll().split('\n');
 
         QAbstractItemModel* modelo = ventana->modelo();
-        QCOMPARE(modelo->rowCount(), v.puntosPerfil + 1);
+        QCOMPARE(modelo->rowCount(), v.puntosPerfil + (circular ? 2 : 1));
         QCOMPARE(lineas.size(), modelo->rowCount() + 2);  // header, rows, end
         Variables copia = v;
         for (int f = 0; f < modelo->rowCount(); ++f) {
