@@ -15,6 +15,11 @@
 namespace {
 
 const QColor kAzul(0, 0, 255);
+// yc, yn and yn* keep the dash styles of the main window's plot; a dark colour
+// each tells them apart where they lie close together.
+const QColor kColorYc(170, 0, 0);
+const QColor kColorYn(0, 120, 0);
+const QColor kColorConjugado(110, 0, 140);
 const QColor kRejilla(226, 226, 226);
 const QColor kMarco(96, 96, 96);
 constexpr double kRelleno = 8;     // blank around the drawing (px)
@@ -54,6 +59,7 @@ QFont FuenteDelGrafico(QFont fuente)
 struct Referencia {
     QString nombre;
     Qt::PenStyle estilo;
+    QColor color;
 };
 
 }  // namespace
@@ -141,16 +147,16 @@ QRectF GraficoVentanaPerfil::Pintar(QPainter& pintor, const QRectF& area) const
     pintor.save();
     pintor.setClipRect(datos);
     const double xs[] = {xMin_, xMax_};
-    auto lineaHorizontal = [&](double y, Qt::PenStyle estilo) {
-        pintor.setPen(QPen(Qt::black, 1, estilo));
+    auto lineaHorizontal = [&](double y, Qt::PenStyle estilo, const QColor& color) {
+        pintor.setPen(QPen(color, 1.2, estilo));
         pintor.drawLine(APixel(datos, xs[0], y), APixel(datos, xs[1], y));
     };
-    lineaHorizontal(0, Qt::SolidLine);
-    lineaHorizontal(yc_, Qt::DashDotLine);
+    lineaHorizontal(0, Qt::SolidLine, Qt::black);
+    lineaHorizontal(yc_, Qt::DashDotLine, kColorYc);
     if (hayNormal_)
-        lineaHorizontal(yn_, Qt::DashLine);
+        lineaHorizontal(yn_, Qt::DashLine, kColorYn);
     if (hayConjugado_)
-        lineaHorizontal(ynConj_, Qt::DashDotDotLine);
+        lineaHorizontal(ynConj_, Qt::DashDotDotLine, kColorConjugado);
     pintor.setPen(QPen(kAzul, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const QPolygonF& tramo : tramos_) {
         QPolygonF enPixeles;
@@ -220,12 +226,13 @@ void GraficoVentanaPerfil::PintarEjes(QPainter& pintor, const QRectF& datos) con
 void GraficoVentanaPerfil::PintarLeyenda(QPainter& pintor, const QRectF& area) const
 {
     std::vector<Referencia> entradas = {
-        {QStringLiteral("yc = %1 m").arg(TextoFijo(yc_, 4)), Qt::DashDotLine}};
+        {QStringLiteral("yc = %1 m").arg(TextoFijo(yc_, 4)), Qt::DashDotLine, kColorYc}};
     if (hayNormal_)
-        entradas.push_back({QStringLiteral("yn = %1 m").arg(TextoFijo(yn_, 4)), Qt::DashLine});
-    if (hayConjugado_)
         entradas.push_back(
-            {QStringLiteral("yn* = %1 m").arg(TextoFijo(ynConj_, 4)), Qt::DashDotDotLine});
+            {QStringLiteral("yn = %1 m").arg(TextoFijo(yn_, 4)), Qt::DashLine, kColorYn});
+    if (hayConjugado_)
+        entradas.push_back({QStringLiteral("yn* = %1 m").arg(TextoFijo(ynConj_, 4)),
+                            Qt::DashDotDotLine, kColorConjugado});
 
     const QFontMetricsF metricas(pintor.font());
     constexpr double muestra = 30, separacion = 6, entreEntradas = 22;
@@ -246,7 +253,7 @@ void GraficoVentanaPerfil::PintarLeyenda(QPainter& pintor, const QRectF& area) c
     };
     entrada(capLeyendaPerfil, QPen(kAzul, 2));
     for (const Referencia& r : entradas)
-        entrada(r.nombre, QPen(Qt::black, 1, r.estilo));
+        entrada(r.nombre, QPen(r.color, 1.2, r.estilo));
 }
 
 QImage GraficoVentanaPerfil::Imagen(const QSize& tamano, qreal escala) const

@@ -97,6 +97,10 @@ void VentanaPerfil::Actualizar()
     modelo_->Cargar(v);
     const bool hay = v.perfil.metodo != MetodoPerfil::Ninguno;
     ui->splPerfil->setVisible(hay);
+    // Alone, the line stands in the middle of the window.
+    ui->lblDescripcion->setAlignment(hay ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    ui->lblDescripcion->setSizePolicy(QSizePolicy::Preferred,
+                                      hay ? QSizePolicy::Fixed : QSizePolicy::Expanding);
     for (QWidget* boton : {ui->cmdCopiar, ui->cmdGuardarTabla, ui->cmdGuardarGrafico})
         boton->setEnabled(hay);
 }
