@@ -1,10 +1,12 @@
 // Answers the message boxes a test provokes, as a user would, and remembers
 // what they said. Create it before the action; every QMessageBox that opens
-// while it lives is answered with the chosen button.
+// while it lives is answered with the chosen button, and any other modal
+// dialog is cancelled.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
@@ -26,9 +28,14 @@ public:
 private:
     void responder()
     {
-        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!caja)
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* caja = qobject_cast<QMessageBox*>(modal);
+        if (!caja) {
+            // Any other dialog (the report's print preview) is cancelled.
+            if (auto* dialogo = qobject_cast<QDialog*>(modal))
+                dialogo->reject();
             return;
+        }
         textos_ << caja->text();
         titulos_ << caja->windowTitle();
         QAbstractButton* b = caja->button(boton_);
