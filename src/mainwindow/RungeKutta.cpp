@@ -13,12 +13,12 @@
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"
 #include "ui_RungeKutta.h"
+#include "windows/InformeCalculo.h"
 #include "windows/Mensajes.h"
+#include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
 #include "windows/frmParamCalc.h"
-#include "windows/InformeCalculo.h"
-#include "windows/VentanaPerfil.h"
 #include "windows/inf_zuvan.h"
 
 namespace {

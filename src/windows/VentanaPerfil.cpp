@@ -58,10 +58,6 @@ VentanaPerfil::VentanaPerfil(QWidget* parent)
 {
     ui->setupUi(this);
     setWindowIcon(IconoAplicacion());
-    setWindowTitle(capPerfilTitulo);
-    ui->cmdCopiar->setText(capPerfilCopiar);
-    ui->cmdGuardarTabla->setText(capPerfilGuardarTabla);
-    ui->cmdGuardarGrafico->setText(capPerfilGuardarGrafico);
 
     ui->tblPerfil->setModel(modelo_);
     ui->tblPerfil->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -90,6 +86,12 @@ VentanaPerfil::~VentanaPerfil() = default;
 
 void VentanaPerfil::Actualizar()
 {
+    // Captions too: after a language switch the next profile comes in the new one.
+    setWindowTitle(capPerfilTitulo);
+    ui->cmdCopiar->setText(capPerfilCopiar);
+    ui->cmdGuardarTabla->setText(capPerfilGuardarTabla);
+    ui->cmdGuardarGrafico->setText(capPerfilGuardarGrafico);
+
     const Variables& v = estado();
     tipo_ = QString::fromStdString(::TipoPerfil(v));
     ui->lblDescripcion->setText(DescripcionPerfil(v));

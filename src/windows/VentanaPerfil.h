@@ -25,7 +25,7 @@ public:
     explicit VentanaPerfil(QWidget* parent = nullptr);
     ~VentanaPerfil() override;
 
-    // Shows the profile now in the calculation state.
+    // Shows the profile now in the calculation state, in the current language.
     void Actualizar();
 
     // What Copy puts on the clipboard: header and rows as displayed, tab-separated.
