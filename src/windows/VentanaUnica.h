@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 // The open instance of W, or nullptr. A closed window waiting for deletion
@@ -47,6 +48,13 @@ inline void CentrarEnPantalla(QWidget* ventana)
     QRect marco = ventana->frameGeometry();
     marco.moveCenter(pantalla->availableGeometry().center());
     ventana->move(marco.topLeft());
+}
+
+// Escape closes the window, as its close button does.
+inline void CerrarConEscape(QWidget* ventana)
+{
+    auto* atajo = new QShortcut(QKeySequence(Qt::Key_Escape), ventana);
+    QObject::connect(atajo, &QShortcut::activated, ventana, &QWidget::close);
 }
 
 // The program's icon, drawn for it, at the sizes window managers ask for.

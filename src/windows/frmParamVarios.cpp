@@ -6,6 +6,7 @@
 #include "state/Variables.h"
 #include "ui_frmParamVarios.h"
 #include "windows/Accesibilidad.h"
+#include "windows/CajasTexto.h"
 #include "windows/VentanaUnica.h"
 
 namespace {
@@ -45,6 +46,9 @@ frmParamVarios::frmParamVarios(QWidget* parent)
     NombrarCajasPorSusEtiquetas(this);
 
     connect(ui->cmdParamSalir, &QPushButton::clicked, this, &QWidget::close);
+    CerrarConEscape(this);
+    for (QLineEdit* caja : findChildren<QLineEdit*>())
+        MostrarDesdeElPrincipio(caja);
 
     Cargar();
 }
