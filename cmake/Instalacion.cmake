@@ -48,4 +48,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Torvel developers <torvel@example.invalid>"
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own buttons and dialogs in Spanish; without it they stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
