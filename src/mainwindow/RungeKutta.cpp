@@ -61,17 +61,6 @@ void EntrarPorOpcionMarcada(QButtonGroup* grupo)
     }
 }
 
-// Each frame's border runs through the middle of its title, which interrupts
-// it, and the title starts at the frame's top edge: a frame placed right under
-// another one writes its title below that frame's border, not over it. The
-// borders are dark enough to be seen on the grey window.
-void DibujarMarcos(QWidget* contenedor)
-{
-    contenedor->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid rgb(128, 128, 128); margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; top: 1px; }"));
-}
-
 // A label that sits on its frame's top border, at the right, covers the border
 // under its text only, as the frame's title does at the left.
 void TaparBorde(QLabel* etiqueta)

@@ -22,6 +22,7 @@ frmParamCalc::frmParamCalc(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmParamCalc>())
 {
     ui->setupUi(this);
+    DibujarMarcos(this);
     CentrarEnPantalla(this);
 
     const Variables& v = estado();

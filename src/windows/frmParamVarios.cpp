@@ -28,6 +28,7 @@ frmParamVarios::frmParamVarios(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmParamVarios>())
 {
     ui->setupUi(this);
+    DibujarMarcos(this);
     CentrarEnPantalla(this);
 
     // lblParamSf, lblParamRh and lblParamFroude keep their fixed captions.
