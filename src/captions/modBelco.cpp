@@ -356,6 +356,9 @@ QString capAyudaAncho, capAyudaAnchFondo, capAyudaAngGrados, capAyudaAngMetros, 
     capAyudaAlternoSup, capAyudaTiranteDado, capAyudaAlterno, capAyudaY1Conj, capAyudaY2Conj,
     capAyudaTiranteManual, capAyudaErrorAdm, capAyudaPuntos, capAyudaUmbral, capFalloMensajeVacio,
     capMotivoSinDimension, capMotivoTiranteCeroEn, capMotivoBordeCritico;
+QString capAyudaParamTirante, capAyudaParamArea, capAyudaParamPerim, capAyudaParamRh,
+    capAyudaParamVel, capAyudaParamFroude, capAyudaParamAncho, capAyudaParamSf, capAyudaParamTens,
+    capAyudaParamEnergia, capAyudaParamCant;
 
 namespace {
 
@@ -406,6 +409,17 @@ void AyudasEspanol()
         "Puntos intermedios del perfil, un número entero de hasta 32765");
     capAyudaUmbral = QStringLiteral(
         "ABS(dy/dx) por encima del cual se refina un paso del perfil (m/m)");
+    capAyudaParamTirante = QStringLiteral("Tirante de la sección (m)");
+    capAyudaParamArea = QStringLiteral("Área de flujo (m²)");
+    capAyudaParamPerim = QStringLiteral("Perímetro mojado (m)");
+    capAyudaParamRh = QStringLiteral("Radio hidráulico: área sobre perímetro mojado (m)");
+    capAyudaParamVel = QStringLiteral("Velocidad media (m/s)");
+    capAyudaParamFroude = QStringLiteral("Número de Froude (sin unidad)");
+    capAyudaParamAncho = QStringLiteral("Ancho superficial del agua (m)");
+    capAyudaParamSf = QStringLiteral("Pendiente de fricción según Manning (m/m)");
+    capAyudaParamTens = QStringLiteral("Tensión tangencial media sobre el perímetro mojado (Pa)");
+    capAyudaParamEnergia = QStringLiteral("Energía específica (m)");
+    capAyudaParamCant = QStringLiteral("Función cantidad de movimiento (m³)");
     capFalloMensajeVacio = QStringLiteral("%1: %2.");
     capMotivoSinDimension = QStringLiteral(
         "la sección no tiene \"%1\": la casilla está vacía o es 0");
@@ -461,6 +475,17 @@ void AyudasIngles()
     capAyudaPuntos = QStringLiteral(
         "Intermediate points of the profile, a whole number up to 32765");
     capAyudaUmbral = QStringLiteral("ABS(dy/dx) above which a profile step is refined (m/m)");
+    capAyudaParamTirante = QStringLiteral("Depth of the section (m)");
+    capAyudaParamArea = QStringLiteral("Flow area (m²)");
+    capAyudaParamPerim = QStringLiteral("Wetted perimeter (m)");
+    capAyudaParamRh = QStringLiteral("Hydraulic radius: area over wetted perimeter (m)");
+    capAyudaParamVel = QStringLiteral("Mean velocity (m/s)");
+    capAyudaParamFroude = QStringLiteral("Froude number (no unit)");
+    capAyudaParamAncho = QStringLiteral("Top width of the water surface (m)");
+    capAyudaParamSf = QStringLiteral("Friction slope by Manning's formula (m/m)");
+    capAyudaParamTens = QStringLiteral("Mean shear stress on the wetted perimeter (Pa)");
+    capAyudaParamEnergia = QStringLiteral("Specific energy (m)");
+    capAyudaParamCant = QStringLiteral("Momentum function (m³)");
     capFalloMensajeVacio = QStringLiteral("%1: %2.");
     capMotivoSinDimension = QStringLiteral("the section has no \"%1\": the box is empty or 0");
     capMotivoTiranteCeroEn = QStringLiteral("the depth in \"%1\" is 0 m, which has no flow area");

@@ -231,6 +231,17 @@ extern QString capAyudaTiranteManual;
 extern QString capAyudaErrorAdm;
 extern QString capAyudaPuntos;
 extern QString capAyudaUmbral;
+extern QString capAyudaParamTirante;
+extern QString capAyudaParamArea;
+extern QString capAyudaParamPerim;
+extern QString capAyudaParamRh;
+extern QString capAyudaParamVel;
+extern QString capAyudaParamFroude;
+extern QString capAyudaParamAncho;
+extern QString capAyudaParamSf;
+extern QString capAyudaParamTens;
+extern QString capAyudaParamEnergia;
+extern QString capAyudaParamCant;
 
 // Faults explained by the inputs rather than by the depth where they surfaced.
 extern QString capFalloMensajeVacio;    // %1 what failed, %2 why; no result is kept
