@@ -2,9 +2,6 @@
 // comma locale, Qt's own buttons in the chosen language, the keys, the limit of
 // profile points and the messages that name the input at fault.
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -13,7 +10,6 @@
 #include "captions/modBelco.h"
 #include "engine/modFuncionesTorvel.h"
 #include "mainwindow/RungeKutta.h"
-#include "state/Variables.h"
 #include "windows/CajasTexto.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
@@ -23,44 +19,45 @@
 
 namespace {
 
-QLineEdit* Caja(QWidget* v, const char* nombre) { return v->findChild<QLineEdit*>(nombre); }
+QLineEdit* Caja(QWidget* v, const char* nombre)
+{
+    return v->findChild<QLineEdit*>(nombre);
+}
 
-void Escribir(QWidget* v, const char* nombre, const QString& texto)
+void Escribir(QWidget* v, const char* nombre, const char* texto)
 {
     Caja(v, nombre)->clear();
-    QTest::keyClicks(Caja(v, nombre), texto);
+    QTest::keyClicks(Caja(v, nombre), EnLocal(texto));
 }
 
+// A button or an option.
 void Pulsar(QWidget* v, const char* nombre)
 {
-    QTest::mouseClick(v->findChild<QPushButton*>(nombre), Qt::LeftButton);
+    v->findChild<QAbstractButton*>(nombre)->click();
 }
 
-void Elegir(QWidget* v, const char* opcion) { v->findChild<QRadioButton*>(opcion)->click(); }
-
-RungeKutta* Abrir(int idioma = 1)
+// In the language given; with the rectangular channel of the examples (width 2 m, 3 m3/s,
+// n 0.015, slope 0.001, boundary x 1000, y 1.5) unless told otherwise.
+RungeKutta* Abrir(int idioma = 1, bool conCanal = true)
 {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32")
         .setValue("Torvel/Languaje", idioma);
     auto* v = new RungeKutta;
     v->show();
-    v->activateWindow();
     if (!QTest::qWaitForWindowActive(v))
         qFatal("the main window did not become active");
+    for (auto [caja, texto] : {std::pair{"Text1", "2"},
+                               {"Text5", "0.001"},
+                               {"Text6", "0.015"},
+                               {"Text7", "3"},
+                               {"Text11", "1000"},
+                               {"Text8", "1.5"}})
+        Escribir(v, caja, conCanal ? texto : "");
     return v;
 }
 
-// Rectangular, width 2 m, 3 m3/s, n 0.015, slope 0.001, boundary x 1000, y 1.5.
-RungeKutta* ConCanal(RungeKutta* v)
-{
-    for (auto [caja, texto] : {std::pair{"Text1", "2"}, {"Text5", "0.001"}, {"Text6", "0.015"},
-                               {"Text7", "3"}, {"Text11", "1000"}, {"Text8", "1.5"}})
-        Escribir(v, caja, EnLocal(texto));
-    return v;
-}
-
-// The text of the buttons of the next message box, which is answered No.
-QStringList BotonesDelMensaje(const std::function<void()>& abrir)
+// The buttons of the exit question, which is answered No.
+QStringList BotonesDeSalir()
 {
     QStringList textos;
     QTimer::singleShot(50, [&textos] {
@@ -69,17 +66,9 @@ QStringList BotonesDelMensaje(const std::function<void()>& abrir)
             textos << b->text();
         caja->button(QMessageBox::No)->click();
     });
-    abrir();
+    VentanaAbierta<RungeKutta>()->findChild<QAction*>("mnuSalir")->trigger();
     textos.sort();
     return textos;
-}
-
-template <class W>
-void CerrarConTecla(W* ventana, Qt::Key tecla)
-{
-    QVERIFY(QTest::qWaitForWindowActive(ventana));
-    QTest::keyClick(ventana, tecla);
-    QCOMPARE(CuantasAbiertas<W>(), 0);
 }
 
 }  // namespace
@@ -98,34 +87,32 @@ private slots:
         QCOMPARE(Caja(v, "Text3")->text(), EnLocal("45.0013272040556"));
         QCOMPARE(Caja(v, "Text3")->cursorPosition(), 0);
 
-        Elegir(v, "optCircular");
-        for (auto [caja, texto] : {std::pair{"Text4", "1"}, {"Text5", "0.001"},
-                                   {"Text6", "0.013"}, {"Text7", "2"}})
-            Escribir(v, caja, EnLocal(texto));
+        Pulsar(v, "optCircular");
+        Escribir(v, "Text4", "1");
+        Escribir(v, "Text7", "4");
         Pulsar(v, "Calc_tir");
+        // Whole, at its place and width, in the narrow face; a box that fits keeps its font.
         QLineEdit* normal = Caja(v, "Text14");
         QCOMPARE(normal->text(), QString("Q LLENO"));
-        // Whole, at its place and width, in the narrow face; a box that fits keeps its font.
-        QVERIFY(CabeEnCaja(normal));
+        QVERIFY(CabeEnCaja(normal) && normal->cursorPosition() == 0);
         QCOMPARE(normal->geometry(), QRect(67, 43, 46, 20));
         QCOMPARE(normal->font().family(), QString("Arial Narrow"));
         QCOMPARE(Caja(v, "Text13")->font().family(), QString("Arial"));
-        QCOMPARE(normal->cursorPosition(), 0);
     }
 
-    // Also run under a comma locale (test_pulido_coma): a profile's results copied into
-    // the alternate-depth boxes give the alternates of those depths.
+    // Also run in a comma locale (test_pulido_coma): a profile's results copied into the
+    // alternate-depth boxes give the alternates of those very depth and energy.
     void copiasEnElLocal()
     {
         if (qEnvironmentVariableIsSet("TORVEL_COMA"))
             QCOMPARE(QLocale::system().decimalPoint(), QString(","));
-        RungeKutta* v = ConCanal(Abrir());
+        RungeKutta* v = Abrir();
         Escribir(v, "Text9", "0");
         Pulsar(v, "Calc_sup_libre");
         QCOMPARE(Caja(v, "Text32")->text(), EnLocal("1.1468"));
         Pulsar(v, "cmdAlterno");
         QCOMPARE(Caja(v, "Text33")->text(), TextoRedondeado(TiranteAlterno(estado(), 1.1468), 4));
-        Elegir(v, "optEnergia");
+        Pulsar(v, "optEnergia");
         Pulsar(v, "cmdAlterno");
         TirantesAlternosEnergia(estado(), 1.234);
         QCOMPARE(Caja(v, "Text35")->text(), TextoRedondeado(estado().tiranteAlternoSup, 4));
@@ -133,18 +120,16 @@ private slots:
 
     void botonesDeQtEnElIdioma()
     {
-        RungeKutta* v = Abrir(0);
-        auto salir = [] { VentanaAbierta<RungeKutta>()->findChild<QAction*>("mnuSalir")->trigger(); };
-        QCOMPARE(BotonesDelMensaje(salir), (QStringList{"&No", "&Sí"}));
+        RungeKutta* v = Abrir(0, false);
+        QCOMPARE(BotonesDeSalir(), (QStringList{"&No", "&Sí"}));
         v->findChild<QAction*>("mnuLenguaje")->trigger();
-        QCOMPARE(BotonesDelMensaje(salir), (QStringList{"&No", "&Yes"}));
+        QCOMPARE(BotonesDeSalir(), (QStringList{"&No", "&Yes"}));
     }
 
     void teclas()
     {
         RungeKutta* v = Abrir();
         QCOMPARE(QApplication::focusWidget(), Caja(v, "Text1"));
-        ConCanal(v);
         // Enter runs the box's panel, and none for the boundary condition.
         QTest::keyClick(Caja(v, "Text8"), Qt::Key_Return);
         QCOMPARE(v->pitidos(), 0);
@@ -154,28 +139,33 @@ private slots:
         QTest::keyClick(Caja(v, "Text32"), Qt::Key_Enter);
         QCOMPARE(Caja(v, "Text33")->text(), EnLocal("0.4007"));
 
-        // Parameters: Enter accepts, Escape leaves everything as it was.
-        Escribir(MostrarVentana<frmParamCalc>(), "Text23", "50");
-        CerrarConTecla(VentanaAbierta<frmParamCalc>(), Qt::Key_Return);
-        Escribir(MostrarVentana<frmParamCalc>(), "Text23", "60");
-        CerrarConTecla(VentanaAbierta<frmParamCalc>(), Qt::Key_Escape);
+        // Parameters: Enter accepts, Escape keeps what was stored; Escape closes the others.
+        for (auto [tecla, puntos] : {std::pair{Qt::Key_Return, "50"}, {Qt::Key_Escape, "60"}}) {
+            auto* parametros = MostrarVentana<frmParamCalc>();
+            Escribir(parametros, "Text23", puntos);
+            QVERIFY(QTest::qWaitForWindowActive(parametros));
+            QTest::keyClick(parametros, tecla);
+        }
         QCOMPARE(estado().puntosPerfil, 50);
-        CerrarConTecla(MostrarVentana<frmParamVarios>(), Qt::Key_Escape);
-        CerrarConTecla(MostrarVentana<frmInfoProg>(), Qt::Key_Escape);
-        CerrarConTecla(MostrarVentana<inf_zuvan>(), Qt::Key_Escape);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 MostrarVentana<frmParamVarios>(), MostrarVentana<frmInfoProg>(),
+                 MostrarVentana<inf_zuvan>(), MostrarVentana<frmParamCalc>()}) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        }
     }
 
     void puntosDelPerfil()
     {
-        RungeKutta* v = ConCanal(Abrir());
+        RungeKutta* v = Abrir();
         RespuestaAutomatica mensajes;
         for (const char* puntos : {"32766", "32765"}) {
-            auto* parametros = MostrarVentana<frmParamCalc>();
-            Escribir(parametros, "Text23", puntos);
-            Pulsar(parametros, "cmdAceptarSalir");
+            Escribir(MostrarVentana<frmParamCalc>(), "Text23", puntos);
+            Pulsar(VentanaAbierta<frmParamCalc>(), "cmdAceptarSalir");
         }
         QCOMPARE(mensajes.textos(), QStringList{capErrorPuntos.arg("32766")});
-        QCOMPARE(estado().puntosPerfil, 32765);
         Escribir(v, "Text9", "0");
         Pulsar(v, "Calc_sup_libre");
         QCOMPARE(mensajes.cantidad(), 1);
@@ -184,31 +174,31 @@ private slots:
 
     void mensajesQueNombranLaEntrada()
     {
-        RungeKutta* v = ConCanal(Abrir());
+        RungeKutta* v = Abrir();
         RespuestaAutomatica mensajes;
-        Caja(v, "Text1")->clear();
-        Escribir(v, "txtY1Conj", EnLocal("0.3"));
+        Escribir(v, "Text1", "");
+        Escribir(v, "txtY1Conj", "0.3");
         Pulsar(v, "cmdConjugado");
-        Escribir(v, "Text1", "2");
-        Elegir(v, "optTrapezoidal");
+        Pulsar(v, "optTrapezoidal");
         Escribir(v, "Text2", "2");
-        Escribir(v, "Text3", "0");
         Pulsar(v, "Calc_tir");
-        Elegir(v, "optRectangular");
+        Pulsar(v, "optRectangular");
+        Escribir(v, "Text1", "2");
         Escribir(v, "Text32", "0");
         Pulsar(v, "cmdAlterno");
-        Pulsar(v, "Calc_tir");
-        Escribir(v, "Text8", Caja(v, "Text13")->text());
+        Escribir(v, "Text8", "0.6121");
         Pulsar(v, "Calc_sup_libre");
-        const QStringList esperados = {
-            capFalloMensajeVacio.arg(capFalloConjugado, capMotivoSinDimension.arg("Width (m)")),
-            capFalloMensaje.arg(capFalloFlujoUniforme,
-                                capMotivoSinDimension.arg("Side Slope Angle (grades)")),
-            capFalloMensaje.arg(capFalloAlterno,
-                                capMotivoTiranteCeroEn.arg("Alternate Depths: y (m)")),
-            capFalloMensaje.arg(capFalloRungeKutta,
-                                capMotivoBordeCritico.arg(EnLocal("0.6121")))};
-        QCOMPARE(mensajes.textos(), esperados);
+        QCOMPARE(
+            mensajes.textos(),
+            QStringList({
+                capFalloMensajeVacio.arg(capFalloConjugado, capMotivoSinDimension.arg("Width (m)")),
+                capFalloMensaje.arg(capFalloFlujoUniforme,
+                                    capMotivoSinDimension.arg("Side Slope Angle (grades)")),
+                capFalloMensaje.arg(capFalloAlterno,
+                                    capMotivoTiranteCeroEn.arg("Alternate Depths: y (m)")),
+                capFalloMensaje.arg(capFalloRungeKutta,
+                                    capMotivoBordeCritico.arg(EnLocal("0.6121"))),
+            }));
     }
 };
 
