@@ -3,8 +3,8 @@
 // Boxes are read and written in the user's locale through QLocale. The leading-number rule
 // of the alternate and conjugate boxes takes "." as the decimal separator in every locale, and
 // the locale's own separator as well, so that the results copied into those boxes read back
-// as written. It is converted with std::from_chars: strtod and atof follow the C locale, which the application
-// takes from the user's environment.
+// as written. It is converted with std::from_chars: strtod and atof follow the C locale, which
+// the application takes from the user's environment.
 #include "captions/modBelco.h"
 #include "engine/Aritmetica.h"
 

@@ -140,9 +140,9 @@ void TextosEspanol()
     capErrorLectura = QStringLiteral(
         "La casilla \"%1\" no contiene un número: \"%2\".\n"
         "Escriba los números con el separador decimal de la configuración regional del sistema.");
-    capErrorPuntos = QStringLiteral(
-        "El número de puntos intermedios debe ser un número entero de hasta 32765: "
-        "\"%1\" no lo es.");
+    capErrorPuntos =
+        QStringLiteral("El número de puntos intermedios debe ser un número entero de hasta 32765: "
+                       "\"%1\" no lo es.");
     capErrorIdiomaLeer = QStringLiteral(
         "No se pudo leer el idioma guardado en la configuración; se usa el inglés.");
     capErrorIdiomaGuardar = QStringLiteral(
@@ -298,9 +298,9 @@ void TextosIngles()
     capErrorLectura = QStringLiteral(
         "The box \"%1\" does not hold a number: \"%2\".\n"
         "Write numbers with the decimal separator of the system's regional settings.");
-    capErrorPuntos = QStringLiteral(
-        "The number of intermediate points must be a whole number up to 32765: "
-        "\"%1\" is not.");
+    capErrorPuntos =
+        QStringLiteral("The number of intermediate points must be a whole number up to 32765: "
+                       "\"%1\" is not.");
     capErrorIdiomaLeer = QStringLiteral(
         "The stored language setting could not be read; English is used.");
     capErrorIdiomaGuardar = QStringLiteral(
@@ -396,19 +396,19 @@ void AyudasEspanol()
     capAyudaAlternoInf = QStringLiteral("Tirante inferior, supercrítico, con esa energía (m)");
     capAyudaAlternoSup = QStringLiteral("Tirante superior, subcrítico, con esa energía (m)");
     capAyudaTiranteDado = QStringLiteral("Tirante cuyo alterno se busca (m)");
-    capAyudaAlterno = QStringLiteral(
-        "Tirante alterno: el otro tirante con la misma energía específica (m)");
+    capAyudaAlterno =
+        QStringLiteral("Tirante alterno: el otro tirante con la misma energía específica (m)");
     capAyudaY1Conj = QStringLiteral("Tirante a un lado de un resalto hidráulico (m)");
     capAyudaY2Conj = QStringLiteral(
         "Tirante conjugado: el otro lado del resalto, con la misma cantidad de movimiento (m)");
-    capAyudaTiranteManual = QStringLiteral(
-        "Tirante con el que se calculan los parámetros hidráulicos (m)");
-    capAyudaErrorAdm = QStringLiteral(
-        "Error admisible en la búsqueda de los tirantes crítico y normal (m)");
-    capAyudaPuntos = QStringLiteral(
-        "Puntos intermedios del perfil, un número entero de hasta 32765");
-    capAyudaUmbral = QStringLiteral(
-        "ABS(dy/dx) por encima del cual se refina un paso del perfil (m/m)");
+    capAyudaTiranteManual =
+        QStringLiteral("Tirante con el que se calculan los parámetros hidráulicos (m)");
+    capAyudaErrorAdm =
+        QStringLiteral("Error admisible en la búsqueda de los tirantes crítico y normal (m)");
+    capAyudaPuntos =
+        QStringLiteral("Puntos intermedios del perfil, un número entero de hasta 32765");
+    capAyudaUmbral =
+        QStringLiteral("ABS(dy/dx) por encima del cual se refina un paso del perfil (m/m)");
     capAyudaParamTirante = QStringLiteral("Tirante de la sección (m)");
     capAyudaParamArea = QStringLiteral("Área de flujo (m²)");
     capAyudaParamPerim = QStringLiteral("Perímetro mojado (m)");
@@ -421,10 +421,10 @@ void AyudasEspanol()
     capAyudaParamEnergia = QStringLiteral("Energía específica (m)");
     capAyudaParamCant = QStringLiteral("Función cantidad de movimiento (m³)");
     capFalloMensajeVacio = QStringLiteral("%1: %2.");
-    capMotivoSinDimension = QStringLiteral(
-        "la sección no tiene \"%1\": la casilla está vacía o es 0");
-    capMotivoTiranteCeroEn = QStringLiteral(
-        "el tirante de \"%1\" es 0 m, que no tiene área de flujo");
+    capMotivoSinDimension =
+        QStringLiteral("la sección no tiene \"%1\": la casilla está vacía o es 0");
+    capMotivoTiranteCeroEn =
+        QStringLiteral("el tirante de \"%1\" es 0 m, que no tiene área de flujo");
     capMotivoBordeCritico = QStringLiteral(
         "el tirante de borde es igual al tirante crítico (%1 m), donde la superficie es "
         "vertical y ningún perfil puede comenzar");
@@ -444,8 +444,8 @@ void AyudasIngles()
     capAyudaManning = QStringLiteral("Manning's roughness coefficient n (s/m^(1/3))");
     capAyudaCaudal = QStringLiteral("Discharge (m³/s)");
     capAyudaPendCritica = QStringLiteral("Critical slope for this discharge (m/m)");
-    capAyudaTipo = QStringLiteral(
-        "Slope type: M (mild, normal depth above critical) or S (steep, below it)");
+    capAyudaTipo =
+        QStringLiteral("Slope type: M (mild, normal depth above critical) or S (steep, below it)");
     capAyudaCritico = QStringLiteral("Critical depth (m)");
     capAyudaEnergiaCritica = QStringLiteral("Specific energy at the critical depth (m)");
     capAyudaNormal = QStringLiteral(
@@ -463,17 +463,17 @@ void AyudasIngles()
     capAyudaAlternoInf = QStringLiteral("Lower, supercritical depth with that energy (m)");
     capAyudaAlternoSup = QStringLiteral("Upper, subcritical depth with that energy (m)");
     capAyudaTiranteDado = QStringLiteral("Depth whose alternate depth is sought (m)");
-    capAyudaAlterno = QStringLiteral(
-        "Alternate depth: the other depth with the same specific energy (m)");
+    capAyudaAlterno =
+        QStringLiteral("Alternate depth: the other depth with the same specific energy (m)");
     capAyudaY1Conj = QStringLiteral("Depth on one side of a hydraulic jump (m)");
-    capAyudaY2Conj = QStringLiteral(
-        "Conjugate depth: the other side of the jump, with the same momentum (m)");
-    capAyudaTiranteManual = QStringLiteral(
-        "Depth at which the hydraulic parameters are computed (m)");
-    capAyudaErrorAdm = QStringLiteral(
-        "Admissible error of the critical and normal depth searches (m)");
-    capAyudaPuntos = QStringLiteral(
-        "Intermediate points of the profile, a whole number up to 32765");
+    capAyudaY2Conj =
+        QStringLiteral("Conjugate depth: the other side of the jump, with the same momentum (m)");
+    capAyudaTiranteManual =
+        QStringLiteral("Depth at which the hydraulic parameters are computed (m)");
+    capAyudaErrorAdm =
+        QStringLiteral("Admissible error of the critical and normal depth searches (m)");
+    capAyudaPuntos =
+        QStringLiteral("Intermediate points of the profile, a whole number up to 32765");
     capAyudaUmbral = QStringLiteral("ABS(dy/dx) above which a profile step is refined (m/m)");
     capAyudaParamTirante = QStringLiteral("Depth of the section (m)");
     capAyudaParamArea = QStringLiteral("Flow area (m²)");
@@ -494,8 +494,7 @@ void AyudasIngles()
         "and no profile can start");
 }
 
-} // namespace
-
+}  // namespace
 
 void CargarTextos(int16_t idioma)
 {
