@@ -1,6 +1,6 @@
 # What `cmake --install` puts on a system, and the Debian package built from it
-# with `cpack -G DEB`. Only the program, its desktop entry and its icon are
-# installed: the static libraries, tests and benchmarks stay in the build tree.
+# with `cpack -G DEB`. Only the program, its desktop entry, its icon and its
+# licence are installed: the static libraries, tests and benchmarks stay in the build tree.
 include(GNUInstallDirs)
 
 # qt_standard_project_setup() gives executables an $ORIGIN run path for
@@ -21,6 +21,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/src/resources/icono-64.png
         DESTINATION ${torvel_iconos}/64x64/apps RENAME torvel.png)
 install(FILES ${PROJECT_SOURCE_DIR}/src/resources/icono.svg
         DESTINATION ${torvel_iconos}/scalable/apps RENAME torvel.svg)
+
+# The licence, where Debian keeps every package's: /usr/share/doc/torvel/copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package. It always installs under /usr, whatever prefix the build
 # was configured with; the architecture is the one dpkg reports, and the
@@ -45,4 +48,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Torvel developers <torvel@example.invalid>"
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own buttons and dialogs in Spanish; without it they stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -11,12 +11,14 @@ QString Cifra(double valor)
 }
 
 // A fault of the section elements at a depth, or elsewhere when there is none.
-QString MotivoAritmetico(const ErrorCalculo& e, const QString& conTirante, const QString& general)
+QString MotivoAritmetico(const ErrorCalculo& e, const QString& conTirante, const QString& general,
+                         const QString& cajaTirante)
 {
     const bool enSeccion = e.operacion() == Operacion::ElementosSeccion ||
                            e.operacion() == Operacion::BarridoTirantes;
     if (enSeccion && e.tieneValor() && e.valor() == 0 && e.tipo() != TipoError::Desbordamiento)
-        return capMotivoTiranteCero;
+        return cajaTirante.isEmpty() ? capMotivoTiranteCero
+                                     : capMotivoTiranteCeroEn.arg(cajaTirante);
     const bool hayTirante = e.tieneValor() && e.operacion() != Operacion::TiranteCritico &&
                             e.operacion() != Operacion::ConversionAngulo;
     return hayTirante ? conTirante.arg(Cifra(e.valor())) : general;
@@ -24,15 +26,15 @@ QString MotivoAritmetico(const ErrorCalculo& e, const QString& conTirante, const
 
 }  // namespace
 
-QString ExplicarError(const ErrorCalculo& e)
+QString ExplicarError(const ErrorCalculo& e, const QString& cajaTirante)
 {
     switch (e.tipo()) {
     case TipoError::DivisionPorCero:
-        return MotivoAritmetico(e, capMotivoDivision, capMotivoDivisionGeneral);
+        return MotivoAritmetico(e, capMotivoDivision, capMotivoDivisionGeneral, cajaTirante);
     case TipoError::OperacionInvalida:
-        return MotivoAritmetico(e, capMotivoInvalida, capMotivoInvalidaGeneral);
+        return MotivoAritmetico(e, capMotivoInvalida, capMotivoInvalidaGeneral, cajaTirante);
     case TipoError::Desbordamiento:
-        return MotivoAritmetico(e, capMotivoDesborde, capMotivoDesbordeGeneral);
+        return MotivoAritmetico(e, capMotivoDesborde, capMotivoDesbordeGeneral, cajaTirante);
     case TipoError::Desbordamiento16:
         return capMotivoDesborde16.arg(Cifra(e.valor()));
     case TipoError::SinResultado:

@@ -1,9 +1,10 @@
 // Reading and writing of numbers.
 //
 // Boxes are read and written in the user's locale through QLocale. The leading-number rule
-// of the alternate and conjugate boxes always takes "." as the decimal separator, so it is
-// converted with std::from_chars: strtod and atof follow the C locale, which the application
-// takes from the user's environment.
+// of the alternate and conjugate boxes takes "." as the decimal separator in every locale, and
+// the locale's own separator as well, so that the results copied into those boxes read back
+// as written. It is converted with std::from_chars: strtod and atof follow the C locale, which
+// the application takes from the user's environment.
 #include "captions/modBelco.h"
 #include "engine/Aritmetica.h"
 
@@ -60,6 +61,13 @@ private:
     qsizetype pos_ = 0;
 };
 
+// "." in every locale, and the locale's own decimal separator.
+bool EsSeparadorDecimal(QChar c)
+{
+    const QString local = QLocale::system().decimalPoint();
+    return c == u'.' || (local.size() == 1 && c == local.front());
+}
+
 // Returns false when the text does not begin with a number.
 bool LeerNumeroInicial(const QString& texto, NumeroLeido& numero)
 {
@@ -70,10 +78,12 @@ bool LeerNumeroInicial(const QString& texto, NumeroLeido& numero)
     }
     bool hayDigitos = false;
     bool hayPunto = false;
-    for (QChar c = lector.Actual(); EsDigito(c) || (c == u'.' && !hayPunto); c = lector.Actual()) {
-        hayPunto = hayPunto || c == u'.';
-        hayDigitos = hayDigitos || c != u'.';
-        numero.mantisa += char(c.unicode());
+    for (QChar c = lector.Actual(); EsDigito(c) || (!hayPunto && EsSeparadorDecimal(c));
+         c = lector.Actual()) {
+        const bool punto = !EsDigito(c);
+        hayPunto = hayPunto || punto;
+        hayDigitos = hayDigitos || !punto;
+        numero.mantisa += punto ? '.' : char(c.unicode());
         lector.Avanzar();
     }
     if (!hayDigitos)

@@ -150,9 +150,9 @@ void TextosEspanol()
     capErrorLectura = QStringLiteral(
         "La casilla \"%1\" no contiene un número: \"%2\".\n"
         "Escriba los números con el separador decimal de la configuración regional del sistema.");
-    capErrorPuntos = QStringLiteral(
-        "El número de puntos intermedios debe ser un número entero de hasta 32767: "
-        "\"%1\" no lo es.");
+    capErrorPuntos =
+        QStringLiteral("El número de puntos intermedios debe ser un número entero de hasta 32765: "
+                       "\"%1\" no lo es.");
     capErrorIdiomaLeer = QStringLiteral(
         "No se pudo leer el idioma guardado en la configuración; se usa el inglés.");
     capErrorIdiomaGuardar = QStringLiteral(
@@ -353,9 +353,9 @@ void TextosIngles()
     capErrorLectura = QStringLiteral(
         "The box \"%1\" does not hold a number: \"%2\".\n"
         "Write numbers with the decimal separator of the system's regional settings.");
-    capErrorPuntos = QStringLiteral(
-        "The number of intermediate points must be a whole number up to 32767: "
-        "\"%1\" is not.");
+    capErrorPuntos =
+        QStringLiteral("The number of intermediate points must be a whole number up to 32765: "
+                       "\"%1\" is not.");
     capErrorIdiomaLeer = QStringLiteral(
         "The stored language setting could not be read; English is used.");
     capErrorIdiomaGuardar = QStringLiteral(
@@ -445,12 +445,165 @@ void TextosIngles()
 
 } // namespace
 
+// --- Tooltips of the boxes and the faults explained by the inputs ---
+
+QString capAyudaAncho, capAyudaAnchFondo, capAyudaAngGrados, capAyudaAngMetros, capAyudaDiametro,
+    capAyudaPendiente, capAyudaManning, capAyudaCaudal, capAyudaPendCritica, capAyudaTipo,
+    capAyudaCritico, capAyudaEnergiaCritica, capAyudaNormal, capAyudaEnergiaNormal,
+    capAyudaPorcDiametro, capAyudaXBorde, capAyudaTiranteBorde, capAyudaXf, capAyudaYfHallado,
+    capAyudaEnergiaPerfil, capAyudaYf, capAyudaXfHallado, capAyudaEnergiaDada, capAyudaAlternoInf,
+    capAyudaAlternoSup, capAyudaTiranteDado, capAyudaAlterno, capAyudaY1Conj, capAyudaY2Conj,
+    capAyudaTiranteManual, capAyudaErrorAdm, capAyudaPuntos, capAyudaUmbral, capFalloMensajeVacio,
+    capMotivoSinDimension, capMotivoTiranteCeroEn, capMotivoBordeCritico;
+QString capAyudaParamTirante, capAyudaParamArea, capAyudaParamPerim, capAyudaParamRh,
+    capAyudaParamVel, capAyudaParamFroude, capAyudaParamAncho, capAyudaParamSf, capAyudaParamTens,
+    capAyudaParamEnergia, capAyudaParamCant;
+
+namespace {
+
+void AyudasEspanol()
+{
+    capAyudaAncho = QStringLiteral("Ancho del canal rectangular (m)");
+    capAyudaAnchFondo = QStringLiteral("Ancho de fondo del canal trapezoidal (m)");
+    capAyudaAngGrados = QStringLiteral(
+        "Ángulo de los taludes medido desde la horizontal, en grados (90: paredes verticales)");
+    capAyudaAngMetros = QStringLiteral(
+        "Talud como avance horizontal por metro de altura (m/m); Conv. lo convierte en el "
+        "ángulo");
+    capAyudaDiametro = QStringLiteral("Diámetro del canal circular (m)");
+    capAyudaPendiente = QStringLiteral("Pendiente del fondo (m/m)");
+    capAyudaManning = QStringLiteral("Coeficiente de rugosidad de Manning n (s/m^(1/3))");
+    capAyudaCaudal = QStringLiteral("Caudal (m³/s)");
+    capAyudaPendCritica = QStringLiteral("Pendiente crítica para este caudal (m/m)");
+    capAyudaTipo = QStringLiteral(
+        "Tipo de pendiente: M (suave, tirante normal sobre el crítico) o S (fuerte, bajo él)");
+    capAyudaCritico = QStringLiteral("Tirante crítico (m)");
+    capAyudaEnergiaCritica = QStringLiteral("Energía específica con el tirante crítico (m)");
+    capAyudaNormal = QStringLiteral(
+        "Tirante normal del flujo uniforme (m); Q LLENO: la tubería llena no conduce el "
+        "caudal");
+    capAyudaEnergiaNormal = QStringLiteral("Energía específica con el tirante normal (m)");
+    capAyudaPorcDiametro = QStringLiteral("Tirante normal en porcentaje del diámetro (%)");
+    capAyudaXBorde = QStringLiteral("Abscisa de la condición de borde (m)");
+    capAyudaTiranteBorde = QStringLiteral("Tirante en la condición de borde (m)");
+    capAyudaXf = QStringLiteral("Abscisa xf donde se busca el tirante (m)");
+    capAyudaYfHallado = QStringLiteral("Tirante hallado en xf (m)");
+    capAyudaEnergiaPerfil = QStringLiteral("Energía específica con ese tirante (m)");
+    capAyudaYf = QStringLiteral("Tirante yf cuya abscisa se busca (m)");
+    capAyudaXfHallado = QStringLiteral("Abscisa donde se alcanza el tirante yf (m)");
+    capAyudaEnergiaDada = QStringLiteral("Energía específica cuyos dos tirantes se buscan (m)");
+    capAyudaAlternoInf = QStringLiteral("Tirante inferior, supercrítico, con esa energía (m)");
+    capAyudaAlternoSup = QStringLiteral("Tirante superior, subcrítico, con esa energía (m)");
+    capAyudaTiranteDado = QStringLiteral("Tirante cuyo alterno se busca (m)");
+    capAyudaAlterno =
+        QStringLiteral("Tirante alterno: el otro tirante con la misma energía específica (m)");
+    capAyudaY1Conj = QStringLiteral("Tirante a un lado de un resalto hidráulico (m)");
+    capAyudaY2Conj = QStringLiteral(
+        "Tirante conjugado: el otro lado del resalto, con la misma cantidad de movimiento (m)");
+    capAyudaTiranteManual =
+        QStringLiteral("Tirante con el que se calculan los parámetros hidráulicos (m)");
+    capAyudaErrorAdm =
+        QStringLiteral("Error admisible en la búsqueda de los tirantes crítico y normal (m)");
+    capAyudaPuntos =
+        QStringLiteral("Puntos intermedios del perfil, un número entero de hasta 32765");
+    capAyudaUmbral =
+        QStringLiteral("ABS(dy/dx) por encima del cual se refina un paso del perfil (m/m)");
+    capAyudaParamTirante = QStringLiteral("Tirante de la sección (m)");
+    capAyudaParamArea = QStringLiteral("Área de flujo (m²)");
+    capAyudaParamPerim = QStringLiteral("Perímetro mojado (m)");
+    capAyudaParamRh = QStringLiteral("Radio hidráulico: área sobre perímetro mojado (m)");
+    capAyudaParamVel = QStringLiteral("Velocidad media (m/s)");
+    capAyudaParamFroude = QStringLiteral("Número de Froude (sin unidad)");
+    capAyudaParamAncho = QStringLiteral("Ancho superficial del agua (m)");
+    capAyudaParamSf = QStringLiteral("Pendiente de fricción según Manning (m/m)");
+    capAyudaParamTens = QStringLiteral("Tensión tangencial media sobre el perímetro mojado (Pa)");
+    capAyudaParamEnergia = QStringLiteral("Energía específica (m)");
+    capAyudaParamCant = QStringLiteral("Función cantidad de movimiento (m³)");
+    capFalloMensajeVacio = QStringLiteral("%1: %2.");
+    capMotivoSinDimension =
+        QStringLiteral("la sección no tiene \"%1\": la casilla está vacía o es 0");
+    capMotivoTiranteCeroEn =
+        QStringLiteral("el tirante de \"%1\" es 0 m, que no tiene área de flujo");
+    capMotivoBordeCritico = QStringLiteral(
+        "el tirante de borde es igual al tirante crítico (%1 m), donde la superficie es "
+        "vertical y ningún perfil puede comenzar");
+}
+
+void AyudasIngles()
+{
+    capAyudaAncho = QStringLiteral("Width of the rectangular channel (m)");
+    capAyudaAnchFondo = QStringLiteral("Base width of the trapezoidal channel (m)");
+    capAyudaAngGrados = QStringLiteral(
+        "Angle of the side slopes measured from the horizontal, in degrees (90: vertical "
+        "walls)");
+    capAyudaAngMetros = QStringLiteral(
+        "Side slope as horizontal run per metre of rise (m/m); Conv. turns it into the angle");
+    capAyudaDiametro = QStringLiteral("Diameter of the circular channel (m)");
+    capAyudaPendiente = QStringLiteral("Bed slope (m/m)");
+    capAyudaManning = QStringLiteral("Manning's roughness coefficient n (s/m^(1/3))");
+    capAyudaCaudal = QStringLiteral("Discharge (m³/s)");
+    capAyudaPendCritica = QStringLiteral("Critical slope for this discharge (m/m)");
+    capAyudaTipo =
+        QStringLiteral("Slope type: M (mild, normal depth above critical) or S (steep, below it)");
+    capAyudaCritico = QStringLiteral("Critical depth (m)");
+    capAyudaEnergiaCritica = QStringLiteral("Specific energy at the critical depth (m)");
+    capAyudaNormal = QStringLiteral(
+        "Normal depth of uniform flow (m); Q LLENO: the full pipe cannot carry the discharge");
+    capAyudaEnergiaNormal = QStringLiteral("Specific energy at the normal depth (m)");
+    capAyudaPorcDiametro = QStringLiteral("Normal depth as a percentage of the diameter (%)");
+    capAyudaXBorde = QStringLiteral("Abscissa of the boundary condition (m)");
+    capAyudaTiranteBorde = QStringLiteral("Depth at the boundary condition (m)");
+    capAyudaXf = QStringLiteral("Abscissa xf where the depth is sought (m)");
+    capAyudaYfHallado = QStringLiteral("Depth found at xf (m)");
+    capAyudaEnergiaPerfil = QStringLiteral("Specific energy at that depth (m)");
+    capAyudaYf = QStringLiteral("Depth yf whose abscissa is sought (m)");
+    capAyudaXfHallado = QStringLiteral("Abscissa where the depth yf is reached (m)");
+    capAyudaEnergiaDada = QStringLiteral("Specific energy whose two depths are sought (m)");
+    capAyudaAlternoInf = QStringLiteral("Lower, supercritical depth with that energy (m)");
+    capAyudaAlternoSup = QStringLiteral("Upper, subcritical depth with that energy (m)");
+    capAyudaTiranteDado = QStringLiteral("Depth whose alternate depth is sought (m)");
+    capAyudaAlterno =
+        QStringLiteral("Alternate depth: the other depth with the same specific energy (m)");
+    capAyudaY1Conj = QStringLiteral("Depth on one side of a hydraulic jump (m)");
+    capAyudaY2Conj =
+        QStringLiteral("Conjugate depth: the other side of the jump, with the same momentum (m)");
+    capAyudaTiranteManual =
+        QStringLiteral("Depth at which the hydraulic parameters are computed (m)");
+    capAyudaErrorAdm =
+        QStringLiteral("Admissible error of the critical and normal depth searches (m)");
+    capAyudaPuntos =
+        QStringLiteral("Intermediate points of the profile, a whole number up to 32765");
+    capAyudaUmbral = QStringLiteral("ABS(dy/dx) above which a profile step is refined (m/m)");
+    capAyudaParamTirante = QStringLiteral("Depth of the section (m)");
+    capAyudaParamArea = QStringLiteral("Flow area (m²)");
+    capAyudaParamPerim = QStringLiteral("Wetted perimeter (m)");
+    capAyudaParamRh = QStringLiteral("Hydraulic radius: area over wetted perimeter (m)");
+    capAyudaParamVel = QStringLiteral("Mean velocity (m/s)");
+    capAyudaParamFroude = QStringLiteral("Froude number (no unit)");
+    capAyudaParamAncho = QStringLiteral("Top width of the water surface (m)");
+    capAyudaParamSf = QStringLiteral("Friction slope by Manning's formula (m/m)");
+    capAyudaParamTens = QStringLiteral("Mean shear stress on the wetted perimeter (Pa)");
+    capAyudaParamEnergia = QStringLiteral("Specific energy (m)");
+    capAyudaParamCant = QStringLiteral("Momentum function (m³)");
+    capFalloMensajeVacio = QStringLiteral("%1: %2.");
+    capMotivoSinDimension = QStringLiteral("the section has no \"%1\": the box is empty or 0");
+    capMotivoTiranteCeroEn = QStringLiteral("the depth in \"%1\" is 0 m, which has no flow area");
+    capMotivoBordeCritico = QStringLiteral(
+        "the boundary depth equals the critical depth (%1 m), where the surface is vertical "
+        "and no profile can start");
+}
+
+}  // namespace
+
 void CargarTextos(int16_t idioma)
 {
-    if (idioma == 0)
+    if (idioma == 0) {
         TextosEspanol();
-    else if (idioma == 1)
+        AyudasEspanol();
+    } else if (idioma == 1) {
         TextosIngles();
+        AyudasIngles();
+    }
 }
 
 // The language is kept under the organization "VBA_32" with no application name, so the

@@ -198,7 +198,9 @@ bool GuardarIdioma(const Variables& v);
 
 class ErrorCalculo;
 // Why a calculation failed, in the current language, for capFalloMensaje.
-QString ExplicarError(const ErrorCalculo& e);
+// cajaTirante: the box whose depth the calculation used, named when that depth
+// was 0 (empty when none was typed).
+QString ExplicarError(const ErrorCalculo& e, const QString& cajaTirante = QString());
 
 // --- Numbers ---------------------------------------------------------------------
 
@@ -221,8 +223,9 @@ private:
 double TextoANumero(const QString& texto);
 
 // The leading-number rule of the alternate and conjugate boxes: the longest
-// leading part of the text that reads as a number (optional sign, digits, "."
-// as decimal separator whatever the locale, optional exponent), blanks skipped;
+// leading part of the text that reads as a number (optional sign, digits, one
+// decimal separator, "." or the locale's own, optional exponent; no group
+// separators), blanks skipped;
 // 0 when the text does not begin with a number. Only a number beyond the range
 // of a double throws ErrorLectura.
 double NumeroInicial(const QString& texto);
@@ -237,3 +240,56 @@ QString NumeroATexto(double valor, int cifras = 15);
 double RedondearDecimales(double valor, int decimales);
 // RedondearDecimales followed by NumeroATexto.
 QString TextoRedondeado(double valor, int decimales);
+
+// --- Tooltips of the boxes: what each value is and its unit ---
+
+extern QString capAyudaAncho;
+extern QString capAyudaAnchFondo;
+extern QString capAyudaAngGrados;
+extern QString capAyudaAngMetros;
+extern QString capAyudaDiametro;
+extern QString capAyudaPendiente;
+extern QString capAyudaManning;
+extern QString capAyudaCaudal;
+extern QString capAyudaPendCritica;
+extern QString capAyudaTipo;
+extern QString capAyudaCritico;
+extern QString capAyudaEnergiaCritica;
+extern QString capAyudaNormal;
+extern QString capAyudaEnergiaNormal;
+extern QString capAyudaPorcDiametro;
+extern QString capAyudaXBorde;
+extern QString capAyudaTiranteBorde;
+extern QString capAyudaXf;
+extern QString capAyudaYfHallado;
+extern QString capAyudaEnergiaPerfil;
+extern QString capAyudaYf;
+extern QString capAyudaXfHallado;
+extern QString capAyudaEnergiaDada;
+extern QString capAyudaAlternoInf;
+extern QString capAyudaAlternoSup;
+extern QString capAyudaTiranteDado;
+extern QString capAyudaAlterno;
+extern QString capAyudaY1Conj;
+extern QString capAyudaY2Conj;
+extern QString capAyudaTiranteManual;
+extern QString capAyudaErrorAdm;
+extern QString capAyudaPuntos;
+extern QString capAyudaUmbral;
+extern QString capAyudaParamTirante;
+extern QString capAyudaParamArea;
+extern QString capAyudaParamPerim;
+extern QString capAyudaParamRh;
+extern QString capAyudaParamVel;
+extern QString capAyudaParamFroude;
+extern QString capAyudaParamAncho;
+extern QString capAyudaParamSf;
+extern QString capAyudaParamTens;
+extern QString capAyudaParamEnergia;
+extern QString capAyudaParamCant;
+
+// Faults explained by the inputs rather than by the depth where they surfaced.
+extern QString capFalloMensajeVacio;    // %1 what failed, %2 why; no result is kept
+extern QString capMotivoSinDimension;   // %1 the label of the empty dimension
+extern QString capMotivoTiranteCeroEn;  // %1 the box that held the depth 0
+extern QString capMotivoBordeCritico;   // %1 the critical depth

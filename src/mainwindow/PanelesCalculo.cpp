@@ -28,19 +28,57 @@ void AmpliarRangoConReferencias(Variables& v)
 
 }  // namespace
 
-bool RungeKutta::Ejecutar(const QString& fallo, const std::function<void()>& calculo)
+bool RungeKutta::Ejecutar(const QString& fallo, const std::function<void()>& calculo,
+                          bool conservaResultados)
 {
     const Variables antes = estado();
+    cajaTirante_.clear();
+    motivoSiFalla_.clear();
     try {
         calculo();
         return true;
     } catch (const ErrorLectura& e) {
         AvisarErrorLectura(e);
     } catch (const ErrorCalculo& e) {
+        const QString motivo = MotivoDelFallo(e);  // from the inputs as they were read
         estado() = antes;
-        MostrarMensaje(this, capFalloMensaje.arg(fallo, ExplicarError(e)), capFalloTitulo);
+        const QString& mensaje = conservaResultados ? capFalloMensaje : capFalloMensajeVacio;
+        MostrarMensaje(this, mensaje.arg(fallo, motivo), capFalloTitulo);
     }
     return false;
+}
+
+// The inputs say more than the depth where a fault surfaced: a section without
+// one of its dimensions, a profile that starts at the critical depth (where
+// dy/dx has no value), a depth of 0 typed into a box.
+QString RungeKutta::MotivoDelFallo(const ErrorCalculo& e) const
+{
+    const QString dimension = DimensionQueFalta(e);
+    if (!dimension.isEmpty())
+        return capMotivoSinDimension.arg(dimension);
+    if (!motivoSiFalla_.isEmpty())
+        return motivoSiFalla_;
+    return ExplicarError(e, cajaTirante_);
+}
+
+// The label of the chosen section's dimension that is 0. A trapezoid without a
+// base is a triangle, which only fails for a depth of 0.
+QString RungeKutta::DimensionQueFalta(const ErrorCalculo& e) const
+{
+    const Variables& v = estado();
+    if (v.esRectangular != 0 && v.ancho == 0)
+        return NombreCaja(ui->lblAncho->text());
+    if (v.esCircular != 0 && v.diametro == 0)
+        return NombreCaja(ui->lblDiametro->text());
+    if (v.esTrapezoidal == 0)
+        return QString();
+    if (v.anguloTalud == 0)
+        return NombreCaja(ui->lblAngTaludGrados->text());
+    const bool enSeccion = e.operacion() == Operacion::ElementosSeccion ||
+                           e.operacion() == Operacion::BarridoTirantes;
+    if (v.anchoFondo == 0 && enSeccion && e.tieneValor() && e.valor() != 0)
+        return NombreCaja(ui->lblAnchFondo->text());
+    return QString();
 }
 
 void RungeKutta::Pitar()
@@ -137,8 +175,10 @@ void RungeKutta::cmdAlterno_Click()
             ui->Text35->setText(TextoRedondeado(v.tiranteAlternoSup, 4));
             ui->Text36->setText(TextoRedondeado(v.tiranteAlternoInf, 4));
         } else if (ui->Option8->isChecked()) {
-            const double y0 =
-                LeerNumeroInicial(ui->Text32, NombreCaja(ui->Option8->text(), marco));
+            const QString caja = NombreCaja(ui->Option8->text(), marco);
+            const double y0 = LeerNumeroInicial(ui->Text32, caja);
+            if (y0 == 0)
+                cajaTirante_ = caja;
             ui->Text33->setText(TextoRedondeado(TiranteAlterno(v, y0), 4));
         }
     });
@@ -146,12 +186,17 @@ void RungeKutta::cmdAlterno_Click()
 
 void RungeKutta::cmdConjugado_Click()
 {
-    const bool hecho = Ejecutar(capFalloConjugado, [this] {
-        LeerDatos();
-        const double y1 = LeerNumeroInicial(
-            ui->txtY1Conj, NombreCaja(ui->Label22->text(), ui->Conjugado->title()));
-        ui->txtY2Conj->setText(TextoRedondeado(TiranteConjugado(estado(), y1), 4));
-    });
+    const bool hecho = Ejecutar(
+        capFalloConjugado,
+        [this] {
+            LeerDatos();
+            const QString caja = NombreCaja(ui->Label22->text(), ui->Conjugado->title());
+            const double y1 = LeerNumeroInicial(ui->txtY1Conj, caja);
+            if (y1 == 0)
+                cajaTirante_ = caja;
+            ui->txtY2Conj->setText(TextoRedondeado(TiranteConjugado(estado(), y1), 4));
+        },
+        false);
     // No result is shown as no result, never as a depth of 0.
     if (!hecho)
         ui->txtY2Conj->clear();
@@ -170,6 +215,9 @@ void RungeKutta::Calc_sup_libre_Click()
             return;
         }
         TirantesCriticoNormal(v);
+        // At the critical depth dy/dx has no value: the march cannot leave it.
+        if (RedondearDecimales(v.tiranteBorde, 4) == RedondearDecimales(v.tiranteCritico, 4))
+            motivoSiFalla_ = capMotivoBordeCritico.arg(TextoRedondeado(v.tiranteCritico, 4));
         CalcularPerfil(v);
         // Without a normal depth the yn* of an earlier calculation stays.
         if (v.tiranteNormal != 0)
@@ -194,8 +242,10 @@ void RungeKutta::Paso_directo_Click()
     Ejecutar(capFalloPasoDirecto, [this] {
         LeerDatos();
         Variables& v = estado();
-        v.tiranteBuscado =
-            LeerCaja(ui->Text28, NombreCaja(ui->Label37->text(), ui->frmDadoyf->title()));
+        const QString caja = NombreCaja(ui->Label37->text(), ui->frmDadoyf->title());
+        v.tiranteBuscado = LeerCaja(ui->Text28, caja);
+        if (v.tiranteBuscado == 0)
+            cajaTirante_ = caja;
         NuevaTablaPerfil(v);
 
         // A zero or negative boundary depth, roughness or discharge is passed

@@ -13,8 +13,10 @@
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"
 #include "ui_RungeKutta.h"
+#include "windows/CajasTexto.h"
 #include "windows/InformeCalculo.h"
 #include "windows/Mensajes.h"
+#include "windows/TextosQt.h"
 #include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
@@ -61,6 +63,16 @@ void EntrarPorOpcionMarcada(QButtonGroup* grupo)
     }
 }
 
+// A label that sits on its frame's top border, at the right, covers the border
+// under its text only, as the frame's title does at the left.
+void TaparBorde(QLabel* etiqueta)
+{
+    const QRect lugar = etiqueta->geometry();
+    const int ancho = etiqueta->fontMetrics().horizontalAdvance(etiqueta->text()) + 4;
+    etiqueta->setGeometry(lugar.right() + 1 - ancho, lugar.y(), ancho, lugar.height());
+    etiqueta->setAutoFillBackground(true);
+}
+
 }  // namespace
 
 RungeKutta::RungeKutta(QWidget* parent) : QMainWindow(parent), ui(new Ui::RungeKutta)
@@ -103,8 +115,14 @@ void RungeKutta::PrepararVentana()
     for (QLineEdit* resultado :
          {ui->Text13, ui->Text14, ui->txtEyc, ui->txtEYn, ui->Por_Diam, ui->Text38, ui->Text37,
           ui->Text33, ui->Text35, ui->Text36, ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30,
-          ui->Text31})
+          ui->Text31}) {
         PintarFondo(resultado, QPalette::Base);
+        PrepararResultado(resultado);
+    }
+    // The converted angle and the copies from the profile panels.
+    for (QLineEdit* copia : {ui->Text3, ui->Text32, ui->Text34})
+        MostrarDesdeElPrincipio(copia);
+    DibujarMarcos(ui->centralwidget);
 
     const QPixmap logo(QStringLiteral(":/torvel/logo.png"));
     if (!logo.isNull())
@@ -147,7 +165,9 @@ void RungeKutta::Cargar(std::optional<int16_t> idioma)
     else
         idiomaLegible = LeerIdioma(v);
     CargarTextos(v.idioma);
+    AplicarIdiomaQt(v.idioma);
     AplicarTextos();
+    PrimeraCajaDeLaForma()->setFocus();
     // Told only once the window is up, so that the message has a window to sit on.
     if (!idiomaLegible)
         avisoPendiente_ = capErrorIdiomaLeer;
@@ -177,6 +197,21 @@ void RungeKutta::ConectarSenales()
     connect(ui->Calc_sup_libre, &QPushButton::clicked, this, &RungeKutta::Calc_sup_libre_Click);
     connect(ui->Paso_directo, &QPushButton::clicked, this, &RungeKutta::Paso_directo_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &RungeKutta::Command1_Click);
+
+    // Enter in an input box runs the calculation of its panel. The geometry
+    // feeds the uniform flow, except the side slope, which Conv. converts; the
+    // boundary condition belongs to both profiles, so it runs neither.
+    const std::pair<QLineEdit*, QPushButton*> porEnter[] = {
+        {ui->Text1, ui->Calc_tir},         {ui->Text2, ui->Calc_tir},
+        {ui->Text3, ui->Calc_tir},         {ui->Text4, ui->Calc_tir},
+        {ui->Text5, ui->Calc_tir},         {ui->Text6, ui->Calc_tir},
+        {ui->Text7, ui->Calc_tir},         {ui->Text39, ui->cmdConvertir},
+        {ui->Text34, ui->cmdAlterno},      {ui->Text32, ui->cmdAlterno},
+        {ui->txtY1Conj, ui->cmdConjugado}, {ui->Text9, ui->Calc_sup_libre},
+        {ui->Text28, ui->Paso_directo},    {ui->Text21, ui->Command1},
+    };
+    for (const auto& [caja, boton] : porEnter)
+        connect(caja, &QLineEdit::returnPressed, boton, &QPushButton::click);
 
     // A click into a box changes the option without focusing it; Tab must follow.
     for (QButtonGroup* grupo : {ui->grupoForma, ui->grupoModoAlterno, ui->grupoTirante})
@@ -229,11 +264,13 @@ void RungeKutta::AplicarTextos()
 
     ui->frmDadoxf->setTitle(capDadoxf);
     ui->lblRungeKutta->setText(capRungeKutta);
+    TaparBorde(ui->lblRungeKutta);
     ui->Calc_sup_libre->setText(capCalcSupLibre);
     ui->lblDadoxfEnergia->setText(capDadoxfEnergia);
 
     ui->frmDadoyf->setTitle(capDadoyf);
     ui->lblDadoyfPasoDirecto->setText(capDadoyfPasoDirecto);
+    TaparBorde(ui->lblDadoyfPasoDirecto);
     ui->Paso_directo->setText(capPasoDirecto);
     ui->lblDadoyfEnergia->setText(capDadoyfEnergia);
 
@@ -262,6 +299,26 @@ void RungeKutta::AplicarTextos()
     ui->mnuInforme->setText(capMnuInforme);
 
     NombrarCajas();
+    const std::pair<QLineEdit*, const QString*> ayudas[] = {
+        {ui->Text1, &capAyudaAncho},           {ui->Text2, &capAyudaAnchFondo},
+        {ui->Text3, &capAyudaAngGrados},       {ui->Text39, &capAyudaAngMetros},
+        {ui->Text4, &capAyudaDiametro},        {ui->Text5, &capAyudaPendiente},
+        {ui->Text6, &capAyudaManning},         {ui->Text7, &capAyudaCaudal},
+        {ui->Text38, &capAyudaPendCritica},    {ui->Text37, &capAyudaTipo},
+        {ui->Text13, &capAyudaCritico},        {ui->txtEyc, &capAyudaEnergiaCritica},
+        {ui->Text14, &capAyudaNormal},         {ui->txtEYn, &capAyudaEnergiaNormal},
+        {ui->Por_Diam, &capAyudaPorcDiametro}, {ui->Text11, &capAyudaXBorde},
+        {ui->Text8, &capAyudaTiranteBorde},    {ui->Text9, &capAyudaXf},
+        {ui->Text10, &capAyudaYfHallado},      {ui->Text12, &capAyudaEnergiaPerfil},
+        {ui->Text31, &capAyudaEnergiaPerfil},  {ui->Text28, &capAyudaYf},
+        {ui->Text30, &capAyudaXfHallado},      {ui->Text34, &capAyudaEnergiaDada},
+        {ui->Text36, &capAyudaAlternoInf},     {ui->Text35, &capAyudaAlternoSup},
+        {ui->Text32, &capAyudaTiranteDado},    {ui->Text33, &capAyudaAlterno},
+        {ui->txtY1Conj, &capAyudaY1Conj},      {ui->txtY2Conj, &capAyudaY2Conj},
+        {ui->Text21, &capAyudaTiranteManual},
+    };
+    for (const auto& [caja, ayuda] : ayudas)
+        caja->setToolTip(*ayuda);
     // The plot has no label to be announced by.
     ui->picCurva->setAccessibleName(capGraficoNombre);
     ui->picCurva->setAccessibleDescription(capGraficoDescripcion);
@@ -316,6 +373,13 @@ void RungeKutta::NombrarCajas()
         caja->setAccessibleName(nombre);
 }
 
+QLineEdit* RungeKutta::PrimeraCajaDeLaForma() const
+{
+    if (ui->optCircular->isChecked())
+        return ui->Text4;
+    return ui->optTrapezoidal->isChecked() ? ui->Text2 : ui->Text1;
+}
+
 // --- Menus ----------------------------------------------------------------------
 
 void RungeKutta::mnuparametros_Click()
@@ -346,6 +410,9 @@ void RungeKutta::mnuLenguaje_Click()
         nueva->avisoPendiente_ = capErrorIdiomaGuardar;
     nueva->move(pos());
     nueva->show();
+    // The profile window describes a result, not a form: it follows the language.
+    if (VentanaPerfil* perfil = VentanaAbierta<VentanaPerfil>())
+        perfil->Actualizar();
     close();
 }
 

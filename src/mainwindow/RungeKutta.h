@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class ErrorCalculo;
 class ErrorLectura;
 class GraficoPerfil;
 class QLineEdit;
@@ -73,6 +74,7 @@ private:
     void ConectarSenales();
     void AplicarTextos();
     void NombrarCajas();
+    QLineEdit* PrimeraCajaDeLaForma() const;
     double LeerCaja(QLineEdit* caja, const QString& nombre);
     double LeerNumeroInicial(QLineEdit* caja, const QString& nombre);
 
@@ -80,7 +82,12 @@ private:
     // engine, ends it with a message; after a fault the calculation state is
     // as it was before the click, so the screen and the state still agree.
     // Returns whether the calculation ran to its end.
-    bool Ejecutar(const QString& fallo, const std::function<void()>& calculo);
+    // conservaResultados: whether the panel's results stay on the screen after
+    // a fault, as the message then says.
+    bool Ejecutar(const QString& fallo, const std::function<void()>& calculo,
+                  bool conservaResultados = true);
+    QString MotivoDelFallo(const ErrorCalculo& e) const;
+    QString DimensionQueFalta(const ErrorCalculo& e) const;
     void MostrarFlujoUniforme();
     void CalcularPasoDirecto();
     void Pitar();
@@ -95,6 +102,10 @@ private:
     QString tipoPendiente;
     int pitidos_ = 0;
 
+    // The box whose depth the running calculation took, when it held 0.
+    QString cajaTirante_;
+    // Why the running calculation would fail, when its inputs already tell.
+    QString motivoSiFalla_;
     // Boxes whose click selects an option of their panel.
     QHash<QObject*, QRadioButton*> opcionDeCaja_;
     // A message to show once the window is on screen (empty: none).

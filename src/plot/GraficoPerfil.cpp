@@ -156,11 +156,15 @@ GraficoPerfil::GraficoPerfil(QWidget* parent) : QWidget(parent)
 
 void GraficoPerfil::DibujarPerfil(const Variables& v)
 {
-    imagen_ = QImage(size(), QImage::Format_RGB32);
+    // The picture has as many pixels as the screen shows, so that it is sharp
+    // on a scaled screen; the drawing and the scale work in the widget's units.
+    const qreal razon = devicePixelRatioF();
+    imagen_ = QImage(size() * razon, QImage::Format_RGB32);
+    imagen_.setDevicePixelRatio(razon);
     imagen_.fill(Qt::white);
     // An empty or unusable range leaves the picture blank and the read-out in
     // the scale it had, rather than dividing by zero.
-    if (const auto escala = EscalaUsuario::DelPerfil(v, imagen_.size())) {
+    if (const auto escala = EscalaUsuario::DelPerfil(v, size())) {
         escala_ = escala;
         Lienzo lienzo(imagen_, *escala_, font());
         DibujarReferencias(lienzo, v);

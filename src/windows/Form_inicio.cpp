@@ -6,6 +6,7 @@
 #include "state/Variables.h"
 #include "ui_Form_inicio.h"
 #include "windows/Advertencia_alpha.h"
+#include "windows/TextosQt.h"
 #include "windows/VentanaUnica.h"
 
 Form_inicio::Form_inicio(int demoraMs, QWidget* parent)
@@ -45,6 +46,7 @@ void IniciarAplicacion(int demoraMs)
     // loads and reads the language again.
     LeerIdioma(estado());
     CargarTextos(estado().idioma);
+    AplicarIdiomaQt(estado().idioma);
 
     auto* inicio = new Form_inicio(demoraMs);
     inicio->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 // The open instance of W, or nullptr. A closed window waiting for deletion
@@ -47,6 +48,24 @@ inline void CentrarEnPantalla(QWidget* ventana)
     QRect marco = ventana->frameGeometry();
     marco.moveCenter(pantalla->availableGeometry().center());
     ventana->move(marco.topLeft());
+}
+
+// Escape closes the window, as its close button does.
+inline void CerrarConEscape(QWidget* ventana)
+{
+    auto* atajo = new QShortcut(QKeySequence(Qt::Key_Escape), ventana);
+    QObject::connect(atajo, &QShortcut::activated, ventana, &QWidget::close);
+}
+
+// Each frame's border runs through the middle of its title, which interrupts
+// it, and the title starts at the frame's top edge: a frame placed right under
+// another one writes its title below that frame's border, not over it. The
+// borders are dark enough to be seen on the grey window.
+inline void DibujarMarcos(QWidget* contenedor)
+{
+    contenedor->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid rgb(128, 128, 128); margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; top: 1px; }"));
 }
 
 // The program's icon, drawn for it, at the sizes window managers ask for.

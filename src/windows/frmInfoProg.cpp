@@ -26,6 +26,7 @@ frmInfoProg::frmInfoProg(QWidget* parent)
     ui->cmdCerrar->setText(capCerrar);
 
     connect(ui->cmdCerrar, &QPushButton::clicked, this, &QWidget::close);
+    CerrarConEscape(this);
 }
 
 frmInfoProg::~frmInfoProg() = default;

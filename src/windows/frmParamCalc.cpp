@@ -12,8 +12,9 @@
 
 namespace {
 
-// The largest count a 16-bit signed integer holds.
-constexpr double kMaxPuntos = 32767;
+// The profile table has N + 2 rows, a count that must fit a 16-bit signed
+// integer.
+constexpr double kMaxPuntos = 32765;
 
 }  // namespace
 
@@ -21,6 +22,7 @@ frmParamCalc::frmParamCalc(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmParamCalc>())
 {
     ui->setupUi(this);
+    DibujarMarcos(this);
     CentrarEnPantalla(this);
 
     const Variables& v = estado();
@@ -38,9 +40,17 @@ frmParamCalc::frmParamCalc(QWidget* parent)
     ui->cmdAceptarSalir->setText(capAceptarSalir);
 
     NombrarCajasPorSusEtiquetas(this);
+    ui->Text22->setToolTip(capAyudaErrorAdm);
+    ui->Text23->setToolTip(capAyudaPuntos);
+    ui->Text24->setToolTip(capAyudaUmbral);
 
     connect(ui->cmdAceptarSalir, &QPushButton::clicked, this,
             &frmParamCalc::cmdAceptarSalir_Click);
+    // Enter accepts, as the button does; Escape closes without storing.
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(tecla), this), &QShortcut::activated, this,
+                &frmParamCalc::cmdAceptarSalir_Click);
+    CerrarConEscape(this);
 }
 
 frmParamCalc::~frmParamCalc() = default;

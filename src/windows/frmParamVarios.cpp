@@ -6,6 +6,7 @@
 #include "state/Variables.h"
 #include "ui_frmParamVarios.h"
 #include "windows/Accesibilidad.h"
+#include "windows/CajasTexto.h"
 #include "windows/VentanaUnica.h"
 
 namespace {
@@ -27,6 +28,7 @@ frmParamVarios::frmParamVarios(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmParamVarios>())
 {
     ui->setupUi(this);
+    DibujarMarcos(this);
     CentrarEnPantalla(this);
 
     // lblParamSf, lblParamRh and lblParamFroude keep their fixed captions.
@@ -43,8 +45,21 @@ frmParamVarios::frmParamVarios(QWidget* parent)
     ui->cmdParamSalir->setText(capParamSalir);
 
     NombrarCajasPorSusEtiquetas(this);
+    const std::pair<QLineEdit*, const QString*> ayudas[] = {
+        {ui->Text21, &capAyudaParamTirante},   {ui->Text15, &capAyudaParamArea},
+        {ui->Text16, &capAyudaParamPerim},     {ui->Text17, &capAyudaParamRh},
+        {ui->Text18, &capAyudaParamVel},       {ui->Text19, &capAyudaParamFroude},
+        {ui->Text20, &capAyudaParamAncho},     {ui->Text27, &capAyudaParamSf},
+        {ui->Text25, &capAyudaParamTens},      {ui->Text26, &capAyudaParamEnergia},
+        {ui->txtMomentum, &capAyudaParamCant},
+    };
+    for (const auto& [caja, ayuda] : ayudas)
+        caja->setToolTip(*ayuda);
 
     connect(ui->cmdParamSalir, &QPushButton::clicked, this, &QWidget::close);
+    CerrarConEscape(this);
+    for (QLineEdit* caja : findChildren<QLineEdit*>())
+        MostrarDesdeElPrincipio(caja);
 
     Cargar();
 }

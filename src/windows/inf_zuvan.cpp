@@ -21,6 +21,7 @@ inf_zuvan::inf_zuvan(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     ui->Text1->setPlainText(capTituloPrincipal);
 
     connect(ui->cmdInfoCerrar, &QPushButton::clicked, this, &QWidget::close);
+    CerrarConEscape(this);
 }
 
 inf_zuvan::~inf_zuvan() = default;

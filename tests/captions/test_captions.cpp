@@ -187,7 +187,7 @@ private slots:
         const double enorme = std::nan("");
         // The leading-number rule always reads "." as the decimal separator.
         const std::pair<const char*, double> casos[] = {
-            {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"+.e5", 0}, {"1,5", 1}, {"  2.5abc", 2.5},
+            {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"+.e5", 0}, {"1,5", ComaDecimal() ? 1.5 : 1}, {"  2.5abc", 2.5},
             {".5", 0.5}, {"5.", 5}, {"-0", 0}, {"1 2", 12}, {"+7", 7}, {"\t\r\n4", 4},
             {"- 3 . 5 e - 1", -0.35}, {"1.2.3", 1.2}, {"12abc3", 12}, {"1e", 1}, {"1e+", 1},
             {"1E3", 1000}, {"1d2", 100}, {"2D-1", 0.2}, {"1e5e3", 1e5}, {"0.1", 0.1},

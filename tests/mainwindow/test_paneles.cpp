@@ -204,7 +204,8 @@ private slots:
         Pulsar("cmdAlterno");
         QCOMPARE(mensajes->cantidad(), 1);
         QCOMPARE(mensajes->titulos().value(0), capFalloTitulo);
-        QVERIFY(mensajes->textos().value(0).contains(capMotivoTiranteCero));
+        QVERIFY(mensajes->textos().value(0).contains(
+            capMotivoTiranteCeroEn.arg("Alternate Depths: y (m)")));
         QCOMPARE(Texto("Text33"), QString("0.4007"));
     }
 

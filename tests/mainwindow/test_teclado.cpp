@@ -73,14 +73,16 @@ private slots:
                 cadena << w->objectName();
         QCOMPARE(cadena, orden);
 
-        // Tab enters each option group at its chosen option only, and Shift+Tab goes back
-        // across the end of the chain.
+        // Tab enters each option group at its chosen option only, passes the result boxes
+        // by, and Shift+Tab goes back across the end of the chain.
         QStringList recorrido = {"optRectangular"};
         do
             recorrido << TrasTecla(v, recorrido.last());
         while (recorrido.last() != "optRectangular" && recorrido.size() < 100);
         for (const char* otra :
-             {"optTrapezoidal", "optCircular", "optEnergia", "optCondBorde", "optRungeKutta"})
+             {"optTrapezoidal", "optCircular", "optEnergia", "optCondBorde", "optRungeKutta",
+              "Text38", "Text37", "Text13", "txtEyc", "Text14", "txtEYn", "Por_Diam", "Text10",
+              "Text12", "Text30", "Text31", "Text36", "Text35", "Text33", "txtY2Conj"})
             orden.removeOne(otra);
         QCOMPARE(recorrido, orden + QStringList{"optRectangular"});
         QCOMPARE(TrasTecla(v, "optRectangular", Qt::Key_Backtab), QString("Command1"));

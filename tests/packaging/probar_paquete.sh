@@ -40,8 +40,10 @@ fi
 raiz="$borrador/raiz"
 dpkg -x "$paquete" "$raiz"
 
-# Only the program and what the desktop shows of it: no libraries, tests or benchmarks.
+# Only the program, what the desktop shows of it and its licence: no libraries, tests or
+# benchmarks.
 esperados="usr/bin/torvel
+usr/share/doc/torvel/copyright
 usr/share/applications/torvel.desktop
 usr/share/icons/hicolor/32x32/apps/torvel.png
 usr/share/icons/hicolor/64x64/apps/torvel.png
@@ -90,6 +92,15 @@ done
 svg="$raiz/usr/share/icons/hicolor/scalable/apps/torvel.svg"
 grep -q '<svg' "$svg" 2>/dev/null || falla "no scalable SVG icon"
 
+# The licence in the machine-readable form Debian reads: MIT (Expat) for the whole program.
+licencia="$raiz/usr/share/doc/torvel/copyright"
+if [ -f "$licencia" ]; then
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+        "$licencia" || falla "the copyright file is not in the machine-readable format"
+    grep -qx 'Copyright: The Torvel developers' "$licencia" || falla "the copyright holder is not named"
+    grep -qx 'License: Expat' "$licencia" || falla "the copyright file does not state the MIT licence"
+fi
+
 # The control fields apt reads: the Qt it needs must come from the binary's own links.
 campo() { dpkg-deb -f "$paquete" "$1"; }
 [ "$(campo Package)" = torvel ] || falla "package name is '$(campo Package)'"
@@ -106,5 +117,5 @@ if [ "$fallos" -ne 0 ]; then
     echo "$fallos check(s) failed on $(basename "$paquete")" >&2
     exit 1
 fi
-echo "$(basename "$paquete"): contents, desktop entry, icons and control fields are right"
+echo "$(basename "$paquete"): contents, desktop entry, icons, licence and control fields are right"
 echo "Depends: $(campo Depends)"

@@ -154,10 +154,10 @@ private slots:
         const double ilegible = std::nan("");
         const std::tuple<const char*, const char*, double> casos[] = {
             {"Text22", "-0.002", 0.002}, {"Text23", "50.5", 50}, {"Text23", "51.5", 52},
-            {"Text24", "-0.3", -0.3}, {"Text23", "", 0}, {"Text23", "-32767.4", 32767},
+            {"Text24", "-0.3", -0.3}, {"Text23", "", 0}, {"Text23", "-32765.4", 32765},
             {"Text22", "abc", ilegible}, {"Text23", "12x", ilegible}, {"Text24", "--1", ilegible},
             {"Text24", "inf", ilegible}, {"Text22", "nan", ilegible},
-            {"Text23", "40000", HUGE_VAL}, {"Text23", "32767.5", HUGE_VAL}};
+            {"Text23", "40000", HUGE_VAL}, {"Text23", "32765.5", HUGE_VAL}};
         for (const auto& [caja, texto, guardado] : casos)
             QTest::addRow("%s '%s'", caja, texto) << QString(caja) << QString(texto) << guardado;
     }

@@ -1,0 +1,177 @@
+// What the user sees and touches: boxes shown from their first character, the
+// comma locale, Qt's own buttons in the chosen language, the keys, the limit of
+// profile points and the messages that name the input at fault.
+#include <QLineEdit>
+#include <QSettings>
+#include <QtTest>
+
+#include "../common/RespuestaAutomatica.h"
+#include "../common/Ventanas.h"
+#include "captions/modBelco.h"
+#include "mainwindow/RungeKutta.h"
+#include "windows/CajasTexto.h"
+#include "windows/VentanaUnica.h"
+#include "windows/frmInfoProg.h"
+#include "windows/frmParamCalc.h"
+#include "windows/frmParamVarios.h"
+#include "windows/inf_zuvan.h"
+
+namespace {
+
+QLineEdit* Caja(QWidget* v, const char* nombre)
+{
+    return v->findChild<QLineEdit*>(nombre);
+}
+
+void Escribir(QWidget* v, const char* nombre, const char* texto)
+{
+    Caja(v, nombre)->clear();
+    QTest::keyClicks(Caja(v, nombre), EnLocal(texto));
+}
+
+// A button or an option.
+void Pulsar(QWidget* v, const char* nombre)
+{
+    v->findChild<QAbstractButton*>(nombre)->click();
+}
+
+// In the language given, with the rectangular channel of the examples (width 2 m, 3 m3/s,
+// n 0.015, slope 0.001, boundary x 1000, y 1.5).
+RungeKutta* Abrir(int idioma = 1)
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32")
+        .setValue("Torvel/Languaje", idioma);
+    auto* v = new RungeKutta;
+    v->show();
+    if (!QTest::qWaitForWindowActive(v))
+        qFatal("the main window did not become active");
+    const char* canal[] = {"Text1", "2", "Text5",  "0.001", "Text6", "0.015",
+                           "Text7", "3", "Text11", "1000",  "Text8", "1.5"};
+    for (int i = 0; i < 12; i += 2)
+        Escribir(v, canal[i], canal[i + 1]);
+    return v;
+}
+
+}  // namespace
+
+class TestPulido : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void cleanup() { DestruirVentanas(); }
+
+    void cajasDesdeElPrincipio()
+    {
+        RungeKutta* v = Abrir();
+        Escribir(v, "Text39", "1");
+        Pulsar(v, "cmdConvertir");
+        QCOMPARE(Caja(v, "Text3")->cursorPosition(), 0);
+
+        Pulsar(v, "optCircular");
+        Escribir(v, "Text4", "1");
+        Escribir(v, "Text7", "4");
+        Pulsar(v, "Calc_tir");
+        // Whole, in the narrow face; a box that fits keeps its font.
+        QLineEdit* normal = Caja(v, "Text14");
+        QVERIFY(normal->text() == "Q LLENO" && CabeEnCaja(normal) && normal->cursorPosition() == 0);
+        QCOMPARE(normal->font().family(), QString("Arial Narrow"));
+        QCOMPARE(Caja(v, "Text13")->font().family(), QString("Arial"));
+    }
+
+    // Also run in a comma locale (test_pulido_coma): a profile's results copied into the
+    // alternate-depth boxes give the alternate of that very depth.
+    void copiasEnElLocal()
+    {
+        if (qEnvironmentVariableIsSet("TORVEL_COMA"))
+            QCOMPARE(QLocale::system().decimalPoint(), QString(","));
+        RungeKutta* v = Abrir();
+        Escribir(v, "Text9", "0");
+        Pulsar(v, "Calc_sup_libre");
+        Pulsar(v, "cmdAlterno");  // on the copy of y = 1.1468; 1 would give 0.4007
+        QCOMPARE(Caja(v, "Text33")->text(), EnLocal("0.3627"));
+    }
+
+    void botonesDeQtEnElIdioma()
+    {
+        auto si = [] {
+            return QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes)
+                .button(QMessageBox::Yes)
+                ->text();
+        };
+        Abrir(0)->findChild<QAction*>("mnuLenguaje")->trigger();
+        QCOMPARE(si(), QString("&Yes"));
+        VentanaAbierta<RungeKutta>()->findChild<QAction*>("mnuLenguaje")->trigger();
+        QCOMPARE(si(), QString("&Sí"));
+    }
+
+    void teclas()
+    {
+        RungeKutta* v = Abrir();
+        QCOMPARE(QApplication::focusWidget(), Caja(v, "Text1"));
+        // Enter runs the box's panel, and none for the boundary condition.
+        QTest::keyClick(Caja(v, "Text8"), Qt::Key_Return);
+        QCOMPARE(v->pitidos(), 0);
+        QTest::keyClick(Caja(v, "Text7"), Qt::Key_Return);
+        QCOMPARE(Caja(v, "Text13")->text(), EnLocal("0.6121"));
+
+        // Parameters: Enter accepts, Escape keeps what was stored; Escape closes the others.
+        Escribir(MostrarVentana<frmParamCalc>(), "Text23", "50");
+        QVERIFY(QTest::qWaitForWindowActive(VentanaAbierta<frmParamCalc>()));
+        QTest::keyClick(VentanaAbierta<frmParamCalc>(), Qt::Key_Return);
+        const QList<QWidget*> ventanas = {
+            MostrarVentana<frmParamCalc>(), MostrarVentana<frmParamVarios>(),
+            MostrarVentana<frmInfoProg>(), MostrarVentana<inf_zuvan>()};
+        Escribir(ventanas[0], "Text23", "60");
+        for (QWidget* w : ventanas) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        }
+        QCOMPARE(estado().puntosPerfil, 50);
+    }
+
+    void puntosDelPerfil()
+    {
+        RungeKutta* v = Abrir();
+        RespuestaAutomatica mensajes;
+        for (const char* puntos : {"32766", "32765"}) {
+            Escribir(MostrarVentana<frmParamCalc>(), "Text23", puntos);
+            Pulsar(VentanaAbierta<frmParamCalc>(), "cmdAceptarSalir");
+        }
+        QCOMPARE(mensajes.textos(), QStringList{capErrorPuntos.arg("32766")});
+        Escribir(v, "Text9", "0");
+        Pulsar(v, "Calc_sup_libre");
+        QCOMPARE(Caja(v, "Text10")->text(), EnLocal("1.1468"));
+    }
+
+    void mensajesQueNombranLaEntrada()
+    {
+        RungeKutta* v = Abrir();
+        RespuestaAutomatica mensajes;
+        Escribir(v, "Text1", "");
+        Escribir(v, "txtY1Conj", "0.3");
+        Pulsar(v, "cmdConjugado");
+        Escribir(v, "Text1", "2");
+        Escribir(v, "Text32", "0");
+        Pulsar(v, "cmdAlterno");
+        Escribir(v, "Text8", "0.6121");
+        Pulsar(v, "Calc_sup_libre");
+        Pulsar(v, "optTrapezoidal");  // without base or angle: the angle is missing
+        Pulsar(v, "Calc_tir");
+        QCOMPARE(
+            mensajes.textos(),
+            QStringList({
+                capFalloMensajeVacio.arg(capFalloConjugado, capMotivoSinDimension.arg("Width (m)")),
+                capFalloMensaje.arg(capFalloAlterno,
+                                    capMotivoTiranteCeroEn.arg("Alternate Depths: y (m)")),
+                capFalloMensaje.arg(capFalloRungeKutta,
+                                    capMotivoBordeCritico.arg(EnLocal("0.6121"))),
+                capFalloMensaje.arg(capFalloFlujoUniforme,
+                                    capMotivoSinDimension.arg("Side Slope Angle (grades)")),
+            }));
+    }
+};
+
+QTEST_MAIN(TestPulido)
+#include "test_pulido.moc"
