@@ -206,6 +206,10 @@ private slots:
         principal->findChild<QLineEdit*>("Text9")->setText("500");
         QTest::mouseClick(principal->findChild<QPushButton*>("Calc_sup_libre"), Qt::LeftButton);
         QCOMPARE(ventana->modelo()->index(0, 0).data(ModeloTablaPerfil::RolValor), QVariant(500.0));
+
+        principal->findChild<QAction*>("mnuLenguaje")->trigger();  // it follows the language too
+        QVERIFY(ventana->findChild<QLabel*>("lblDescripcion")->text().startsWith(
+            capPerfilTipo.arg("M1", capMetodoRungeKutta)));
     }
 };
 
