@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "engine/Aritmetica.h"
+#include "engine/Evaluador.h"
 
 using aritmetica::Comprobador;
 using aritmetica::Signo;
@@ -54,34 +55,14 @@ void Barrer(Variables& v, double tope, bool bajoTope, Residuo residuo, Hallado h
     }
 }
 
-double ResiduoCritico(Variables& v, double y)
+// The scans of TirantesCriticoNormal; the residuals are evaluated by the
+// Evaluador, which leaves the state behind until AlDia.
+void Escanear(Variables& v, Evaluador& evaluador)
 {
-    ElementosHidraulicos(v, y);
-    const Comprobador c(Operacion::BarridoTirantes, y);
-    return c.finito(c.potencia(v.froude, 2) - 1);
-}
-
-}  // namespace
-
-double ResiduoNormal(Variables& v, double y)
-{
-    ElementosHidraulicos(v, y);
-    const Comprobador c(Operacion::BarridoTirantes, y);
-    const double conduccion = c.finito(
-        c.potencia(v.radioHidraulico, 2.0 / 3.0) *
-        (c.dividir(1, v.nManning) * c.potencia(v.pendiente, 0.5)));
-    return c.finito(c.dividir(v.caudal, v.area) - conduccion);
-}
-
-void TirantesCriticoNormal(Variables& v)
-{
-    v.tiranteNormal = 0;
-    v.tiranteCritico = 0;
-    v.normalHallado = FALSO;
     const bool buscarNormal = v.nManning > 0 && v.pendiente > 0;
 
-    auto critico = [&v](double y) { return ResiduoCritico(v, y); };
-    auto normal = [&v](double y) { return ResiduoNormal(v, y); };
+    auto critico = [&evaluador](double y) { return evaluador.ResiduoCritico(y); };
+    auto normal = [&evaluador](double y) { return evaluador.ResiduoNormal(y); };
     auto primerCritico = [&v](double y) { v.tiranteCritico = y; return true; };
     auto primerNormal = [&v](double y) { v.tiranteNormal = y; return true; };
 
@@ -113,6 +94,33 @@ void TirantesCriticoNormal(Variables& v)
             });
         }
     }
+}
+
+}  // namespace
+
+double ResiduoNormal(Variables& v, double y)
+{
+    ElementosHidraulicos(v, y);
+    const Comprobador c(Operacion::BarridoTirantes, y);
+    const double conduccion = c.finito(
+        c.potencia(v.radioHidraulico, 2.0 / 3.0) *
+        (c.dividir(1, v.nManning) * c.potencia(v.pendiente, 0.5)));
+    return c.finito(c.dividir(v.caudal, v.area) - conduccion);
+}
+
+void TirantesCriticoNormal(Variables& v)
+{
+    v.tiranteNormal = 0;
+    v.tiranteCritico = 0;
+    v.normalHallado = FALSO;
+    Evaluador evaluador(v);
+    try {
+        Escanear(v, evaluador);
+    } catch (...) {
+        evaluador.AlDia();
+        throw;
+    }
+    evaluador.AlDia();
 }
 
 double PendienteCritica(Variables& v)
