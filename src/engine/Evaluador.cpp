@@ -29,47 +29,58 @@ Evaluador::Evaluador(Variables& v) : v_(v)
 {
     const double Q = v.caudal;
     const double n = v.nManning;
+    bool acotado = false;
     if (v.esRectangular) {
-        rapido_ = Acotado(v.ancho);
+        forma_ = Forma::Rectangular;
+        acotado = Acotado(v.ancho);
     } else if (v.esTrapezoidal) {
+        forma_ = Forma::Trapezoidal;
         z_ = 1 / std::tan(v.anguloTalud);
         raizZ_ = std::sqrt(std::pow(z_, 2) + 1);
-        rapido_ = Acotado(v.anchoFondo) && Acotado(z_);
+        acotado = Acotado(v.anchoFondo) && Acotado(z_);
     } else if (v.esCircular) {
+        forma_ = Forma::Circular;
         d2_ = std::pow(v.diametro, 2);
-        rapido_ = Acotado(v.diametro);
+        acotado = Acotado(v.diametro);
     }
-    rapido_ = rapido_ && Acotado(Q) && Acotado(n);
+    if (!(acotado && Acotado(Q) && Acotado(n)))
+        forma_ = Forma::Ninguna;
     q2_ = std::pow(Q, 2);
     n2q2_ = std::pow(n, 2) * std::pow(Q, 2);
     // ResiduoNormal's 1/n * S^0.5, where neither factor fails.
     const double inverso = 1 / n;
     const double raizS = std::pow(v.pendiente, 0.5);
     conduccion_ = inverso * raizS;
-    normalRapido_ = rapido_ && n != 0 && std::isfinite(inverso) && std::isfinite(raizS);
+    normalRapido_ = n != 0 && std::isfinite(inverso) && std::isfinite(raizS);
 }
 
 // Area, perimeter and top width as ElementosHidraulicos computes them; false
 // where the quick evaluation does not apply.
-bool Evaluador::CalcularSeccion(double y, Seccion& s) const
+[[gnu::always_inline]] inline bool Evaluador::CalcularSeccion(double y, Seccion& s) const
 {
-    if (!rapido_ || !EnRango(y))
+    if (!EnRango(y))
         return false;
-    const Variables& v = v_;
-    if (v.esRectangular) {
-        const double b = v.ancho;
+    switch (forma_) {
+    case Forma::Ninguna:
+        return false;
+    case Forma::Rectangular: {
+        const double b = v_.ancho;
         s.area = b * y;
         s.anchoSup = b;
         s.perimetro = (y + y) + b;
-    } else if (v.esTrapezoidal) {
-        const double b = v.anchoFondo;
+        break;
+    }
+    case Forma::Trapezoidal: {
+        const double b = v_.anchoFondo;
         const double z = z_;
         s.area = (z * y + b) * y;
         s.perimetro = (y + y) * raizZ_ + b;
         s.anchoSup = (z + z) * y + b;
-    } else {
+        break;
+    }
+    case Forma::Circular: {
         // SemiAnguloCircular, where the root is of a positive number.
-        const double D = v.diametro;
+        const double D = v_.diametro;
         const double t = 1 - (y + y) / D;
         const double r = 1 - t * t;
         if (!(r > 0))
@@ -80,6 +91,8 @@ bool Evaluador::CalcularSeccion(double y, Seccion& s) const
         s.area = d2_ * (theta - coseno * seno) / 4;
         s.perimetro = D * theta;
         s.anchoSup = D * seno;
+        break;
+    }
     }
     return EnRango(s.area) && EnRango(s.perimetro) && EnRango(s.anchoSup);
 }
@@ -110,7 +123,7 @@ void Evaluador::Rapida(double y, Completa completa)
 
 double Evaluador::ResiduoCritico(double y)
 {
-    Seccion s;
+    Seccion s{};
     if (!CalcularSeccion(y, s)) {
         return EnCompleto([this, y] {
             ElementosHidraulicos(v_, y);
@@ -126,7 +139,7 @@ double Evaluador::ResiduoCritico(double y)
 
 double Evaluador::ResiduoNormal(double y)
 {
-    Seccion s;
+    Seccion s{};
     if (normalRapido_ && CalcularSeccion(y, s)) {
         const double R = s.area / s.perimetro;
         const double conduccion = std::pow(R, 2.0 / 3.0) * conduccion_;
@@ -141,7 +154,7 @@ double Evaluador::ResiduoNormal(double y)
 
 double Evaluador::PendienteSuperficie(double y)
 {
-    Seccion s;
+    Seccion s{};
     if (CalcularSeccion(y, s)) {
         const double A = s.area;
         const double R = A / s.perimetro;

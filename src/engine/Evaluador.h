@@ -40,6 +40,7 @@ private:
         double area, perimetro, anchoSup;
     };
     enum class Completa { Ninguna, Elementos, Pendiente };
+    enum class Forma { Ninguna, Rectangular, Trapezoidal, Circular };
 
     bool CalcularSeccion(double y, Seccion& s) const;
     template <class Funcion>
@@ -47,7 +48,7 @@ private:
     void Rapida(double y, Completa completa);
 
     Variables& v_;
-    bool rapido_ = false;        // the constants allow quick evaluations
+    Forma forma_ = Forma::Ninguna;  // Ninguna also where the constants forbid quick evaluations
     bool normalRapido_ = false;  // and so does 1/n * S^0.5
     double z_ = 0, raizZ_ = 0, d2_ = 0, q2_ = 0, n2q2_ = 0, conduccion_ = 0;
 
