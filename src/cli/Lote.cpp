@@ -27,8 +27,8 @@ const char* const kUniforme[] = {"yc", "yn", "yn_found", "Sc", "slope_type",
 const char* const kElementos[] = {"A", "P", "R", "T", "D_h", "V",
                                   "Fr", "E", "M", "Sf", "tau", "centroid"};
 
-// Only the side-slope conversion and the fault explanations read Qt's
-// locale and the caption strings; the workers take turns for them.
+// Only the side-slope conversion, the fault explanations and the rounded text
+// output read Qt's locale and the caption strings; the workers take turns there.
 std::mutex gTextos;
 
 struct FilaLeida {
@@ -339,7 +339,14 @@ private:
             const std::vector<Celda> celdas = calculo.Calcular(pedido_.canal);
             if (calculo.Fallida())
                 ++fallidas_;
-            std::string texto = Fila(esquema_.salida, celdas, pedido_.formato, fila.orden == 0);
+            std::string texto;
+            {
+                // Text output rounds with the locale's number format.
+                std::unique_lock<std::mutex> turno(gTextos, std::defer_lock);
+                if (pedido_.formato == Formato::Texto)
+                    turno.lock();
+                texto = Fila(esquema_.salida, celdas, pedido_.formato, fila.orden == 0);
+            }
             std::lock_guard<std::mutex> cerrojo(m_);
             hechas_.emplace(fila.orden, std::move(texto));
             if (fila.orden == escritas_)
