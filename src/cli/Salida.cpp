@@ -237,7 +237,8 @@ std::string Fila(const std::vector<std::string>& columnas, const std::vector<Cel
         if (formato == Formato::Csv)
             textos.push_back(TextoExacto(celdas[i]));
         else
-            textos.push_back(Rellenar(TextoLegible(columnas[i], celdas[i]), AnchoLote(columnas[i])));
+            textos.push_back(
+                Rellenar(TextoLegible(columnas[i], celdas[i]), AnchoLote(columnas[i])));
     }
     if (formato == Formato::Csv)
         return LineaCsv(textos) + "\n";

@@ -67,7 +67,8 @@ TEST(Cli, EjemplosDelReadmeIgualesAlMotorBitABit)
         const char* q;
     } ejemplos[] = {
         {"--rect 2", Canal(&Variables::esRectangular, &Variables::ancho, 2, 3, 0.015), "3"},
-        {"--trap 2 --angle 45", Canal(&Variables::esTrapezoidal, &Variables::anchoFondo, 2, 3, 0.015), "3"},
+        {"--trap 2 --angle 45",
+         Canal(&Variables::esTrapezoidal, &Variables::anchoFondo, 2, 3, 0.015), "3"},
         {"--circle 1", Canal(&Variables::esCircular, &Variables::diametro, 1, 0.5, 0.013), "0.5"},
         {"--circle 1", Canal(&Variables::esCircular, &Variables::diametro, 1, 2, 0.013), "2"},
     };
@@ -124,7 +125,8 @@ TEST(Cli, LoteConFilasBuenasMalasYFinesDeLineaCrLf)
                             "there is a division by zero."), std::string::npos) << filas[3];
     // A conjugate of -1 is a result; the elements at a negative depth are refused.
     EXPECT_NE(filas[4].find(",-1,"), std::string::npos) << filas[4];
-    EXPECT_NE(filas[4].find("column depth: \"\"-0.1\"\" is missing data"), std::string::npos) << filas[4];
+    EXPECT_NE(filas[4].find("column depth: \"\"-0.1\"\" is missing data"), std::string::npos)
+        << filas[4];
 }
 
 TEST(Cli, EstadosDeSalida)
@@ -164,12 +166,14 @@ TEST(Cli, LoteEnVariosHilosIgualAFilaPorFila)
     std::string csv = "shape,b,d,slope,n,q\n";
     std::vector<Variables> canales;
     for (int i = 0; i < 400; ++i) {
-        Variables v = i % 2 ? Canal(&Variables::esRectangular, &Variables::ancho, u(azar), u(azar), 0.015)
-                            : Canal(&Variables::esCircular, &Variables::diametro, u(azar), u(azar), 0.013);
+        const bool rect = i % 2 == 1;
+        const double medida = u(azar), Q = u(azar);
+        Variables v = rect ? Canal(&Variables::esRectangular, &Variables::ancho, medida, Q, 0.015)
+                           : Canal(&Variables::esCircular, &Variables::diametro, medida, Q, 0.013);
         v.pendiente = u(azar) / 100;
-        csv += std::string(i % 2 ? "rect," + NumeroExacto(v.ancho) + ",," : "circle,," + NumeroExacto(v.diametro) + ",") +
-               NumeroExacto(v.pendiente) + "," + NumeroExacto(v.nManning) + "," +
-               NumeroExacto(v.caudal) + "\n";
+        const std::string m = NumeroExacto(medida);
+        csv += (rect ? "rect," + m + ",," : "circle,," + m + ",") + NumeroExacto(v.pendiente) +
+               "," + NumeroExacto(v.nManning) + "," + NumeroExacto(Q) + "\n";
         canales.push_back(v);
     }
     const std::string ruta = Archivo("aleatorio.csv", csv);
