@@ -16,12 +16,21 @@ namespace {
 
 Campo Numero(const char* nombre, double valor)
 {
-    return {nombre, Celda::De(valor), {}};
+    return {nombre, Celda::De(valor)};
 }
 
 Campo Opcional(const char* nombre, const std::optional<double>& valor)
 {
-    return {nombre, valor ? Celda::De(*valor) : Celda(), {}};
+    return {nombre, valor ? Celda::De(*valor) : Celda()};
+}
+
+// yn, shown as the window shows it for a pipe that cannot carry Q.
+Celda CeldaNormal(const FlujoUniforme& f)
+{
+    Celda celda = Celda::De(f.yn);
+    if (f.qLleno)
+        celda.leyenda = "Q LLENO";
+    return celda;
 }
 
 // Runs a calculation, turning an engine fault into the panel's explanation.
@@ -128,10 +137,10 @@ std::vector<Campo> CamposUniforme(const FlujoUniforme& f, bool circular)
 {
     std::vector<Campo> campos = {
         Numero("yc", f.yc),
-        {"yn", Celda::De(f.yn), f.qLleno ? "Q LLENO" : ""},
-        {"yn_found", Celda::De(f.yn != 0), {}},
+        {"yn", CeldaNormal(f)},
+        {"yn_found", Celda::De(f.yn != 0)},
         Opcional("Sc", f.sc),
-        {"slope_type", Celda::De(f.tipo), {}},
+        {"slope_type", Celda::De(f.tipo)},
         Opcional("Ec", f.ec),
         Opcional("En", f.en),
     };
@@ -217,7 +226,7 @@ Resultado Perfil(const Pedido& p)
             CalcularPerfil(v);
             ElementosHidraulicos(v, v.tiranteFinal);
         });
-        r.campos = {{"method", Celda::De(std::string("rk")), {}}, Numero("yf", v.tiranteFinal)};
+        r.campos = {{"method", Celda::De(std::string("rk"))}, Numero("yf", v.tiranteFinal)};
     } else {
         v.tiranteBuscado = *p.yf;
         if (!(v.tiranteBorde > 0))
@@ -226,11 +235,11 @@ Resultado Perfil(const Pedido& p)
             NuevaTablaPerfil(v);
             return PasoDirectoDePanel(v);
         });
-        r.campos = {{"method", Celda::De(std::string("direct")), {}}, Numero("xf", x)};
+        r.campos = {{"method", Celda::De(std::string("direct"))}, Numero("xf", x)};
     }
     r.campos.push_back(Numero("E", v.energia));
-    r.campos.push_back({"type", Celda::De(TipoPerfil(v)), {}});
-    r.campos.push_back({"end", Celda::De(std::string(NombreFin(v.perfil.fin))), {}});
+    r.campos.push_back({"type", Celda::De(TipoPerfil(v))});
+    r.campos.push_back({"end", Celda::De(std::string(NombreFin(v.perfil.fin)))});
     r.campos.push_back(Numero("x_end", v.perfil.xFin));
     if (p.tabla)
         TablaPerfil(v, r);
@@ -253,7 +262,7 @@ Resultado Curva(const Pedido& p)
                                  QString::fromStdString(NumeroExacto(v.caudal));
         const FlujoUniforme f = Calcular(queFallo, [&] { return CalcularUniforme(v); });
         auto celda = [](const std::optional<double>& x) { return x ? Celda::De(*x) : Celda(); };
-        r.filas.push_back({Celda::De(v.caudal), Celda::De(f.yc), Celda::De(f.yn), celda(f.sc),
+        r.filas.push_back({Celda::De(v.caudal), Celda::De(f.yc), CeldaNormal(f), celda(f.sc),
                            celda(f.ec), celda(f.en), celda(f.velocidad), celda(f.froude)});
     }
     return r;

@@ -38,6 +38,8 @@ const Unidad* BuscarUnidad(const std::string& nombre)
 
 std::string TextoLegible(const std::string& nombre, const Celda& c)
 {
+    if (!c.leyenda.empty())
+        return c.leyenda;
     switch (c.tipo) {
     case Celda::Tipo::Vacia: return "-";
     case Celda::Tipo::Logico: return c.logico ? "yes" : "no";
@@ -161,7 +163,7 @@ void EscribirTexto(const Resultado& r, std::ostream& salida)
         std::string nombre = ConUnidad(c.nombre);
         nombre.resize(ancho, ' ');
         salida << nombre << "  "
-               << (c.comoTexto.empty() ? TextoLegible(c.nombre, c.valor) : c.comoTexto) << "\n";
+               << TextoLegible(c.nombre, c.valor) << "\n";
     }
     if (r.nombreTabla.empty())
         return;

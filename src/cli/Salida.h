@@ -17,17 +17,17 @@ struct Celda {
     double numero = 0;
     bool logico = false;
     std::string texto;
+    // Shown in text output instead of the value (the window's "Q LLENO").
+    std::string leyenda;
 
-    static Celda De(double x) { return {Tipo::Numero, x, false, {}}; }
-    static Celda De(bool b) { return {Tipo::Logico, 0, b, {}}; }
-    static Celda De(std::string t) { return {Tipo::Texto, 0, false, std::move(t)}; }
+    static Celda De(double x) { return {Tipo::Numero, x, false, {}, {}}; }
+    static Celda De(bool b) { return {Tipo::Logico, 0, b, {}, {}}; }
+    static Celda De(std::string t) { return {Tipo::Texto, 0, false, std::move(t), {}}; }
 };
 
 struct Campo {
     std::string nombre;
     Celda valor;
-    // Shown in text output instead of the value (the window's "Q LLENO").
-    std::string comoTexto;
 };
 
 struct Resultado {
