@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <sstream>
 #include <vector>
 
 #include "captions/modBelco.h"
@@ -17,17 +18,35 @@ namespace {
 struct Comando {
     const char* nombre;
     const char* descripcion;
+    const char* salida;  // what it gives, for its --help
 };
 
 const Comando kComandos[] = {
-    {"uniform", "critical and normal depths, critical slope, slope type and energies"},
-    {"elements", "every hydraulic element of the section at --depth"},
-    {"alternate", "the alternate depth of --depth, or both alternate depths of --energy"},
-    {"conjugate", "the conjugate (sequent) depth of --depth"},
+    {"uniform", "critical and normal depths, critical slope, slope type and energies",
+     "Gives yc, yn, yn_found (false when no normal depth was found; a pipe that cannot carry Q "
+     "shows \"Q LLENO\"), Sc, slope_type (M, S, or empty when Sc = S), Ec, En and, for a pipe, "
+     "pct_diameter. The bed slope must not be 0, n and Q must be positive."},
+    {"elements", "every hydraulic element of the section at --depth",
+     "Gives A, P, R, T, D_h, V, Fr, E, M, Sf, tau and centroid at the depth (positive, like n "
+     "and Q)."},
+    {"alternate", "the alternate depth of --depth, or both alternate depths of --energy",
+     "Gives alt_depth for --depth, alt_sup and alt_inf for --energy."},
+    {"conjugate", "the conjugate (sequent) depth of --depth",
+     "Gives conj_depth; -1 when the momentum at the depth is not positive."},
     {"profile", "water-surface profile from (--x0, --y0): Runge-Kutta to --xf or direct step "
-                "to --yf"},
-    {"rating", "uniform flow for discharges from --q-from to --q-to in --steps equal steps"},
-    {"batch", "uniform flow (and depths, elements) for every row of a CSV file"},
+                "to --yf",
+     "Gives method (rk or direct), yf (Runge-Kutta) or xf (direct step), E there, type (M1 ... "
+     "A3), end (reached, zone or reversal) and x_end, and with --table the points [x, y] (in "
+     "CSV after a blank line). A direct step whose depths are equal or lie in different zones exits with status 1."},
+    {"rating", "uniform flow for discharges from --q-from to --q-to in --steps equal steps",
+     "Gives rows of Q, yc, yn, Sc, Ec, En, V and Fr (at yn) for Q = A + i (B - A) / K, "
+     "i = 0 ... K; the last row is B itself."},
+    {"batch", "uniform flow (and depths, elements) for every row of a CSV file",
+     "Gives each input row's columns, then those of uniform; with a depth, alt_depth, "
+     "conj_depth and the columns of elements; with an energy, alt_sup and alt_inf; and error "
+     "(the line, the column or part, the reason), filled when any part of the row failed. "
+     "Rows are written in input order as they complete; the exit status is 1 when any row "
+     "failed."},
 };
 
 [[noreturn]] void Fallar(const QString& opcion, const QString& texto, const char* motivo)
@@ -250,6 +269,21 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
     }
 }
 
+// The text in lines of at most 79 characters, broken at blanks.
+std::string Envolver(const std::string& texto)
+{
+    std::string resultado, linea, palabra;
+    std::istringstream palabras(texto);
+    while (palabras >> palabra) {
+        if (!linea.empty() && linea.size() + 1 + palabra.size() > 79) {
+            resultado += linea + "\n";
+            linea.clear();
+        }
+        linea += (linea.empty() ? "" : " ") + palabra;
+    }
+    return resultado + linea;
+}
+
 std::string AyudaGeneral()
 {
     std::string texto =
@@ -316,8 +350,9 @@ Pedido LeerPedido(const QStringList& argumentos)
 
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.setApplicationDescription(QStringLiteral("torvel-calc %1: %2")
-                                    .arg(primero, QLatin1String(comando->descripcion)));
+    p.setApplicationDescription(QString::fromStdString(
+        Envolver("torvel-calc " + pedido.comando + ": " + comando->descripcion + ". " +
+                 comando->salida)));
     const bool conCanal = pedido.comando != "batch";
     const bool conCaudal = conCanal && pedido.comando != "rating";
     if (conCanal)
