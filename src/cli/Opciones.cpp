@@ -37,7 +37,8 @@ const Comando kComandos[] = {
                 "to --yf",
      "Gives method (rk or direct), yf (Runge-Kutta) or xf (direct step), E there, type (M1 ... "
      "A3), end (reached, zone or reversal) and x_end, and with --table the points [x, y] (in "
-     "CSV after a blank line). A direct step whose depths are equal or lie in different zones exits with status 1."},
+     "CSV after a blank line). A direct step whose depths are equal or lie in different "
+     "zones exits with status 1."},
     {"rating", "uniform flow for discharges from --q-from to --q-to in --steps equal steps",
      "Gives rows of Q, yc, yn, Sc, Ec, En, V and Fr (at yn) for Q = A + i (B - A) / K, "
      "i = 0 ... K; the last row is B itself."},
