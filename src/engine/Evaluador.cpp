@@ -154,6 +154,8 @@ double Evaluador::ResiduoNormal(double y)
 
 double Evaluador::PendienteSuperficie(double y)
 {
+    if (atrasada_ == Completa::Pendiente && y == yAtrasada_)
+        return pendienteAtrasada_;
     Seccion s{};
     if (CalcularSeccion(y, s)) {
         const double A = s.area;
@@ -164,6 +166,7 @@ double Evaluador::PendienteSuperficie(double y)
         const double pendiente = (v_.pendiente - Sf) / divisor;
         if (divisor != 0 && std::isfinite(pendiente)) {
             Rapida(y, Completa::Pendiente);
+            pendienteAtrasada_ = pendiente;
             return pendiente;
         }
     }

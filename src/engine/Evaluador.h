@@ -55,4 +55,7 @@ private:
     // The state lags behind by the full evaluation of this depth.
     Completa atrasada_ = Completa::Ninguna;
     double yAtrasada_ = 0;
+    // dy/dx there when it was a quick PendienteSuperficie: a profile step
+    // asks for the slope at its starting depth twice.
+    double pendienteAtrasada_ = 0;
 };
