@@ -414,6 +414,8 @@ int EjecutarLote(const Pedido& pedido, std::istream& entrada, std::ostream& sali
     }
     if (Limpio(linea).empty())
         throw ErrorUso("batch: the input has no header row");
+    if (linea.rfind("\xEF\xBB\xBF", 0) == 0)  // the byte-order mark spreadsheets write
+        linea.erase(0, 3);
     const Esquema esquema(linea);
 
     salida << EncabezadoFilas(esquema.salida, pedido.formato);
