@@ -27,10 +27,6 @@ const char* const kUniforme[] = {"yc", "yn", "yn_found", "Sc", "slope_type",
 const char* const kElementos[] = {"A", "P", "R", "T", "D_h", "V",
                                   "Fr", "E", "M", "Sf", "tau", "centroid"};
 
-// Only the side-slope conversion, the fault explanations and the rounded text
-// output read Qt's locale and the caption strings; the workers take turns there.
-std::mutex gTextos;
-
 struct FilaLeida {
     long orden;   // 0 for the first data row
     long linea;   // in the file, the header being line 1
@@ -112,11 +108,13 @@ struct Esquema {
 
 // One row's calculation: the cells computed so far and the faults met. Each
 // part (uniform flow, alternate, conjugate, elements) works on its own copy of
-// the row's channel, so a fault in one leaves the others' cells.
+// the row's channel, so a fault in one leaves the others' cells. Only the
+// side-slope conversion and the fault explanations read Qt's locale and the
+// caption strings; the workers take turns there, under textos.
 class CalculoFila {
 public:
-    CalculoFila(const Esquema& esquema, const FilaLeida& fila)
-        : esquema_(esquema), fila_(fila), celdas_(esquema.salida.size())
+    CalculoFila(const Esquema& esquema, const FilaLeida& fila, std::mutex& textos)
+        : esquema_(esquema), fila_(fila), textos_(textos), celdas_(esquema.salida.size())
     {
         for (std::size_t i = 0; i < fila.campos.size() && i < esquema.entrada.size(); ++i)
             celdas_[i] = Celda::De(fila.campos[i]);
@@ -250,7 +248,7 @@ private:
         }
         bool ok = false;
         Intentar("column z", capFalloFlujoUniforme, [&] {
-            std::lock_guard<std::mutex> turno(gTextos);
+            std::lock_guard<std::mutex> turno(textos_);
             v.anguloTalud = AnguloDeTalud(valor);
             ok = true;
         });
@@ -266,7 +264,7 @@ private:
         } catch (const ErrorUso& e) {
             Fallo(e.what());
         } catch (const ErrorCalculo& e) {
-            std::lock_guard<std::mutex> turno(gTextos);
+            std::lock_guard<std::mutex> turno(textos_);
             Fallo(std::string(parte) + ": " + FalloCalculo(queFallo, e).what());
         }
     }
@@ -280,6 +278,7 @@ private:
 
     const Esquema& esquema_;
     const FilaLeida& fila_;
+    std::mutex& textos_;
     std::vector<Celda> celdas_;
     std::string errores_;
 };
@@ -335,14 +334,14 @@ private:
                 fila = std::move(tareas_.front());
                 tareas_.pop_front();
             }
-            CalculoFila calculo(esquema_, fila);
+            CalculoFila calculo(esquema_, fila, textos_);
             const std::vector<Celda> celdas = calculo.Calcular(pedido_.canal);
             if (calculo.Fallida())
                 ++fallidas_;
             std::string texto;
             {
                 // Text output rounds with the locale's number format.
-                std::unique_lock<std::mutex> turno(gTextos, std::defer_lock);
+                std::unique_lock<std::mutex> turno(textos_, std::defer_lock);
                 if (pedido_.formato == Formato::Texto)
                     turno.lock();
                 texto = Fila(esquema_.salida, celdas, pedido_.formato, fila.orden == 0);
@@ -388,6 +387,7 @@ private:
     std::vector<std::thread> trabajadores_;
     std::thread escritor_;
 
+    std::mutex textos_;
     std::mutex m_;
     std::condition_variable hayTarea_, hayResultado_, hayHueco_;
     std::deque<FilaLeida> tareas_;
