@@ -87,6 +87,22 @@ void PerfilRefinadoEnCadaPaso(benchmark::State& estado)
 }
 BENCHMARK(PerfilRefinadoEnCadaPaso)->Unit(benchmark::kMillisecond);
 
+void PerfilSinRefinar(benchmark::State& estado)
+{
+    Variables v = Trapecio();
+    v.tiranteBorde = 1.5;
+    v.xBorde = 0;
+    v.xBuscado = 1000;
+    v.puntosPerfil = 1000;
+    v.umbralPasoInteligente = 1e300;  // no |dy/dx| exceeds it
+    TirantesCriticoNormal(v);
+    for (auto _ : estado) {
+        CalcularPerfil(v);
+        benchmark::DoNotOptimize(v.tiranteFinal);
+    }
+}
+BENCHMARK(PerfilSinRefinar)->Unit(benchmark::kMillisecond);
+
 void PerfilDirecto(benchmark::State& estado)
 {
     Variables v = Rectangulo();

@@ -1,13 +1,14 @@
 # What `cmake --install` puts on a system, and the Debian package built from it
-# with `cpack -G DEB`. Only the program, its desktop entry, its icon and its
-# licence are installed: the static libraries, tests and benchmarks stay in the build tree.
+# with `cpack -G DEB`. Only the program, the command-line calculator torvel-calc
+# beside it, the desktop entry, the icon and the licence are installed: the
+# static libraries, tests and benchmarks stay in the build tree.
 include(GNUInstallDirs)
 
 # qt_standard_project_setup() gives executables an $ORIGIN run path for
 # libraries installed beside them. We install none, and a packaged binary must
 # find Qt in the system folders only.
-set_target_properties(torvel PROPERTIES INSTALL_RPATH "")
-install(TARGETS torvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set_target_properties(torvel torvel-calc PROPERTIES INSTALL_RPATH "")
+install(TARGETS torvel torvel-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/torvel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -40,7 +41,9 @@ trapezoidal or circular section. It computes the critical and normal depths, \
 the critical slope, the alternate and conjugate depths, and the gradually \
 varied water surface profile by Runge-Kutta integration or by the direct step \
 method, drawn against the critical and normal depths. \
-The interface is in Spanish or English.")
+The interface is in Spanish or English. The command torvel-calc gives the \
+same results to scripts, as text, CSV or JSON, for single channels, rating \
+tables and batches of channels read from a CSV file.")
 # The build keeps its debugging symbols; the installed program does not need them.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "engine/ErrorCalculo.h"
@@ -49,22 +50,35 @@ public:
     // up as an infinity, an undefined result (inf - inf, 0 * inf) as a NaN.
     double finito(double r) const
     {
-        if (std::isnan(r))
-            fallar(TipoError::OperacionInvalida);
-        if (std::isinf(r))
-            fallar(TipoError::Desbordamiento);
+        if (!EsFinito(r))
+            noFinito(r);
         return r;
     }
 
-    [[noreturn]] void fallar(TipoError tipo) const { throw ErrorCalculo(tipo, operacion_, valor_); }
+    // Out of line and marked cold: the checks stay a comparison or two on the
+    // path every evaluation takes.
+    [[noreturn, gnu::cold, gnu::noinline]] void fallar(TipoError tipo) const
+    {
+        throw ErrorCalculo(tipo, operacion_, valor_);
+    }
 
 private:
+    // False for infinities and NaN alike, in one comparison.
+    static bool EsFinito(double r) { return std::abs(r) <= std::numeric_limits<double>::max(); }
+
+    [[noreturn, gnu::cold, gnu::noinline]] void noFinito(double r) const
+    {
+        fallar(std::isnan(r) ? TipoError::OperacionInvalida : TipoError::Desbordamiento);
+    }
+
     // An operand that is already infinite or NaN comes from an overflow that
     // would otherwise be hidden, for example by dividing by it.
     void operandos(double a, double b) const
     {
-        finito(a);
-        finito(b);
+        if (!EsFinito(a) || !EsFinito(b)) {
+            finito(a);
+            finito(b);
+        }
     }
 
     Operacion operacion_;

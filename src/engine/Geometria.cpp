@@ -66,15 +66,16 @@ void ElementosComunes(Variables& v, double y, const Comprobador& c)
 
     v.radioHidraulico = c.dividir(A, P);
     v.profHidraulica = c.dividir(A, T);
-    v.froude = c.raiz(c.dividir(c.potencia(Q, 2) * T, c.potencia(A, 3) * 9.81));
+    // Q^2 enters three elements; one power gives the same number for all three.
+    const double Q2 = c.potencia(Q, 2);
+    v.froude = c.raiz(c.dividir(Q2 * T, c.potencia(A, 3) * 9.81));
     v.velocidad = c.dividir(Q, A);
-    v.energia = c.finito(c.dividir(c.potencia(Q, 2), c.potencia(A, 2) * 19.62) + y);
+    v.energia = c.finito(c.dividir(Q2, c.potencia(A, 2) * 19.62) + y);
     // A centroid depth of exactly -1 marks a momentum that cannot be formed.
     if (v.profCentroide == -1.0)
         v.cantMovimiento = -1.0;
     else
-        v.cantMovimiento =
-            c.finito(c.dividir(c.potencia(Q, 2) / 9.81, A) + v.profCentroide * A);
+        v.cantMovimiento = c.finito(c.dividir(Q2 / 9.81, A) + v.profCentroide * A);
     v.pendFriccion = c.dividir(c.potencia(n, 2) * c.potencia(v.velocidad, 2),
                                c.potencia(v.radioHidraulico, 4.0 / 3.0));
     v.tension = c.finito(v.radioHidraulico * 9800 * v.pendFriccion);

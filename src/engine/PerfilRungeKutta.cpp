@@ -20,6 +20,7 @@
 #include <cstdlib>
 
 #include "engine/Aritmetica.h"
+#include "engine/Evaluador.h"
 
 using aritmetica::Comprobador;
 using aritmetica::Redondear;
@@ -55,13 +56,29 @@ bool Invierte(Variables& v, int i, int s, double yNuevo)
     return s == 1 ? i > 3 : std::abs(i - v.puntosPerfil) > 3;
 }
 
+// One classical RK4 step of length pasoX from depth y, with dy/dx given by
+// pendiente(y).
+template <class Pendiente>
+double PasoRK(Variables& v, double y, Pendiente pendiente)
+{
+    const double h = v.pasoX;
+    const Comprobador c(kPerfil, y);
+    // Intermediate stages at a depth of zero or below contribute nothing.
+    const double k1 = c.finito(pendiente(y) * h);
+    const double k2 = y + k1 / 2 > 0 ? c.finito(pendiente(y + k1 / 2) * h) : 0;
+    const double k3 = y + k2 / 2 > 0 ? c.finito(pendiente(y + k2 / 2) * h) : 0;
+    const double k4 = y + k3 > 0 ? c.finito(pendiente(y + k3) * h) : 0;
+    return c.finito(y + (((2 * k2 + k1) + 2 * k3) + k4) / 6);
+}
+
 // One step of the march from depth y at abscissa x: a plain RK4 step, or a
 // thousand shorter ones where |dy/dx| exceeds the threshold.
-double Avanzar(Variables& v, double x, double y, long& evaluaciones)
+double Avanzar(Variables& v, Evaluador& evaluador, double x, double y, long& evaluaciones)
 {
     const Comprobador c(kPerfil, y);
+    auto pendiente = [&evaluador](double y) { return evaluador.PendienteSuperficie(y); };
     evaluaciones += 1;
-    if (v.pasoInteligente != 0 && std::abs(PendienteSuperficie(v, y)) > v.umbralPasoInteligente) {
+    if (v.pasoInteligente != 0 && std::abs(pendiente(y)) > v.umbralPasoInteligente) {
         v.pasoX = v.pasoX / 1000;
         const double paso = v.pasoX;
         const double limite = c.finito(x + 999.5 * paso);
@@ -69,14 +86,55 @@ double Avanzar(Variables& v, double x, double y, long& evaluaciones)
         for (double xi = x; paso > 0 ? xi <= limite : xi >= limite; xi = xi + paso) {
             if (xi + paso == xi)  // the abscissa is too large for a step this short
                 c.fallar(TipoError::OperacionInvalida);
-            yFino = PasoRungeKutta(v, yFino);
+            yFino = PasoRK(v, yFino, pendiente);
             evaluaciones += 4;
         }
         v.pasoX = v.pasoX * 1000;
         return yFino;
     }
     evaluaciones += 4;
-    return PasoRungeKutta(v, y);
+    return PasoRK(v, y, pendiente);
+}
+
+// The march of IntegrarPerfil from row i in direction s; returns the last depth.
+double Marchar(Variables& v, Evaluador& evaluador, int i, int s)
+{
+    const double x0 = v.xBorde;
+    const double y0 = v.tiranteBorde;
+    const double xf = v.xBuscado;
+    const Comprobador c(kPerfil, y0);
+    double y = y0;
+    const double H = v.pasoX;
+    const double L = c.finito(xf - v.pasoX / 2);
+    if (H == 0)  // equal abscissas: the march would never move
+        c.fallar(TipoError::OperacionInvalida);
+    long evaluaciones = 0;
+    v.perfil = {MetodoPerfil::RungeKutta, FinPerfil::Alcanzado, xf};
+    for (double x = x0; H > 0 ? x <= L : x >= L; x = x + H) {
+        if (x + H == x)  // the abscissas are too large for steps this short
+            c.fallar(TipoError::OperacionInvalida);
+        i = Sumar16(i, s, kPerfil);
+        const double yNuevo = Avanzar(v, evaluador, x, y, evaluaciones);
+        if (evaluaciones > kEvaluacionesMaximas)
+            throw ErrorCalculo(TipoError::PasoDemasiadoFino, kPerfil);
+        y = yNuevo;
+
+        v.zonaActual = ZonaTirante(v, yNuevo);
+        const bool fueraDeZona = v.zonaActual != v.zonaInicial;
+        const bool invierte = Invierte(v, i, s, yNuevo);
+        if (yNuevo > v.yMaxGraf)
+            v.yMaxGraf = yNuevo;
+        if (yNuevo < v.yMinGraf)
+            v.yMinGraf = yNuevo;
+        if (fueraDeZona || invierte) {
+            v.perfil.fin = fueraDeZona ? FinPerfil::FueraDeZona : FinPerfil::Inversion;
+            v.perfil.xFin = c.finito(x + v.pasoX);
+            break;
+        }
+        Fila(v, i)[1] = Redondear(c.finito(x + v.pasoX), 4);
+        Fila(v, i)[2] = yNuevo;
+    }
+    return y;
 }
 
 }  // namespace
@@ -94,14 +152,7 @@ double PendienteSuperficie(Variables& v, double y)
 
 double PasoRungeKutta(Variables& v, double y)
 {
-    const double h = v.pasoX;
-    const Comprobador c(kPerfil, y);
-    // Intermediate stages at a depth of zero or below contribute nothing.
-    const double k1 = c.finito(PendienteSuperficie(v, y) * h);
-    const double k2 = y + k1 / 2 > 0 ? c.finito(PendienteSuperficie(v, y + k1 / 2) * h) : 0;
-    const double k3 = y + k2 / 2 > 0 ? c.finito(PendienteSuperficie(v, y + k2 / 2) * h) : 0;
-    const double k4 = y + k3 > 0 ? c.finito(PendienteSuperficie(v, y + k3) * h) : 0;
-    return c.finito(y + (((2 * k2 + k1) + 2 * k3) + k4) / 6);
+    return PasoRK(v, y, [&v](double y) { return PendienteSuperficie(v, y); });
 }
 
 int16_t ZonaTirante(Variables& v, double y)
@@ -155,38 +206,15 @@ double IntegrarPerfil(Variables& v)
     Fila(v, i)[1] = x0;
     Fila(v, i)[2] = y0;
 
-    const Comprobador c(kPerfil, y0);
-    double y = y0;
-    const double H = v.pasoX;
-    const double L = c.finito(xf - v.pasoX / 2);
-    if (H == 0)  // equal abscissas: the march would never move
-        c.fallar(TipoError::OperacionInvalida);
-    long evaluaciones = 0;
-    v.perfil = {MetodoPerfil::RungeKutta, FinPerfil::Alcanzado, xf};
-    for (double x = x0; H > 0 ? x <= L : x >= L; x = x + H) {
-        if (x + H == x)  // the abscissas are too large for steps this short
-            c.fallar(TipoError::OperacionInvalida);
-        i = Sumar16(i, s, kPerfil);
-        const double yNuevo = Avanzar(v, x, y, evaluaciones);
-        if (evaluaciones > kEvaluacionesMaximas)
-            throw ErrorCalculo(TipoError::PasoDemasiadoFino, kPerfil);
-        y = yNuevo;
-
-        v.zonaActual = ZonaTirante(v, yNuevo);
-        const bool fueraDeZona = v.zonaActual != v.zonaInicial;
-        const bool invierte = Invierte(v, i, s, yNuevo);
-        if (yNuevo > v.yMaxGraf)
-            v.yMaxGraf = yNuevo;
-        if (yNuevo < v.yMinGraf)
-            v.yMinGraf = yNuevo;
-        if (fueraDeZona || invierte) {
-            v.perfil.fin = fueraDeZona ? FinPerfil::FueraDeZona : FinPerfil::Inversion;
-            v.perfil.xFin = c.finito(x + v.pasoX);
-            break;
-        }
-        Fila(v, i)[1] = Redondear(c.finito(x + v.pasoX), 4);
-        Fila(v, i)[2] = yNuevo;
+    Evaluador evaluador(v);
+    double y;
+    try {
+        y = Marchar(v, evaluador, i, s);
+    } catch (...) {
+        evaluador.AlDia();
+        throw;
     }
+    evaluador.AlDia();
     return y;
 }
 

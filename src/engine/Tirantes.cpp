@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "engine/Aritmetica.h"
+#include "engine/Evaluador.h"
 
 using aritmetica::Comprobador;
 using aritmetica::Signo;
@@ -23,30 +24,27 @@ namespace {
 constexpr double kPrimerTirante = 0.001;
 constexpr double kTopeAbierto = 50.0;  // upper end for rectangles and trapezoids
 
-// Steps one scan may take. Half the default admissible error reaches 50 m in
-// 100,000 steps; this leaves room for errors twenty times finer while keeping
-// a whole calculation well under a second.
-constexpr double kPasosMaximosBarrido = 2'000'000;
-
-// The scan step, refused when it would not advance or would take too long to
-// reach the scan's upper end.
-double PasoBarrido(const Variables& v, double tope)
-{
-    const double h = v.errorAdmisible / 2;
-    if (!(h > 0) || !std::isfinite(h) || (tope - kPrimerTirante) / h > kPasosMaximosBarrido)
-        throw ErrorCalculo(TipoError::PasoDemasiadoFino, Operacion::BarridoTirantes, tope);
-    return h;
-}
+// Steps one scan may take: 2,000,000 steps cover 50 m with an admissible
+// error of 0.00005 m, or a yn of 1 m with one of 0.000001 m, and take well under
+// a second even where every element is evaluated in full.
+constexpr long kPasosMaximosBarrido = 2'000'000;
 
 // Scans y = 0.001, 0.001 + h, ... calling hallado(y) at every change of sign of
 // residuo; the scan ends when hallado returns true or y passes the upper end.
 // A circle's scan stays strictly below its diameter, where the section closes.
+// Only a scan that really takes more steps than the budget is refused, as is a
+// step that would not advance.
 template <class Residuo, class Hallado>
 void Barrer(Variables& v, double tope, bool bajoTope, Residuo residuo, Hallado hallado)
 {
-    const double h = PasoBarrido(v, tope);
+    const double h = v.errorAdmisible / 2;
+    if (!(h > 0) || !std::isfinite(h))
+        throw ErrorCalculo(TipoError::PasoDemasiadoFino, Operacion::BarridoTirantes, tope);
     int signoPrevio = Signo(residuo(kPrimerTirante));
+    long pasos = 0;
     for (double y = kPrimerTirante; bajoTope ? y < tope : y <= tope; y = y + h) {
+        if (++pasos > kPasosMaximosBarrido)
+            throw ErrorCalculo(TipoError::PasoDemasiadoFino, Operacion::BarridoTirantes, tope);
         const int signo = Signo(residuo(y));
         if (signo != signoPrevio && hallado(y))
             return;
@@ -54,34 +52,14 @@ void Barrer(Variables& v, double tope, bool bajoTope, Residuo residuo, Hallado h
     }
 }
 
-double ResiduoCritico(Variables& v, double y)
+// The scans of TirantesCriticoNormal; the residuals are evaluated by the
+// Evaluador, which leaves the state behind until AlDia.
+void Escanear(Variables& v, Evaluador& evaluador)
 {
-    ElementosHidraulicos(v, y);
-    const Comprobador c(Operacion::BarridoTirantes, y);
-    return c.finito(c.potencia(v.froude, 2) - 1);
-}
-
-}  // namespace
-
-double ResiduoNormal(Variables& v, double y)
-{
-    ElementosHidraulicos(v, y);
-    const Comprobador c(Operacion::BarridoTirantes, y);
-    const double conduccion = c.finito(
-        c.potencia(v.radioHidraulico, 2.0 / 3.0) *
-        (c.dividir(1, v.nManning) * c.potencia(v.pendiente, 0.5)));
-    return c.finito(c.dividir(v.caudal, v.area) - conduccion);
-}
-
-void TirantesCriticoNormal(Variables& v)
-{
-    v.tiranteNormal = 0;
-    v.tiranteCritico = 0;
-    v.normalHallado = FALSO;
     const bool buscarNormal = v.nManning > 0 && v.pendiente > 0;
 
-    auto critico = [&v](double y) { return ResiduoCritico(v, y); };
-    auto normal = [&v](double y) { return ResiduoNormal(v, y); };
+    auto critico = [&evaluador](double y) { return evaluador.ResiduoCritico(y); };
+    auto normal = [&evaluador](double y) { return evaluador.ResiduoNormal(y); };
     auto primerCritico = [&v](double y) { v.tiranteCritico = y; return true; };
     auto primerNormal = [&v](double y) { v.tiranteNormal = y; return true; };
 
@@ -113,6 +91,33 @@ void TirantesCriticoNormal(Variables& v)
             });
         }
     }
+}
+
+}  // namespace
+
+double ResiduoNormal(Variables& v, double y)
+{
+    ElementosHidraulicos(v, y);
+    const Comprobador c(Operacion::BarridoTirantes, y);
+    const double conduccion = c.finito(
+        c.potencia(v.radioHidraulico, 2.0 / 3.0) *
+        (c.dividir(1, v.nManning) * c.potencia(v.pendiente, 0.5)));
+    return c.finito(c.dividir(v.caudal, v.area) - conduccion);
+}
+
+void TirantesCriticoNormal(Variables& v)
+{
+    v.tiranteNormal = 0;
+    v.tiranteCritico = 0;
+    v.normalHallado = FALSO;
+    Evaluador evaluador(v);
+    try {
+        Escanear(v, evaluador);
+    } catch (...) {
+        evaluador.AlDia();
+        throw;
+    }
+    evaluador.AlDia();
 }
 
 double PendienteCritica(Variables& v)

@@ -9,6 +9,7 @@
 //
 //   Geometria.cpp           SemiAnguloCircular, ElementosHidraulicos, degree conversions
 //   Tirantes.cpp            ResiduoNormal, TirantesCriticoNormal, PendienteCritica
+//   Evaluador.cpp           (internal) the scans' and the profile's quick evaluations
 //   AlternosConjugados.cpp  TiranteAlterno, TirantesAlternosEnergia, TiranteConjugado,
 //                           ConjugadoDeNormal
 //   PerfilRungeKutta.cpp    PendienteSuperficie, PasoRungeKutta, ZonaTirante,

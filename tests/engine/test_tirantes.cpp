@@ -83,3 +83,16 @@ TEST(Tirantes, FallasYPendienteCritica)
     EXPECT_NEAR(PendienteCritica(v), 0.0049140, 5e-8);
     EXPECT_EQ(v.tirante, v.tiranteCritico);
 }
+
+TEST(Tirantes, ElPresupuestoCuentaLosPasosDados)
+{
+    // Some 220,000 steps of 0.000005 m reach yn: it is found, not refused.
+    Variables v = CanalEjemplo();
+    v.errorAdmisible = 0.00001;
+    TirantesCriticoNormal(v);
+    EXPECT_EQ(v.tiranteNormal, 1.0961800000029474);
+    // No root below 50 m: that scan really runs past the budget.
+    Variables enorme = Trapezoidal(0.1, 45, 1e6, 0.015, 1e-6);
+    enorme.errorAdmisible = 0.00001;
+    EXPECT_ERROR_CALCULO(TirantesCriticoNormal(enorme), TipoError::PasoDemasiadoFino);
+}

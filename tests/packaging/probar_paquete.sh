@@ -43,6 +43,7 @@ dpkg -x "$paquete" "$raiz"
 # Only the program, what the desktop shows of it and its licence: no libraries, tests or
 # benchmarks.
 esperados="usr/bin/torvel
+usr/bin/torvel-calc
 usr/share/doc/torvel/copyright
 usr/share/applications/torvel.desktop
 usr/share/icons/hicolor/32x32/apps/torvel.png
@@ -59,6 +60,19 @@ programa="$raiz/usr/bin/torvel"
 # An installed binary must find Qt in the system folders, never next to itself.
 if command -v readelf >/dev/null && readelf -d "$programa" | grep -Eq 'RPATH|RUNPATH'; then
     falla "usr/bin/torvel carries a run path: $(readelf -d "$programa" | grep -E 'RPATH|RUNPATH')"
+fi
+
+# The command-line calculator runs from the package with the system's Qt Core alone.
+calc="$raiz/usr/bin/torvel-calc"
+if [ -x "$calc" ]; then
+    if command -v readelf >/dev/null && readelf -d "$calc" | grep -Eq 'RPATH|RUNPATH'; then
+        falla "usr/bin/torvel-calc carries a run path"
+    fi
+    readelf -d "$calc" 2>/dev/null | grep -q 'libQt6Widgets' && falla "torvel-calc links Qt Widgets"
+    "$calc" uniform --rect 2 --slope 0.001 --n 0.015 --q 3 --format csv | grep -q '^0.6121217862538432,1.0964999999999347,' ||
+        falla "the packaged torvel-calc does not give the worked example"
+else
+    falla "usr/bin/torvel-calc is missing or not executable"
 fi
 
 entrada="$raiz/usr/share/applications/torvel.desktop"

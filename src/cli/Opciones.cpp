@@ -1,0 +1,385 @@
+// Command-line parsing. Every command has its own QCommandLineParser, so that
+// `torvel-calc COMMAND --help` lists exactly the options that command takes
+// and any other option is refused by name.
+#include "cli/Opciones.h"
+
+#include <QCommandLineParser>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <sstream>
+#include <vector>
+
+#include "captions/modBelco.h"
+#include "engine/modFuncionesTorvel.h"
+
+namespace {
+
+struct Comando {
+    const char* nombre;
+    const char* descripcion;
+    const char* salida;  // what it gives, for its --help
+};
+
+const Comando kComandos[] = {
+    {"uniform", "critical and normal depths, critical slope, slope type and energies",
+     "Gives yc, yn, yn_found (false when no normal depth was found; a pipe that cannot carry Q "
+     "shows \"Q LLENO\"), Sc, slope_type (M, S, or empty when Sc = S), Ec, En and, for a pipe, "
+     "pct_diameter. The bed slope must not be 0, n and Q must be positive."},
+    {"elements", "every hydraulic element of the section at --depth",
+     "Gives A, P, R, T, D_h, V, Fr, E, M, Sf, tau and centroid at the depth (positive, like n "
+     "and Q)."},
+    {"alternate", "the alternate depth of --depth, or both alternate depths of --energy",
+     "Gives alt_depth for --depth, alt_sup and alt_inf for --energy."},
+    {"conjugate", "the conjugate (sequent) depth of --depth",
+     "Gives conj_depth; -1 when the momentum at the depth is not positive."},
+    {"profile", "water-surface profile from (--x0, --y0): Runge-Kutta to --xf or direct step "
+                "to --yf",
+     "Gives method (rk or direct), yf (Runge-Kutta) or xf (direct step), E there, type (M1 ... "
+     "A3), end (reached, zone or reversal) and x_end, and with --table the points [x, y] (in "
+     "CSV after a blank line). A direct step whose depths are equal or lie in different "
+     "zones exits with status 1."},
+    {"rating", "uniform flow for discharges from --q-from to --q-to in --steps equal steps",
+     "Gives rows of Q, yc, yn, Sc, Ec, En, V and Fr (at yn) for Q = A + i (B - A) / K, "
+     "i = 0 ... K; the last row is B itself."},
+    {"batch", "uniform flow (and depths, elements) for every row of a CSV file",
+     "Gives each input row's columns, then those of uniform; with a depth, alt_depth, "
+     "conj_depth and the columns of elements; with an energy, alt_sup and alt_inf; and error "
+     "(the line, the column or part, the reason), filled when any part of the row failed. "
+     "Rows are written in input order as they complete; the exit status is 1 when any row "
+     "failed."},
+};
+
+[[noreturn]] void Fallar(const QString& opcion, const QString& texto, const char* motivo)
+{
+    throw ErrorUso(QStringLiteral("--%1: \"%2\" %3").arg(opcion, texto, QLatin1String(motivo))
+                       .toStdString());
+}
+
+double Numero(const QCommandLineParser& p, const QString& opcion)
+{
+    const QString texto = p.value(opcion);
+    const std::optional<double> valor = LeerNumero(texto.toStdString());
+    if (!valor)
+        Fallar(opcion, texto, "is not a number");
+    return *valor;
+}
+
+std::optional<double> NumeroOpcional(const QCommandLineParser& p, const QString& opcion)
+{
+    if (!p.isSet(opcion))
+        return std::nullopt;
+    return Numero(p, opcion);
+}
+
+double NumeroObligatorio(const QCommandLineParser& p, const QString& opcion)
+{
+    if (!p.isSet(opcion))
+        throw ErrorUso(QStringLiteral("--%1 is missing").arg(opcion).toStdString());
+    return Numero(p, opcion);
+}
+
+long Entero(const QCommandLineParser& p, const QString& opcion, long minimo, long maximo)
+{
+    const QString texto = p.value(opcion);
+    const std::optional<double> valor = LeerNumero(texto.toStdString());
+    if (!valor || *valor != std::floor(*valor))
+        Fallar(opcion, texto, "is not a whole number");
+    if (*valor < minimo || *valor > maximo) {
+        const std::string rango = "is out of range (" + std::to_string(minimo) + " to " +
+                                  std::to_string(maximo) + ")";
+        Fallar(opcion, texto, rango.c_str());
+    }
+    return static_cast<long>(*valor);
+}
+
+QCommandLineOption Opcion(const char* nombre, const char* valor, const char* ayuda)
+{
+    if (valor == nullptr)
+        return QCommandLineOption(QLatin1String(nombre), QLatin1String(ayuda));
+    return QCommandLineOption(QLatin1String(nombre), QLatin1String(ayuda), QLatin1String(valor));
+}
+
+void OpcionesCanal(QCommandLineParser& p, bool conCaudal)
+{
+    p.addOptions({
+        Opcion("rect", "B", "Rectangular section of width B (m)."),
+        Opcion("trap", "B", "Trapezoidal section of bottom width B (m); give --angle or --z."),
+        Opcion("angle", "DEG", "Side angle of the trapezoid, in degrees from the horizontal."),
+        Opcion("z", "Z", "Side slope of the trapezoid (Z horizontal to 1 vertical), converted "
+                         "to the angle as the main window's Conv. button does."),
+        Opcion("circle", "D", "Circular section (pipe) of diameter D (m)."),
+        Opcion("slope", "S", "Bed slope (m/m); 0 is refused where the window asks for it."),
+        Opcion("n", "N", "Manning roughness coefficient (s/m^(1/3))."),
+    });
+    if (conCaudal)
+        p.addOption(Opcion("q", "Q", "Discharge (m3/s)."));
+}
+
+void OpcionesParametros(QCommandLineParser& p)
+{
+    p.addOptions({
+        Opcion("error", "E", "Admissible error (m): the depth scans step by E/2 (default 0.001)."),
+        Opcion("points", "N", "Intermediate points of a profile, 1 to 32765 (default 100)."),
+        Opcion("threshold", "T", "ABS(dy/dx) above which a profile step is refined (default 0.1)."),
+        Opcion("no-intelligent-step", nullptr, "Never refine a profile step."),
+    });
+}
+
+void OpcionesPropias(QCommandLineParser& p, const std::string& comando)
+{
+    if (comando == "elements" || comando == "conjugate")
+        p.addOption(Opcion("depth", "Y", "Flow depth (m)."));
+    if (comando == "alternate") {
+        p.addOption(Opcion("depth", "Y", "Given depth (m): its alternate depth."));
+        p.addOption(Opcion("energy", "E", "Given specific energy (m): both alternate depths."));
+    }
+    if (comando == "profile") {
+        p.addOptions({
+            Opcion("x0", "X", "Abscissa of the boundary condition (m)."),
+            Opcion("y0", "Y", "Depth of the boundary condition (m)."),
+            Opcion("xf", "X", "Abscissa where the depth is sought (Runge-Kutta)."),
+            Opcion("yf", "Y", "Depth whose abscissa is sought (direct step)."),
+            Opcion("table", nullptr, "Also give the profile's points (x, y)."),
+        });
+    }
+    if (comando == "rating") {
+        p.addOptions({
+            Opcion("q-from", "A", "First discharge (m3/s)."),
+            Opcion("q-to", "B", "Last discharge (m3/s)."),
+            Opcion("steps", "K", "Number of equal steps; K + 1 rows, both ends included."),
+        });
+    }
+    if (comando == "batch") {
+        p.addPositionalArgument(QStringLiteral("FILE"),
+                                QStringLiteral("CSV file with a header row; - reads the standard "
+                                               "input. Columns, in any order: shape (rect, trap "
+                                               "or circle), b, angle, z, d, slope, n, q, and "
+                                               "optionally depth and energy. Other columns are "
+                                               "copied to the output."));
+        p.addOption(Opcion("jobs", "N", "Rows computed at the same time (default: one per "
+                                        "core)."));
+    }
+}
+
+// Section and flow into the state, as LeerDatos leaves them in the window.
+void LeerCanal(const QCommandLineParser& p, Variables& v, bool conCaudal)
+{
+    const int formas = p.isSet(QStringLiteral("rect")) + p.isSet(QStringLiteral("trap")) +
+                       p.isSet(QStringLiteral("circle"));
+    if (formas == 0)
+        throw ErrorUso("the section is missing: give --rect B, --trap B or --circle D");
+    if (formas > 1)
+        throw ErrorUso("give only one of --rect, --trap and --circle");
+    if (p.isSet(QStringLiteral("rect"))) {
+        v.esRectangular = VERDADERO;
+        v.ancho = Numero(p, QStringLiteral("rect"));
+    } else if (p.isSet(QStringLiteral("circle"))) {
+        v.esCircular = VERDADERO;
+        v.diametro = Numero(p, QStringLiteral("circle"));
+    } else {
+        v.esTrapezoidal = VERDADERO;
+        v.anchoFondo = Numero(p, QStringLiteral("trap"));
+        const bool angulo = p.isSet(QStringLiteral("angle"));
+        if (angulo == p.isSet(QStringLiteral("z")))
+            throw ErrorUso("--trap needs exactly one of --angle DEG and --z Z");
+        if (angulo) {
+            v.anguloTalud = GradosARadianes(Numero(p, QStringLiteral("angle")));
+        } else {
+            const double z = Numero(p, QStringLiteral("z"));
+            if (!(z > 0))
+                Fallar(QStringLiteral("z"), p.value(QStringLiteral("z")), "must be positive");
+            v.anguloTalud = AnguloDeTalud(z);
+        }
+    }
+    if (!p.isSet(QStringLiteral("trap")) &&
+        (p.isSet(QStringLiteral("angle")) || p.isSet(QStringLiteral("z"))))
+        throw ErrorUso("--angle and --z go with --trap only");
+    v.pendiente = NumeroObligatorio(p, QStringLiteral("slope"));
+    v.nManning = NumeroObligatorio(p, QStringLiteral("n"));
+    if (conCaudal)
+        v.caudal = NumeroObligatorio(p, QStringLiteral("q"));
+}
+
+void LeerParametros(const QCommandLineParser& p, Variables& v)
+{
+    ParametrosPorDefecto(v);
+    if (p.isSet(QStringLiteral("error"))) {
+        v.errorAdmisible = Numero(p, QStringLiteral("error"));
+        if (!(v.errorAdmisible > 0))
+            Fallar(QStringLiteral("error"), p.value(QStringLiteral("error")), "must be positive");
+    }
+    if (p.isSet(QStringLiteral("points")))
+        v.puntosPerfil = static_cast<int16_t>(Entero(p, QStringLiteral("points"), 1, 32765));
+    if (p.isSet(QStringLiteral("threshold")))
+        v.umbralPasoInteligente = Numero(p, QStringLiteral("threshold"));
+    if (p.isSet(QStringLiteral("no-intelligent-step")))
+        v.pasoInteligente = FALSO;
+}
+
+Formato LeerFormato(const QCommandLineParser& p)
+{
+    const QString texto = p.value(QStringLiteral("format"));
+    if (texto == QLatin1String("text"))
+        return Formato::Texto;
+    if (texto == QLatin1String("csv"))
+        return Formato::Csv;
+    if (texto == QLatin1String("json"))
+        return Formato::Json;
+    Fallar(QStringLiteral("format"), texto, "is not one of text, csv, json");
+}
+
+void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
+{
+    const std::string& c = pedido.comando;
+    if (c == "elements" || c == "conjugate")
+        pedido.tirante = NumeroObligatorio(p, QStringLiteral("depth"));
+    if (c == "alternate") {
+        pedido.tirante = NumeroOpcional(p, QStringLiteral("depth"));
+        pedido.energia = NumeroOpcional(p, QStringLiteral("energy"));
+        if (pedido.tirante.has_value() == pedido.energia.has_value())
+            throw ErrorUso("alternate needs exactly one of --depth Y and --energy E");
+    }
+    if (c == "profile") {
+        pedido.x0 = NumeroObligatorio(p, QStringLiteral("x0"));
+        pedido.y0 = NumeroObligatorio(p, QStringLiteral("y0"));
+        pedido.xf = NumeroOpcional(p, QStringLiteral("xf"));
+        pedido.yf = NumeroOpcional(p, QStringLiteral("yf"));
+        if (pedido.xf.has_value() == pedido.yf.has_value())
+            throw ErrorUso("profile needs exactly one of --xf X (Runge-Kutta) and --yf Y "
+                           "(direct step)");
+        pedido.tabla = p.isSet(QStringLiteral("table"));
+    }
+    if (c == "rating") {
+        pedido.qDesde = NumeroObligatorio(p, QStringLiteral("q-from"));
+        pedido.qHasta = NumeroObligatorio(p, QStringLiteral("q-to"));
+        if (!p.isSet(QStringLiteral("steps")))
+            throw ErrorUso("--steps is missing");
+        pedido.pasos = Entero(p, QStringLiteral("steps"), 1, 1'000'000);
+    }
+    if (c == "batch") {
+        const QStringList archivos = p.positionalArguments();
+        if (archivos.size() != 1)
+            throw ErrorUso("batch needs one FILE (- for the standard input)");
+        pedido.archivo = archivos.front().toStdString();
+        if (p.isSet(QStringLiteral("jobs")))
+            pedido.hilos = static_cast<int>(Entero(p, QStringLiteral("jobs"), 1, 256));
+    } else if (!p.positionalArguments().isEmpty()) {
+        throw ErrorUso("unexpected argument \"" + p.positionalArguments().front().toStdString() +
+                       "\"");
+    }
+}
+
+// The text in lines of at most 79 characters, broken at blanks.
+std::string Envolver(const std::string& texto)
+{
+    std::string resultado, linea, palabra;
+    std::istringstream palabras(texto);
+    while (palabras >> palabra) {
+        if (!linea.empty() && linea.size() + 1 + palabra.size() > 79) {
+            resultado += linea + "\n";
+            linea.clear();
+        }
+        linea += (linea.empty() ? "" : " ") + palabra;
+    }
+    return resultado + linea;
+}
+
+std::string AyudaGeneral()
+{
+    std::string texto =
+        "Usage: torvel-calc COMMAND [options]\n"
+        "Steady flow in prismatic open channels, with the engine of the Torvel desktop "
+        "program.\n\nCommands:\n";
+    for (const Comando& c : kComandos)
+        texto += "  " + std::string(c.nombre) + std::string(12 - std::strlen(c.nombre), ' ') +
+                 c.descripcion + "\n";
+    texto +=
+        "\nRun torvel-calc COMMAND --help for the options of a command.\n"
+        "Every command but batch takes the section (--rect B | --trap B --angle DEG | "
+        "--trap B --z Z | --circle D),\n--slope S and --n N, and every one takes --error E, "
+        "--points N, --threshold T,\n--no-intelligent-step and --format text|csv|json. Numbers "
+        "are written with \".\" in any locale;\none-letter options may be written -n or --n.\n"
+        "CSV and JSON give every number in full precision (the shortest text that reads back to "
+        "the same double).\n\nExit status: 0 done, 1 a calculation could not be completed (or a "
+        "batch row failed),\n2 a usage error or an unreadable file.\n";
+    return texto;
+}
+
+}  // namespace
+
+std::optional<double> LeerNumero(const std::string& texto)
+{
+    std::size_t inicio = texto.find_first_not_of(" \t");
+    std::size_t fin = texto.find_last_not_of(" \t");
+    if (inicio == std::string::npos)
+        return std::nullopt;
+    if (texto[inicio] == '+')
+        ++inicio;
+    double valor = 0;
+    const char* primero = texto.data() + inicio;
+    const char* ultimo = texto.data() + fin + 1;
+    const auto [ptr, ec] = std::from_chars(primero, ultimo, valor);
+    if (ec != std::errc() || ptr != ultimo || !std::isfinite(valor) || primero == ultimo)
+        return std::nullopt;
+    return valor;
+}
+
+double AnguloDeTalud(double z)
+{
+    return GradosARadianes(TextoANumero(NumeroATexto(TaludAGrados(z))));
+}
+
+Pedido LeerPedido(const QStringList& argumentos)
+{
+    Pedido pedido;
+    if (argumentos.isEmpty())
+        throw ErrorUso("a command is missing; run torvel-calc --help");
+    const QString primero = argumentos.front();
+    if (primero == QLatin1String("--help") || primero == QLatin1String("-h")) {
+        pedido.ayuda = true;
+        pedido.textoAyuda = AyudaGeneral();
+        return pedido;
+    }
+    pedido.comando = primero.toStdString();
+    const Comando* comando = nullptr;
+    for (const Comando& c : kComandos)
+        if (pedido.comando == c.nombre)
+            comando = &c;
+    if (comando == nullptr)
+        throw ErrorUso("unknown command \"" + pedido.comando + "\"; run torvel-calc --help");
+
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.setApplicationDescription(QString::fromStdString(
+        Envolver("torvel-calc " + pedido.comando + ": " + comando->descripcion + ". " +
+                 comando->salida)));
+    const bool conCanal = pedido.comando != "batch";
+    const bool conCaudal = conCanal && pedido.comando != "rating";
+    if (conCanal)
+        OpcionesCanal(p, conCaudal);
+    OpcionesParametros(p);
+    OpcionesPropias(p, pedido.comando);
+    p.addOption(Opcion("format", "F", "Output: text (default, rounded and aligned), csv or json "
+                                      "(full precision)."));
+    p.addHelpOption();
+
+    if (!p.parse(argumentos))  // the command stands where the program name would
+        throw ErrorUso(p.errorText().toStdString());
+    if (p.isSet(QStringLiteral("help"))) {
+        pedido.ayuda = true;
+        // Qt names the program by its path; the usage line names the command.
+        const QString texto = p.helpText();
+        const QString uso = QStringLiteral("Usage: torvel-calc %1 [options]%2")
+                                .arg(primero, pedido.comando == "batch" ? " FILE" : "");
+        pedido.textoAyuda = (uso + texto.mid(texto.indexOf(QLatin1Char('\n')))).toStdString();
+        return pedido;
+    }
+    if (p.isSet(QStringLiteral("format")))
+        pedido.formato = LeerFormato(p);
+    LeerParametros(p, pedido.canal);
+    if (conCanal)
+        LeerCanal(p, pedido.canal, conCaudal);
+    LeerPropias(p, pedido);
+    return pedido;
+}

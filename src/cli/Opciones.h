@@ -1,0 +1,51 @@
+// The command line of torvel-calc: which command, on which channel, with which
+// calculation parameters and in which output format.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "state/Variables.h"
+
+enum class Formato { Texto, Csv, Json };
+
+// A command line that cannot be run: exit status 2, one line naming the option
+// and the text.
+class ErrorUso : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Pedido {
+    std::string comando;  // empty with --help and no command
+    bool ayuda = false;   // print the help of the command (or the general one) and stop
+    std::string textoAyuda;
+    Formato formato = Formato::Texto;
+
+    // Section, flow and calculation parameters, ready for the engine.
+    Variables canal;
+
+    std::optional<double> tirante;  // --depth
+    std::optional<double> energia;  // --energy
+    double x0 = 0, y0 = 0;
+    std::optional<double> xf, yf;
+    bool tabla = false;
+    double qDesde = 0, qHasta = 0;
+    long pasos = 0;
+    std::string archivo;  // batch input, "-" for standard input
+    int hilos = 0;        // batch workers; 0 = one per core
+};
+
+// Reads the arguments (without the program name). Throws ErrorUso.
+Pedido LeerPedido(const QStringList& argumentos);
+
+// A number written with "." whatever the locale; nullopt when the text is not a
+// finite number. Surrounding blanks and a leading "+" are accepted.
+std::optional<double> LeerNumero(const std::string& texto);
+
+// The side angle (rad) the main window calculates with when the user types the
+// side slope z into its box and presses Conv.: the angle in degrees is written
+// into the degrees box with the window's number format, and read back from it.
+double AnguloDeTalud(double z);
