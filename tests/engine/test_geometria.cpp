@@ -29,7 +29,7 @@ TEST(Geometria, EjemplosTrabajados)
         const double esperado[] = {k.A, k.P, k.T, k.yCentroide, k.F, k.E, k.M, k.Sf, k.tension,
                                    k.A, v.caudal, k.A, k.y};
         for (int i = 0; i < 13; ++i)
-            EXPECT_NEAR(obtenido[i], esperado[i], 5e-7 * esperado[i]) << k.nombre << " element " << i;
+            EXPECT_NEAR(obtenido[i], esperado[i], 5e-7 * esperado[i]) << k.nombre << ", " << i;
     }
     Variables trapecio = Trapezoidal(2, 45, 3);
     ElementosHidraulicos(trapecio, 1);

@@ -25,8 +25,10 @@ TEST(PasoDirecto, HaciaMayoresX)
     ASSERT_TRUE(xT.has_value());
     EXPECT_NEAR(*xT, 710.748725, 1e-6);
     // Depths accumulate the increments; abscissas are stored to 4 decimals.
-    const double filas[][3] = {{1, 0, 1.2}, {2, 12.062, 1.2029702970297029},
-                               {3, 23.8592, 1.2059405940594059}, {102, 710.7487, 1.5000000000000002}};
+    const double filas[][3] = {{1, 0, 1.2},
+                               {2, 12.062, 1.2029702970297029},
+                               {3, 23.8592, 1.2059405940594059},
+                               {102, 710.7487, 1.5000000000000002}};
     for (const auto& f : filas) {
         EXPECT_EQ(v.tablaPerfil[int(f[0])][1], f[1]) << "row " << f[0];
         EXPECT_EQ(v.tablaPerfil[int(f[0])][2], f[2]) << "row " << f[0];

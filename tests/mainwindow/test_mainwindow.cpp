@@ -23,44 +23,44 @@ const QString kClave = QStringLiteral("Torvel/Languaje");
 
 // The controls of the main window in Tab order: panel by panel, as the eye reads them.
 const QString kOrden = QStringLiteral(
-"optRectangular Text1 optTrapezoidal Text2 Text3 Text39 cmdConvertir optCircular Text4 "
-        "Text5 Text6 Text7 Text38 Text37 Text13 txtEyc Text14 txtEYn Por_Diam Calc_tir Text11 "
-        "Text8 Text9 Text10 Text12 Calc_sup_libre Text28 Text30 Text31 Paso_directo optEnergia "
-        "Text34 Text36 Text35 Option8 Text32 Text33 cmdAlterno txtY1Conj txtY2Conj cmdConjugado "
-        "optCondBorde optRungeKutta optManual Text21 Command1");
+    "optRectangular Text1 optTrapezoidal Text2 Text3 Text39 cmdConvertir optCircular Text4 "
+    "Text5 Text6 Text7 Text38 Text37 Text13 txtEyc Text14 txtEYn Por_Diam Calc_tir Text11 "
+    "Text8 Text9 Text10 Text12 Calc_sup_libre Text28 Text30 Text31 Paso_directo optEnergia "
+    "Text34 Text36 Text35 Option8 Text32 Text33 cmdAlterno txtY1Conj txtY2Conj cmdConjugado "
+    "optCondBorde optRungeKutta optManual Text21 Command1");
 const QString kIngles = QStringLiteral(
-        "Rectangular|Width (m)|Trapezoidal|Base Width (m)|Side Slope Angle (grades)|"
-        "Side Slope Angle (1/m)|Conv.|Circular|Diameter (m)|Slope|Manning's Roughness Coeff.|"
-        "Flow (m3/s)|Critical Slope|Type|Critical (m)|Critical (m): Energ. (m)|Normal (m)|"
-        "Normal (m): Energ. (m)|% Diameter|Calculate!|Boundary Conditions: x (m)|"
-        "Boundary Conditions: Depth (m)|Given xf Find yf: x (m)|Given xf Find yf: y (m)|"
-        "Given xf Find yf: Energy (m)|Calculate!|Given yf Find xf: y (m)|Given yf Find xf: x (m)|"
-        "Given yf Find xf: Energy (m)|Calculate!|Energy =|Alternate Depths: Energy|"
-        "Alternate Depths: Energy: y (m)|Alternate Depths: Energy: y* (m)|y (m) =|"
-        "Alternate Depths: y (m)|Alternate Depths: y* (m)|Calculate!|Conjugate Depths: y (m)|"
-        "Conjugate Depths: y* (m)|Calculate Conjugate Depths|Boundary Conditions|"
-        "Calculated by Runge Kutta|Manual (m)|Manual (m)|Calculate!|"
-        // The parameter windows.
-        "Admisible error on the calculation of the critical and normal depths (m)|"
-        "Intermediate points in the cross section|Use Intelligent Step when|"
-        "ABS(dy/dx) greater than|OK|Depth (m)|Area (m^2)|Perimeter (m)|Sf|Rh (m)|Sup. Width (m)|"
-        "Tension (Pa)|Velocity (m/s)|Froude|Energy (m)|Momentum (m^3)|Exit");
+    "Rectangular|Width (m)|Trapezoidal|Base Width (m)|Side Slope Angle (grades)|"
+    "Side Slope Angle (1/m)|Conv.|Circular|Diameter (m)|Slope|Manning's Roughness Coeff.|"
+    "Flow (m3/s)|Critical Slope|Type|Critical (m)|Critical (m): Energ. (m)|Normal (m)|"
+    "Normal (m): Energ. (m)|% Diameter|Calculate!|Boundary Conditions: x (m)|"
+    "Boundary Conditions: Depth (m)|Given xf Find yf: x (m)|Given xf Find yf: y (m)|"
+    "Given xf Find yf: Energy (m)|Calculate!|Given yf Find xf: y (m)|Given yf Find xf: x (m)|"
+    "Given yf Find xf: Energy (m)|Calculate!|Energy =|Alternate Depths: Energy|"
+    "Alternate Depths: Energy: y (m)|Alternate Depths: Energy: y* (m)|y (m) =|"
+    "Alternate Depths: y (m)|Alternate Depths: y* (m)|Calculate!|Conjugate Depths: y (m)|"
+    "Conjugate Depths: y* (m)|Calculate Conjugate Depths|Boundary Conditions|"
+    "Calculated by Runge Kutta|Manual (m)|Manual (m)|Calculate!|"
+    // The parameter windows.
+    "Admisible error on the calculation of the critical and normal depths (m)|"
+    "Intermediate points in the cross section|Use Intelligent Step when|"
+    "ABS(dy/dx) greater than|OK|Depth (m)|Area (m^2)|Perimeter (m)|Sf|Rh (m)|Sup. Width (m)|"
+    "Tension (Pa)|Velocity (m/s)|Froude|Energy (m)|Momentum (m^3)|Exit");
 const QString kEspanol = QStringLiteral(
-        "Rectangular|Ancho (m)|Trapezoidal|Ancho de Fondo (m)|Angulo del Talud (grados)|"
-        "Ang. Talud (1/m)|Conv.|Circular|Diámetro (m)|Pendiente|Número de Manning|Caudal (m3/s)|"
-        "Pend. Crítica|Tipo|Crítico (m)|Crítico (m): Energ. (m)|Normal (m)|"
-        "Normal (m): Energ. (m)|% Diám.|Calcular!|C. de Borde: x (m)|C. de Borde: Tirante (m)|"
-        "Dado xf Calcular yf: x (m)|Dado xf Calcular yf: y (m)|Dado xf Calcular yf: Energía (m)|"
-        "Calcular!|Dado yf Calcular xf: y (m)|Dado yf Calcular xf: x (m)|"
-        "Dado yf Calcular xf: Energía (m)|Calcular!|Energía=|Tirantes Alternos: Energía|"
-        "Tirantes Alternos: Energía: y (m)|Tirantes Alternos: Energía: y* (m)|y (m) =|"
-        "Tirantes Alternos: y (m)|Tirantes Alternos: y* (m)|Calcular!|Tirantes Conjugados: y (m)|"
-        "Tirantes Conjugados: y* (m)|Calcular Tirante Conjugado|C. de Borde|"
-        "Calculado por Runge Kutta|Manual (m)|Manual (m)|Calcular!|"
-        "Error admisible en el cálculo de los tirantes crítico y normal (m)|"
-        "Puntos intermedios en el perfil|Usar Paso Inteligente cuando|ABS(dy/dx) mayor que|"
-        "Aceptar y Salir|Tirante (m)|Área (m^2)|Perímetro (m)|Sf|Rh (m)|Ancho Sup. (m)|"
-        "Tensión (Pa)|Velocidad (m/s)|Froude|Energía (m)|Cantidad de Mov. (m^3)|Salir");
+    "Rectangular|Ancho (m)|Trapezoidal|Ancho de Fondo (m)|Angulo del Talud (grados)|"
+    "Ang. Talud (1/m)|Conv.|Circular|Diámetro (m)|Pendiente|Número de Manning|Caudal (m3/s)|"
+    "Pend. Crítica|Tipo|Crítico (m)|Crítico (m): Energ. (m)|Normal (m)|"
+    "Normal (m): Energ. (m)|% Diám.|Calcular!|C. de Borde: x (m)|C. de Borde: Tirante (m)|"
+    "Dado xf Calcular yf: x (m)|Dado xf Calcular yf: y (m)|Dado xf Calcular yf: Energía (m)|"
+    "Calcular!|Dado yf Calcular xf: y (m)|Dado yf Calcular xf: x (m)|"
+    "Dado yf Calcular xf: Energía (m)|Calcular!|Energía=|Tirantes Alternos: Energía|"
+    "Tirantes Alternos: Energía: y (m)|Tirantes Alternos: Energía: y* (m)|y (m) =|"
+    "Tirantes Alternos: y (m)|Tirantes Alternos: y* (m)|Calcular!|Tirantes Conjugados: y (m)|"
+    "Tirantes Conjugados: y* (m)|Calcular Tirante Conjugado|C. de Borde|"
+    "Calculado por Runge Kutta|Manual (m)|Manual (m)|Calcular!|"
+    "Error admisible en el cálculo de los tirantes crítico y normal (m)|"
+    "Puntos intermedios en el perfil|Usar Paso Inteligente cuando|ABS(dy/dx) mayor que|"
+    "Aceptar y Salir|Tirante (m)|Área (m^2)|Perímetro (m)|Sf|Rh (m)|Ancho Sup. (m)|"
+    "Tensión (Pa)|Velocidad (m/s)|Froude|Energía (m)|Cantidad de Mov. (m^3)|Salir");
 
 // Where the program keeps the language.
 std::unique_ptr<QSettings> Almacen()
@@ -156,7 +156,8 @@ private slots:
         do
             recorrido << TrasTecla(v, recorrido.last());
         while (recorrido.last() != "optRectangular" && recorrido.size() < 100);
-        for (const char* otra : {"optTrapezoidal", "optCircular", "optEnergia", "optCondBorde", "optRungeKutta"})
+        for (const char* otra :
+             {"optTrapezoidal", "optCircular", "optEnergia", "optCondBorde", "optRungeKutta"})
             orden.removeOne(otra);
         QCOMPARE(recorrido, orden + QStringList{"optRectangular"});
         QCOMPARE(TrasTecla(v, "optRectangular", Qt::Key_Backtab), QString("Command1"));
@@ -176,8 +177,10 @@ private slots:
         RungeKutta* v = Abrir(-1);
         QCOMPARE(v->windowTitle(), QString("TORVEL v1.3"));
         QCOMPARE(v->centralWidget()->size(), QSize(653, 492));
-        QCOMPARE(Hijo<QLineEdit>(v, "Text13")->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(Hijo<QMenu>(v, "mnuidiom")->title() + Menu(v), QString("LanguageEn Español por favor"));
+        QCOMPARE(Hijo<QLineEdit>(v, "Text13")->palette().color(QPalette::Base),
+                 QColor(224, 224, 224));
+        QCOMPARE(Hijo<QMenu>(v, "mnuidiom")->title() + Menu(v),
+                 QString("LanguageEn Español por favor"));
         Hijo<QLineEdit>(v, "Text5")->setText("0.001");
         const QPoint posicion = v->pos();
         Variables& e = estado();
@@ -191,8 +194,8 @@ private slots:
         QCOMPARE(es->pos(), posicion);
         QCOMPARE(Menu(es), QString("In english please "));
         QVERIFY(Texto(es, "Text5").isEmpty());
-        QVERIFY(e.errorAdmisible == 0.001 && e.umbralPasoInteligente == 0.1
-                && e.puntosPerfil == 100 && e.pasoInteligente == VERDADERO);
+        QVERIFY(e.errorAdmisible == 0.001 && e.umbralPasoInteligente == 0.1 && e.puntosPerfil == 100
+                && e.pasoInteligente == VERDADERO);
         QCOMPARE(e.tiranteCritico, 1.25);
         for (const char* nombre : {"mnuCargar", "mnuExportar", "mnuBorrar", "mnuAutor"})
             QVERIFY2(!Hijo<QAction>(es, nombre)->isEnabled(), nombre);
@@ -201,7 +204,8 @@ private slots:
         QCOMPARE(Almacen()->value(kClave).toString(), QString("1"));
     }
 
-    // An unreadable stored language is reported once; one that cannot be stored is used all the same.
+    // An unreadable stored language is reported once; one that cannot be stored is used all the
+    // same.
     void idiomaIlegibleOQueNoSePuedeGuardar()
     {
         Almacen()->setValue(kClave, "abc");
@@ -215,7 +219,8 @@ private slots:
         QVERIFY(QDir().mkpath(archivo));
         Disparar(v, "mnuLenguaje");
         QTRY_COMPARE(respuesta.cantidad(), 2);
-        QCOMPARE(respuesta.textos().last(), capErrorIdiomaGuardar);  // the read error came once only
+        QCOMPARE(respuesta.textos().last(),
+                 capErrorIdiomaGuardar);  // the read error came once only
         QCOMPARE(Menu(VentanaAbierta<RungeKutta>()), QString("In english please "));
     }
 
@@ -225,7 +230,9 @@ private slots:
         for (const char* entrada : {"mnuInfo", "mnuInfo", "mnuEmpresa", "mnuparametros"})
             Disparar(v, entrada);
         QTest::mouseClick(Hijo(v, "picZuvan"), Qt::LeftButton);
-        QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>() + CuantasAbiertas<frmParamCalc>(), 3);
+        QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>()
+                     + CuantasAbiertas<frmParamCalc>(),
+                 3);
         QTest::keyClicks(Hijo(v, "Text7"), "3");
         RespuestaAutomatica respuesta(QMessageBox::No);
         Disparar(v, "mnuAyudaOnline");
@@ -249,8 +256,12 @@ private slots:
         RungeKutta* v = Abrir();
         // Side slope, the angle shown, and whether it is refused with a message.
         const std::tuple<const char*, const char*, bool> casos[] = {
-            {"1", "45.0013272040556", false}, {"2", "26.5658346713815", false}, {"0", "30", true},
-            {"-1", "30", true}, {"", "30", true}, {"uno", "30", false}};
+            {"1", "45.0013272040556", false},
+            {"2", "26.5658346713815", false},
+            {"0", "30", true},
+            {"-1", "30", true},
+            {"", "30", true},
+            {"uno", "30", false}};
         for (const auto& [talud, angulo, aviso] : casos) {
             Hijo<QLineEdit>(v, "Text3")->setText("30");
             Hijo<QLineEdit>(v, "Text39")->setText(talud);
@@ -265,15 +276,18 @@ private slots:
     {
         RungeKutta* v = Abrir();
         // Box, its option, another option of the same group; Text39 has no option.
-        const QStringList reglas = QStringLiteral(
-            "Text1 optRectangular optCircular Text2 optTrapezoidal optRectangular "
-            "Text3 optTrapezoidal optRectangular Text4 optCircular optRectangular "
-            "Text32 Option8 optEnergia Text33 Option8 optEnergia Text34 optEnergia Option8 "
-            "Text35 optEnergia Option8 Text36 optEnergia Option8 Text21 optManual optCondBorde "
-            "Text39 optCircular optCircular").split(' ');
+        const QStringList reglas =
+            QStringLiteral(
+                "Text1 optRectangular optCircular Text2 optTrapezoidal optRectangular "
+                "Text3 optTrapezoidal optRectangular Text4 optCircular optRectangular "
+                "Text32 Option8 optEnergia Text33 Option8 optEnergia Text34 optEnergia Option8 "
+                "Text35 optEnergia Option8 Text36 optEnergia Option8 Text21 optManual optCondBorde "
+                "Text39 optCircular optCircular")
+                .split(' ');
         for (int i = 0; i < reglas.size(); i += 3) {
             Hijo<QRadioButton>(v, reglas[i + 2])->setChecked(true);
-            Hijo(v, reglas[i])->setFocus(Qt::TabFocusReason);  // reaching a box with Tab picks nothing
+            Hijo(v, reglas[i])
+                ->setFocus(Qt::TabFocusReason);  // reaching a box with Tab picks nothing
             QVERIFY2(Hijo<QRadioButton>(v, reglas[i + 2])->isChecked(), qPrintable(reglas[i]));
             QTest::mouseClick(Hijo(v, reglas[i]), Qt::LeftButton);
             QVERIFY2(Hijo<QRadioButton>(v, reglas[i + 1])->isChecked(), qPrintable(reglas[i]));
@@ -283,17 +297,19 @@ private slots:
     void leerDatos()
     {
         RungeKutta* v = Abrir();
-        const QStringList cajas = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text11", "Text1", "Text2", "Text4"};
+        const QStringList cajas = {"Text5",  "Text6", "Text7", "Text8", "Text9",
+                                   "Text11", "Text1", "Text2", "Text4"};
         for (int i = 0; i < cajas.size(); ++i)
             Hijo<QLineEdit>(v, cajas[i])->setText(QString::number(i + 1));
         Hijo<QLineEdit>(v, "Text3")->setText("45");
         QTest::mouseClick(Hijo(v, "Text2"), Qt::LeftButton);
         v->LeerDatos();
         const Variables& d = estado();
-        QCOMPARE((QList<double>{double(d.esRectangular), double(d.esTrapezoidal), double(d.esCircular),
-                                d.pendiente, d.nManning, d.caudal, d.tiranteBorde, d.xBuscado,
-                                d.xBorde, d.ancho, d.anchoFondo, d.diametro}),
-                 (QList<double>{FALSO, VERDADERO, FALSO, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QCOMPARE(
+            (QList<double>{double(d.esRectangular), double(d.esTrapezoidal), double(d.esCircular),
+                           d.pendiente, d.nManning, d.caudal, d.tiranteBorde, d.xBuscado, d.xBorde,
+                           d.ancho, d.anchoFondo, d.diametro}),
+            (QList<double>{FALSO, VERDADERO, FALSO, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         QVERIFY(qAbs(d.anguloTalud - 0.7853750) < 1e-15);
         // A failure part-way keeps the boxes read before it and leaves the rest as they were.
         Hijo<QLineEdit>(v, "Text7")->setText("30");
@@ -304,7 +320,8 @@ private slots:
         RespuestaAutomatica respuesta;
         v->AvisarErrorLectura(ErrorLectura("1,2.3", "Boundary Conditions: Depth (m)"));
         QCOMPARE(respuesta.titulos(), QStringList{capErrorEntradaTitulo});
-        QCOMPARE(respuesta.textos(), QStringList{capErrorLectura.arg("Boundary Conditions: Depth (m)", "1,2.3")});
+        QCOMPARE(respuesta.textos(),
+                 QStringList{capErrorLectura.arg("Boundary Conditions: Depth (m)", "1,2.3")});
         // A single blank is not an empty box, even in a box the shape does not use.
         Hijo<QLineEdit>(v, "Text8")->setText("");
         Hijo<QLineEdit>(v, "Text4")->setText(" ");

@@ -112,9 +112,11 @@ private slots:
             QCOMPARE(imagen.copy(margen), esperada.copy(margen));
         QCOMPARE(Contar(imagen, QRect(0, 62, 209, 1), kNegro), 151);  // the axis, x 0 to 100
         for (double nivel : {0.61212, 1.15, 2.2}) {
-            const int negros = Contar(imagen, QRect(29, int(escala.aPixel(0, nivel).y()), 151, 1), kNegro);
+            const int fila = int(escala.aPixel(0, nivel).y());
+            const int negros = Contar(imagen, QRect(29, fila, 151, 1), kNegro);
             const bool dibujada = rotulos.contains(QString::number(nivel));
-            QVERIFY2(dibujada ? negros > 60 && negros < 151 : negros == 0, qPrintable(QString::number(nivel)));
+            QVERIFY2(dibujada ? negros > 60 && negros < 151 : negros == 0,
+                     qPrintable(QString::number(nivel)));
         }
         // The profile crosses every column from x = 0 to x = 100.
         for (int x = 30; x < 179; ++x)
@@ -146,7 +148,8 @@ private slots:
         grafico->hide();
         grafico->show();
         QVERIFY(QTest::qWaitForWindowExposed(grafico.get()));
-        QCOMPARE(grafico->grab().toImage().convertToFormat(QImage::Format_RGB32), grafico->imagen());
+        QCOMPARE(grafico->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 grafico->imagen());
     }
 
     // An empty range, one that vanishes in single precision, or one not finite.

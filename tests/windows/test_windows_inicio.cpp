@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(aviso->windowTitle(), QStringLiteral("Advertencia"));
         QVERIFY(!(aviso->windowFlags() &
                   (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(Hijo<QPushButton>(aviso, "Informacion")->text(), QStringLiteral("Información..."));
+        QCOMPARE(Hijo<QPushButton>(aviso, "Informacion")->text(), QString("Información..."));
     }
 
     // Either way the warning and the splash close; with no window left, the application ends.
