@@ -126,6 +126,9 @@ TEST(Perfil, ParaAlSalirDeSuZonaOInvertirse)
     EXPECT_LT(adelante.tiranteFinal, adelante.tablaPerfil[3][2]);  // turned back, not stored
     EXPECT_EQ(adelante.perfil.fin, FinPerfil::Inversion);
     EXPECT_EQ(adelante.perfil.xFin, 120);
+    Variables corto = Perfil(0.1, 0, 800, 10);  // turns back at the third row, still exempt
+    CalcularPerfil(corto);
+    EXPECT_EQ(FilasLlenas(corto), 3);
 
     // Backward with steps of 1 km the depth settles and turns back in its last
     // digits (rows N to N - 3 are exempt).

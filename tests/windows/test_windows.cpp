@@ -43,17 +43,24 @@ private slots:
     void init() { ParametrosPorDefecto(estado()); }
     void cleanup() { DestruirVentanas(); }
 
-    // Each window opens in the language of the captions loaded at that moment.
-    void titulosSiguenElIdioma()
+    // Each window opens in the language of the captions loaded at that moment: its
+    // title (no control named) and the texts that no box or button announces.
+    void textosSiguenElIdioma()
     {
-        const std::tuple<int16_t, QWidget* (*)(), const char*> filas[] = {
-            {0, Abrir<Adv_faltandatos>, "Advertencia, faltan datos!!"},
-            {1, Abrir<frmInfoProg>, "Software Information"},
-            {0, Abrir<frmParamCalc>, "Torvel - Seteo de parámetros de cálculo"},
-            {1, Abrir<frmParamVarios>, "Calc. of Interesting Parameters"}};
-        for (const auto& [idioma, abrir, titulo] : filas) {
+        const std::tuple<int16_t, QWidget* (*)(), const char*, const char*> filas[] = {
+            {0, Abrir<Adv_faltandatos>, "", "Advertencia, faltan datos!!"},
+            {1, Abrir<frmInfoProg>, "", "Software Information"},
+            {0, Abrir<frmParamCalc>, "", "Torvel - Seteo de parámetros de cálculo"},
+            {1, Abrir<frmParamVarios>, "", "Calc. of Interesting Parameters"},
+            {0, Abrir<inf_zuvan>, "lblInvestigacion", "Investigación Soporte TEcnico Consultoría"},
+            {0, Abrir<inf_zuvan>, "lblInfoZuvanVersion", "Versión 1.3"},
+            {1, Abrir<frmInfoProg>, "cmdCerrar", "Close"}};
+        for (const auto& [idioma, abrir, control, texto] : filas) {
             CargarTextos(idioma);
-            QCOMPARE(abrir()->windowTitle(), QString::fromUtf8(titulo));
+            QWidget* ventana = abrir();
+            QCOMPARE(*control ? Hijo(ventana, control)->property("text").toString()
+                              : ventana->windowTitle(),
+                     QString::fromUtf8(texto));
             DestruirVentanas();
         }
     }
