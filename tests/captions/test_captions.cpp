@@ -1,4 +1,4 @@
-// Captions of both languages, the stored language, and number reading and writing.
+// The stored language, and number reading and writing.
 #include <QFile>
 #include <QStandardPaths>
 #include <QtTest>
@@ -8,28 +8,6 @@
 #include "captions/modBelco.h"
 
 namespace {
-
-// Every caption, listed independently of the code that fills them.
-const QString* const todosLosTextos[] = {
-    &capTituloPrincipal, &capTitFlujoUniforme, &capGeomCanal, &capRectangular, &capAncho,
-    &capTrapezoidal, &capAnchFondo, &capAngTaludGrados, &capAngTaludMetros, &capConvertir,
-    &capCircular, &capDiametro, &capOtrasCaract, &capPendiente, &capNumManning, &capCaudal,
-    &capPendCritica, &capTipo, &capTiranteFlujoUniforme, &capCritico, &capNormal,
-    &capPorcDiametro, &capCalcTir, &capTirantesAlternos, &capEnergia, &capAlterno,
-    &capFlujoGradVar, &capEcSuperficie, &capConjugado, &capCmdConjugado, &capCondBorde,
-    &capCdeBTirante, &capDadoxf, &capRungeKutta, &capCalcSupLibre, &capDadoxfEnergia,
-    &capDadoyf, &capDadoyfPasoDirecto, &capPasoDirecto, &capDadoyfEnergia, &capParamHidraulicos,
-    &capSelecTirante, &capOptCondBorde, &capOptRungeKutta, &capManual, &capCommand1,
-    &capMnuArchivo, &capMnuParametros, &capMnuCargar, &capMnuSalir, &capMnuEdicion,
-    &capMnuExportar, &capMnuBorrar, &capMnuAyuda, &capMnuAyudaOnline, &capMnuEmpresa,
-    &capMnuInfo, &capMnuIdiom, &capParamVariosTitulo, &capParametros, &capParamTirante,
-    &capParamArea, &capParamPerim, &capParamAncho, &capParamTens, &capParamVel,
-    &capParamEnergia, &capParamCant, &capParamSalir, &capParamCalcTitulo, &capPrincipal,
-    &capErrorAdm, &capPuntosInterm, &capPasoInt, &capABS, &capAceptarSalir, &capAtencion,
-    &capOKButton, &capFaltanDatosTitulo, &capVersion, &capBug, &capCreado, &capInfoProgTitulo,
-    &capCerrar, &capInvestigacion, &capInfoZuvanVersion, &capInfoCerrar, &capAyudaOnlineMsg,
-    &capSalirMsg, &capMnuLenguaje, &capErrorEntradaTitulo, &capErrorLectura, &capErrorPuntos,
-    &capErrorIdiomaLeer, &capErrorIdiomaGuardar};
 
 QString CarpetaConfiguracion()
 {
@@ -89,40 +67,6 @@ class TestCaptions : public QObject {
     Q_OBJECT
 
 private slots:
-    void textos()
-    {
-        for (int16_t idioma : {0, 1}) {
-            CargarTextos(idioma);
-            for (const QString* texto : todosLosTextos)
-                QVERIFY2(!texto->trimmed().isEmpty(), qPrintable(QString::number(idioma)));
-            // The message captions are filled with arg(): each placeholder must be there.
-            QVERIFY(capErrorLectura.contains("%1") && capErrorLectura.contains("%2"));
-            QVERIFY(capErrorPuntos.contains("%1"));
-        }
-
-        CargarTextos(0);
-        QCOMPARE(capTiranteFlujoUniforme, QStringLiteral("Tirantes Flujo Uniforme "));
-        QCOMPARE(capMnuLenguaje, QStringLiteral("In english please "));
-        QCOMPARE(capAtencion,
-                 QStringLiteral("Atención!!  Verifique los valores de entradas de datos, se han "
-                                "detectado valores nulos y/o caudales o números de Manning "
-                                "negativos."));
-        CargarTextos(1);
-        QCOMPARE(capMnuLenguaje, QStringLiteral("En Español por favor"));
-        QCOMPARE(capParamCant, QStringLiteral("Momentum (m^3) "));
-        QCOMPARE(capParamCalcTitulo, QStringLiteral(" Set Parameters"));
-        QCOMPARE(capAngTaludGrados, QStringLiteral("Side Slope Angle (grades)"));
-
-        // Any other language leaves the current texts alone.
-        QStringList antes;
-        for (const QString* texto : todosLosTextos)
-            antes << *texto;
-        CargarTextos(5);
-        CargarTextos(-1);
-        for (int i = 0; i < antes.size(); ++i)
-            QCOMPARE(*todosLosTextos[i], antes[i]);
-    }
-
     void idiomaGuardado()
     {
         QFile::remove(CarpetaConfiguracion() + QStringLiteral("/VBA_32.conf"));
@@ -206,26 +150,6 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(ErrorLectura, NumeroInicial(texto));
         else
             QCOMPARE(NumeroInicial(texto), esperado);
-    }
-
-    void redondeo_data()
-    {
-        QTest::addColumn<double>("valor");
-        QTest::addColumn<int>("decimales");
-        QTest::addColumn<double>("esperado");
-        // Exact halves go to the even neighbour; 2.00005 and 0.40075 are stored below the half.
-        const std::tuple<double, int, double> casos[] = {
-            {0.125, 2, 0.12}, {0.375, 2, 0.38}, {2.5, 0, 2.0}, {3.5, 0, 4.0}, {-2.5, 0, -2.0},
-            {1.0964999999999347, 4, 1.0965}, {2.00005, 4, 2.0}, {0.40075, 4, 0.4007},
-            {1e300, 4, 1e300}, {HUGE_VAL, 4, HUGE_VAL}, {std::nan(""), 4, std::nan("")}};
-        for (const auto& [valor, decimales, esperado] : casos)
-            QTest::addRow("%.17g", valor) << valor << decimales << esperado;
-    }
-    void redondeo()
-    {
-        QFETCH(double, valor);
-        QFETCH(int, decimales);
-        QTEST(RedondearDecimales(valor, decimales), "esperado");
     }
 };
 

@@ -1,22 +1,20 @@
 // Helpers shared by the window tests.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QList>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
-#include <QWidget>
+#include <QtTest>
 
 // How many visible top-level windows of class W there are.
 template <class W>
 int CuantasAbiertas()
 {
     int cuantas = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<W*>(widget) && widget->isVisible())
-            ++cuantas;
-    }
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        cuantas += qobject_cast<W*>(widget) && widget->isVisible();
     return cuantas;
 }
 
@@ -34,6 +32,35 @@ inline void DestruirVentanas()
     for (const QPointer<QWidget>& ventana : ventanas)
         delete ventana.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The named control of a window; a misspelt name stops the test at once.
+template <class T = QWidget>
+T* Hijo(const QObject* ventana, const QString& nombre)
+{
+    T* hijo = ventana->findChild<T*>(nombre);
+    if (!hijo)
+        qFatal("no control named %s", qPrintable(nombre));
+    return hijo;
+}
+
+inline QString Texto(const QObject* ventana, const QString& caja)
+{
+    return Hijo<QLineEdit>(ventana, caja)->text();
+}
+
+// Typed over whatever the box held.
+inline void Escribir(const QObject* ventana, const QString& caja, const QString& texto)
+{
+    Hijo<QLineEdit>(ventana, caja)->clear();
+    QTest::keyClicks(Hijo<QLineEdit>(ventana, caja), texto);
+}
+
+// Clicked near the left edge: the middle of a wide option may miss both box and text.
+inline void Pulsar(const QObject* ventana, const QString& boton)
+{
+    auto* b = Hijo<QAbstractButton>(ventana, boton);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, b->height() / 2));
 }
 
 // The text a result box shows for a number written with ".", in the decimal

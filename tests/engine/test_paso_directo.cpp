@@ -18,47 +18,36 @@ Variables Directo(double y0, double yT, double x0 = 0, int16_t puntos = 100)
 
 }  // namespace
 
-TEST(PasoDirecto, UnPaso)
-{
-    Variables v = CanalEjemplo();
-    const double x = PasoDirecto(v, 0, 1.2, 1.5);
-    EXPECT_GT(x, 0);  // an M1 curve deepens downstream
-    EXPECT_EQ(v.tirante, 1.5);
-    // Mean friction slope equal to the bed slope: no length can be found.
-    Variables plano = CanalEjemplo();
-    ElementosHidraulicos(plano, 1.2);
-    const double sf1 = plano.pendFriccion;
-    ElementosHidraulicos(plano, 1.3);
-    plano.pendiente = (plano.pendFriccion + sf1) / 2;
-    EXPECT_ERROR_CALCULO(PasoDirecto(plano, 0, 1.2, 1.3), TipoError::DivisionPorCero);
-}
-
 TEST(PasoDirecto, HaciaMayoresX)
 {
     Variables v = Directo(1.2, 1.5);
     const auto xT = PerfilPasoDirecto(v);
     ASSERT_TRUE(xT.has_value());
     EXPECT_NEAR(*xT, 710.748725, 1e-6);
-    EXPECT_EQ(v.tablaPerfil[1][1], 0);
-    EXPECT_EQ(v.tablaPerfil[1][2], 1.2);
-    EXPECT_EQ(v.tablaPerfil[102][2], 1.5000000000000002);  // accumulated, not 1.5
+    // Depths accumulate the increments; abscissas are stored to 4 decimals.
+    const double filas[][3] = {{1, 0, 1.2},
+                               {2, 12.062, 1.2029702970297029},
+                               {3, 23.8592, 1.2059405940594059},
+                               {102, 710.7487, 1.5000000000000002}};
+    for (const auto& f : filas) {
+        EXPECT_EQ(v.tablaPerfil[int(f[0])][1], f[1]) << "row " << f[0];
+        EXPECT_EQ(v.tablaPerfil[int(f[0])][2], f[2]) << "row " << f[0];
+    }
+    for (int r = 2; r <= 102; ++r)
+        EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);
     EXPECT_EQ(v.tablaPerfil[0][2], 0);
-    EXPECT_EQ(v.xMinGraf, 0);
-    EXPECT_EQ(v.xMaxGraf, v.tablaPerfil[102][1]);
-    EXPECT_EQ(v.yMaxGraf, v.tablaPerfil[102][2]);
-    EXPECT_EQ(v.yMinGraf, 0);
+    EXPECT_EQ((std::vector<double>{v.xMinGraf, v.xMaxGraf, v.yMinGraf, v.yMaxGraf}),
+              (std::vector<double>{0, 710.7487, 0, 1.5000000000000002}));
     EXPECT_NEAR(v.tiranteNormalConj, 0.2996218, 1e-7);
     EXPECT_EQ(v.perfil.metodo, MetodoPerfil::PasoDirecto);
     EXPECT_EQ(v.perfil.xFin, *xT);
     EXPECT_EQ(TipoPerfil(v), "M1");
-    for (int r = 2; r <= 102; ++r)
-        EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);
+    EXPECT_EQ(v.tirante, 1.5000000000000002);
 }
 
 TEST(PasoDirecto, HaciaMenoresX)
 {
-    // Target below the boundary depth: the depth counter runs downwards and
-    // the points fill rows N + 2 down to 1.
+    // Target below the boundary depth, reached upstream: the points fill rows N + 2 down to 1.
     Variables v = Directo(2, 1.5, 100);
     const auto xT = PerfilPasoDirecto(v);
     ASSERT_TRUE(xT.has_value());
@@ -79,19 +68,23 @@ TEST(PasoDirecto, ZonasDistintasNoSeCalculan)
         EXPECT_FALSE(PerfilPasoDirecto(v).has_value());
         EXPECT_EQ(TipoPerfil(v), "");  // the refused one left no profile
         EXPECT_EQ(v.zonaInicial, 1);
-        for (const auto& fila : v.tablaPerfil)
-            EXPECT_EQ(fila[2], 0);
-        EXPECT_EQ(v.yMaxGraf, v.tiranteNormal > v.tiranteNormalConj ? v.tiranteNormal
-                                                                      : v.tiranteNormalConj);
+        EXPECT_EQ(v.tablaPerfil, Directo(1.5, yT).tablaPerfil);  // untouched
+        EXPECT_EQ(v.yMaxGraf, v.tiranteNormal);  // yn is above yn*
         EXPECT_EQ(v.xMinGraf, 99999);
     }
 }
 
-TEST(PasoDirecto, ProfundidadesIgualesSeRechazan)
+TEST(PasoDirecto, Fallas)
 {
-    Variables v = Directo(1.5, 1.5);
-    EXPECT_ERROR_CALCULO(PerfilPasoDirecto(v), TipoError::OperacionInvalida);
-    Variables desborde = Directo(1.2, 1.5, 0, 100);
+    // Mean friction slope equal to the bed slope: no length can be found.
+    Variables plano = CanalEjemplo();
+    ElementosHidraulicos(plano, 1.2);
+    const double sf1 = plano.pendFriccion;
+    ElementosHidraulicos(plano, 1.3);
+    plano.pendiente = (plano.pendFriccion + sf1) / 2;
+    EXPECT_ERROR_CALCULO(PasoDirecto(plano, 0, 1.2, 1.3), TipoError::DivisionPorCero);
+    Variables iguales = Directo(1.5, 1.5), desborde = Directo(1.2, 1.5);
+    EXPECT_ERROR_CALCULO(PerfilPasoDirecto(iguales), TipoError::OperacionInvalida);
     desborde.puntosPerfil = 32767;
     EXPECT_ERROR_CALCULO(PerfilPasoDirecto(desborde), TipoError::Desbordamiento16);
 }
@@ -103,7 +96,6 @@ TEST(PasoDirecto, TuberiaEmpinadaSinConjugadoDeYn)
     v.tiranteBorde = 0.3;
     v.tiranteBuscado = 0.25;
     TirantesCriticoNormal(v);
-    ASSERT_GT(v.tiranteNormal, 0);
     ASSERT_LT(v.tiranteNormal, v.tiranteBorde);
     NuevaTablaPerfil(v);
     v.tiranteNormalConj = 0.77;  // stale value of an earlier calculation

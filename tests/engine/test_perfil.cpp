@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 
 #include "Canales.h"
@@ -8,9 +7,9 @@
 namespace {
 
 // The reference channel with a boundary condition, yc and yn ready.
-Variables Perfil(double y0, double x0, double xf, int16_t puntos = 100)
+Variables Perfil(double y0, double x0, double xf, int16_t puntos = 100, double S = 0.001)
 {
-    Variables v = CanalEjemplo();
+    Variables v = CanalEjemplo(S);
     v.puntosPerfil = puntos;
     v.tiranteBorde = y0;
     v.xBorde = x0;
@@ -29,34 +28,25 @@ int FilasLlenas(const Variables& v)
 
 }  // namespace
 
-TEST(Zonas, RelativasAynYyc)
+TEST(Perfil, ZonasRelativasAynYyc)
 {
-    Variables v = CanalEjemplo();
-    v.tiranteCritico = 0.6;
-    v.tiranteNormal = 1.1;
-    EXPECT_EQ(ZonaTirante(v, 2), 1);
-    EXPECT_EQ(ZonaTirante(v, 1.1), 1);  // at the upper level
-    EXPECT_EQ(ZonaTirante(v, 0.8), 2);
-    EXPECT_EQ(ZonaTirante(v, 0.6), 2);  // at the lower level
-    EXPECT_EQ(ZonaTirante(v, 0.3), 3);
-
-    v.tiranteNormal = 0.4;  // steep: yn below yc
-    EXPECT_EQ(ZonaTirante(v, 0.6), 1);
-    EXPECT_EQ(ZonaTirante(v, 0.5), 2);
-    EXPECT_EQ(ZonaTirante(v, 0.3), 3);
-
-    v.tiranteNormal = 0.6;  // critical slope
-    EXPECT_EQ(ZonaTirante(v, 0.6), 2);
-    EXPECT_EQ(ZonaTirante(v, 0.61), 1);
-
-    v.pendiente = 0;  // flat or adverse bed: only yc counts
-    v.tiranteNormal = 1.1;
-    EXPECT_EQ(ZonaTirante(v, 0.7), 1);
-    EXPECT_EQ(ZonaTirante(v, 0.6), 2);
-    EXPECT_EQ(ZonaTirante(v, 0.1), 2);
+    // Slope, yn and depth (yc is 0.6), and the zone; a depth on a level belongs to
+    // the zone below it, except on a critical slope.
+    const double casos[][4] = {
+        {0.001, 1.1, 2, 1},   {0.001, 1.1, 1.1, 1}, {0.001, 1.1, 0.8, 2}, {0.001, 1.1, 0.6, 2},
+        {0.001, 1.1, 0.3, 3}, {0.001, 0.4, 0.6, 1}, {0.001, 0.4, 0.5, 2}, {0.001, 0.4, 0.3, 3},
+        {0.001, 0.6, 0.6, 2}, {0.001, 0.6, 0.61, 1},
+        {0, 1.1, 0.7, 1},     {0, 1.1, 0.6, 2},     {0, 1.1, 0.1, 2},  // flat bed: only yc counts
+    };
+    for (const auto& k : casos) {
+        Variables v = CanalEjemplo(k[0]);
+        v.tiranteCritico = 0.6;
+        v.tiranteNormal = k[1];
+        EXPECT_EQ(ZonaTirante(v, k[2]), k[3]) << "S " << k[0] << " yn " << k[1] << " y " << k[2];
+    }
 }
 
-TEST(TablaPerfil, FilasYLimitesDe16Bits)
+TEST(Perfil, TablaConLimitesDe16Bits)
 {
     Variables v;
     v.puntosPerfil = 100;
@@ -64,7 +54,6 @@ TEST(TablaPerfil, FilasYLimitesDe16Bits)
     NuevaTablaPerfil(v);
     ASSERT_EQ(v.tablaPerfil.size(), 103u);
     EXPECT_EQ(v.tablaPerfil[102][2], 0);
-
     v.puntosPerfil = 32765;
     NuevaTablaPerfil(v);
     EXPECT_EQ(v.tablaPerfil.size(), 32768u);
@@ -74,29 +63,17 @@ TEST(TablaPerfil, FilasYLimitesDe16Bits)
     EXPECT_ERROR_CALCULO(NuevaTablaPerfil(v), TipoError::OperacionInvalida);
 }
 
-TEST(RungeKutta, HaciaAdelanteLlenaDesdeLaFilaUno)
+TEST(Perfil, RungeKuttaEnAmbosSentidos)
 {
-    Variables v = Perfil(1.5, 0, 1000);
-    CalcularPerfil(v);
-    EXPECT_EQ(v.pasoX, 10);
-    EXPECT_EQ(v.tablaPerfil[1][1], 0);
-    EXPECT_EQ(v.tablaPerfil[1][2], 1.5);
-    EXPECT_EQ(v.tablaPerfil[101][1], 1000);
-    EXPECT_EQ(v.tiranteFinal, v.tablaPerfil[101][2]);
-    EXPECT_EQ(v.tablaPerfil[0][2], 0);
-    EXPECT_EQ(v.tablaPerfil[102][2], 0);
-    for (int r = 2; r <= 101; ++r) {
-        EXPECT_GT(v.tablaPerfil[r][2], v.tablaPerfil[r - 1][2]);  // M1 rises downstream
-        EXPECT_EQ(v.tablaPerfil[r][0], 0);
-    }
-    EXPECT_EQ(v.xMinGraf, 0);
-    EXPECT_EQ(v.xMaxGraf, 1000);
-    EXPECT_EQ(v.yMaxGraf, v.tiranteFinal);  // the boundary depth is not in the range
-    EXPECT_EQ(v.yMinGraf, 0);
-}
+    Variables adelante = Perfil(1.5, 0, 1000);
+    CalcularPerfil(adelante);
+    EXPECT_EQ(adelante.pasoX, 10);
+    EXPECT_EQ(adelante.tablaPerfil[2][1], 10);
+    EXPECT_EQ(adelante.tiranteFinal, 2.2498490501380952);
+    EXPECT_EQ(adelante.tablaPerfil[101][2], adelante.tiranteFinal);
+    EXPECT_EQ(adelante.yMaxGraf, adelante.tiranteFinal);  // the boundary depth is not in the range
 
-TEST(RungeKutta, HaciaAtrasGuardaLaFronteraEnNMasUno)
-{
+    // Backward the boundary is stored in row N + 1 and x still increases down the table.
     Variables v = Perfil(1.5, 0, -1000);
     CalcularPerfil(v);
     EXPECT_EQ(v.tablaPerfil[101][1], 0);
@@ -105,62 +82,56 @@ TEST(RungeKutta, HaciaAtrasGuardaLaFronteraEnNMasUno)
     EXPECT_EQ(v.tiranteFinal, v.tablaPerfil[1][2]);
     EXPECT_NEAR(v.tiranteFinal, 1.14677387495, 1e-10);
     for (int r = 2; r <= 101; ++r)
-        EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);  // always increasing x
+        EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);
+    EXPECT_EQ(v.tablaPerfil[0][2] + v.tablaPerfil[102][2], 0);
     EXPECT_EQ(v.xMinGraf, -1000);
     EXPECT_EQ(v.xMaxGraf, 0);
+    EXPECT_EQ(v.yMinGraf, 0);
+
+    Variables unPaso = Perfil(1.5, 0, -1000, 1);
+    CalcularPerfil(unPaso);
+    EXPECT_EQ(FilasLlenas(unPaso), 2);
+    EXPECT_EQ(unPaso.tablaPerfil[2][2], 1.5);
+    EXPECT_EQ(unPaso.tablaPerfil[1][1], -1000);
 }
 
-TEST(RungeKutta, UnSoloPaso)
+TEST(Perfil, ParaAlSalirDeSuZonaOInvertirse)
 {
-    Variables v = Perfil(1.5, 0, -1000, 1);
-    CalcularPerfil(v);
-    EXPECT_EQ(FilasLlenas(v), 2);
-    EXPECT_EQ(v.tablaPerfil[2][2], 1.5);
-    EXPECT_EQ(v.tablaPerfil[1][1], -1000);
-}
+    // An M3 curve crosses yc at the fourth step: boundary and two steps are stored.
+    Variables m3 = Perfil(0.4, 0, 100, 10);
+    m3.pasoInteligente = FALSO;
+    CalcularPerfil(m3);
+    EXPECT_EQ(m3.zonaInicial * 10 + m3.zonaActual, 32);
+    EXPECT_EQ(FilasLlenas(m3), 3);
+    EXPECT_GT(m3.tiranteFinal, m3.tiranteCritico);
+    EXPECT_EQ(m3.yMaxGraf, m3.tiranteFinal);  // the stopping depth widens the range
+    EXPECT_EQ(m3.tablaPerfil[4][1], 0);
+    EXPECT_EQ(m3.perfil.metodo, MetodoPerfil::RungeKutta);
+    EXPECT_EQ(m3.perfil.fin, FinPerfil::FueraDeZona);
+    EXPECT_EQ(m3.perfil.xFin, 30);  // the third step, whose depth was not stored
 
-TEST(RungeKutta, ParaAlSalirDeSuZona)
-{
-    // An M3 curve rises towards yc and crosses it at the fourth step.
-    Variables v = Perfil(0.4, 0, 100, 10);
-    v.pasoInteligente = FALSO;
-    CalcularPerfil(v);
-    EXPECT_EQ(v.zonaInicial, 3);
-    EXPECT_EQ(v.zonaActual, 2);
-    EXPECT_EQ(FilasLlenas(v), 3);  // boundary and two steps
-    EXPECT_GT(v.tiranteFinal, v.tiranteCritico);
-    EXPECT_EQ(v.yMaxGraf, v.tiranteFinal);  // the stopping depth widens the range
-    EXPECT_EQ(v.tablaPerfil[4][1], 0);
-    EXPECT_EQ(v.tablaPerfil[4][2], 0);
-    EXPECT_EQ(v.perfil.metodo, MetodoPerfil::RungeKutta);
-    EXPECT_EQ(v.perfil.fin, FinPerfil::FueraDeZona);
-    EXPECT_EQ(v.perfil.xFin, 30);  // the third step, whose depth was not stored
-}
+    // Out of its zone at the first step: a negative depth, kept as the range's floor.
+    Variables primero = Perfil(1.2, 0, -100000, 10);
+    CalcularPerfil(primero);
+    EXPECT_EQ(primero.zonaActual, 3);
+    EXPECT_LT(primero.tiranteFinal, 0);
+    EXPECT_EQ(primero.yMinGraf, primero.tiranteFinal);
+    EXPECT_EQ(FilasLlenas(primero), 1);
 
-TEST(RungeKutta, ZonaCambiadaEnElPrimerPasoDejaProfundidadNegativa)
-{
-    Variables v = Perfil(1.2, 0, -100000, 10);
-    CalcularPerfil(v);
-    EXPECT_EQ(v.zonaActual, 3);
-    EXPECT_LT(v.tiranteFinal, 0);
-    EXPECT_EQ(v.yMinGraf, v.tiranteFinal);
-    EXPECT_EQ(FilasLlenas(v), 1);
-}
-
-TEST(RungeKutta, ParaAlInvertirse)
-{
     // Forward: rows 2 and 3 are exempt, the test acts from row 4 on.
     Variables adelante = Perfil(0.2, 0, 800, 20);
     CalcularPerfil(adelante);
     EXPECT_EQ(adelante.zonaActual, adelante.zonaInicial);
     EXPECT_EQ(FilasLlenas(adelante), 3);
     EXPECT_LT(adelante.tiranteFinal, adelante.tablaPerfil[3][2]);  // turned back, not stored
-    EXPECT_EQ(adelante.tablaPerfil[4][2], 0);
     EXPECT_EQ(adelante.perfil.fin, FinPerfil::Inversion);
     EXPECT_EQ(adelante.perfil.xFin, 120);
+    Variables corto = Perfil(0.1, 0, 800, 10);  // turns back at the third row, still exempt
+    CalcularPerfil(corto);
+    EXPECT_EQ(FilasLlenas(corto), 3);
 
-    // Backward, with steps of 1 km: the depth settles on a level and turns
-    // back in its last digits (rows N to N - 3 are exempt).
+    // Backward with steps of 1 km the depth settles and turns back in its last
+    // digits (rows N to N - 3 are exempt).
     Variables atras = Perfil(1.2, 0, -100000);
     CalcularPerfil(atras);
     EXPECT_EQ(atras.zonaActual, 1);
@@ -170,7 +141,7 @@ TEST(RungeKutta, ParaAlInvertirse)
     EXPECT_LT(atras.tiranteFinal, atras.tablaPerfil[89][2]);
 }
 
-TEST(RungeKutta, PasoInteligenteYSuUmbral)
+TEST(Perfil, PasoInteligenteYSuUmbral)
 {
     auto unPaso = [](int16_t inteligente, double umbral) {
         Variables v = Perfil(0.7, 0, 50, 1);
@@ -189,59 +160,40 @@ TEST(RungeKutta, PasoInteligenteYSuUmbral)
     EXPECT_NE(unPaso(1, -0.3), simple);  // any non-zero value switches it on
 }
 
-TEST(RungeKutta, EntradasQueNoPermitenAvanzar)
+TEST(Perfil, EntradasQueNoPermitenAvanzar)
 {
-    Variables mismoX = Perfil(1.5, 10, 10);
-    EXPECT_ERROR_CALCULO(CalcularPerfil(mismoX), TipoError::OperacionInvalida);
-
-    Variables sinPuntos = Perfil(1.5, 0, 100, 0);
-    EXPECT_ERROR_CALCULO(CalcularPerfil(sinPuntos), TipoError::DivisionPorCero);
-
-    Variables demasiados = Perfil(1.5, 0, 100, 32766);
-    EXPECT_ERROR_CALCULO(CalcularPerfil(demasiados), TipoError::Desbordamiento16);
-
-    // Steps too short for the magnitude of the abscissas must not spin forever.
-    Variables lejano = Perfil(1.5, 1e20, 1e20 + 1e5);
-    EXPECT_ERROR_CALCULO(CalcularPerfil(lejano), TipoError::OperacionInvalida);
-
+    const std::pair<Variables, TipoError> casos[] = {
+        {Perfil(1.5, 10, 10), TipoError::OperacionInvalida},
+        {Perfil(1.5, 0, 100, 0), TipoError::DivisionPorCero},
+        {Perfil(1.5, 0, 100, 32766), TipoError::Desbordamiento16},
+        // Steps too short for the magnitude of the abscissas must not spin forever.
+        {Perfil(1.5, 1e20, 1e20 + 1e5), TipoError::OperacionInvalida},
+    };
+    for (auto [v, tipo] : casos)
+        EXPECT_ERROR_CALCULO(CalcularPerfil(v), tipo);
+    // Every one of 32,765 steps refined would take many seconds; it is refused instead.
+    Variables refinado = Perfil(1.5, 0, 1000, 32765);
+    refinado.umbralPasoInteligente = -1;
+    EXPECT_ERROR_CALCULO(CalcularPerfil(refinado), TipoError::PasoDemasiadoFino);
     // A discharge for which the Froude number at a depth of 2 m is exactly 1.
     Variables critico = Rectangular(1, 8.8588938361400409);
     EXPECT_ERROR_CALCULO(PendienteSuperficie(critico, 2), TipoError::DivisionPorCero);
 }
 
-TEST(RungeKutta, PresupuestoDeEvaluaciones)
+TEST(Perfil, TipoYComoTermina)
 {
-    // Every one of 32,765 steps refined would take many seconds; it is
-    // refused after about a second of work instead.
-    Variables v = Perfil(1.5, 0, 1000, 32765);
-    v.umbralPasoInteligente = -1;
-    const auto inicio = std::chrono::steady_clock::now();
-    EXPECT_ERROR_CALCULO(CalcularPerfil(v), TipoError::PasoDemasiadoFino);
-    EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(20));
-}
-
-TEST(RungeKutta, TipoDelPerfilYComoTermina)
-{
-    struct Caso {
-        double S, y0, xf;
-        const char* tipo;
-    };
-    // The reference rectangle: yc 0.612; yn 1.096 at S 0.001, 0.403 at S 0.02.
-    // Subcritical curves run upstream, supercritical ones downstream.
-    const Caso casos[] = {
+    // yc 0.612; yn 1.096 at S 0.001, 0.403 at S 0.02. Subcritical curves run
+    // upstream, supercritical ones downstream.
+    const std::tuple<double, double, double, const char*> casos[] = {
         {0.001, 1.5, -100, "M1"}, {0.001, 0.8, -100, "M2"}, {0.001, 0.4, 10, "M3"},
         {0.02, 1.0, -10, "S1"},   {0.02, 0.5, 10, "S2"},    {0.02, 0.3, 10, "S3"},
         {-0.001, 0.8, -10, "A2"}, {-0.001, 0.4, 10, "A3"},  {0, 0.8, -10, "H2"},
     };
-    for (const Caso& k : casos) {
-        Variables v = Perfil(k.y0, 0, k.xf, 10);
-        v.pendiente = k.S;
-        TirantesCriticoNormal(v);
-        EXPECT_EQ(TipoPerfil(v), "") << k.tipo;  // no profile yet
+    for (const auto& [S, y0, xf, tipo] : casos) {
+        Variables v = Perfil(y0, 0, xf, 10, S);
+        EXPECT_EQ(TipoPerfil(v), "") << tipo;  // no profile yet
         CalcularPerfil(v);
-        EXPECT_EQ(TipoPerfil(v), k.tipo) << k.y0 << " on " << k.S;
-        if (v.perfil.fin == FinPerfil::Alcanzado) {
-            EXPECT_EQ(v.perfil.xFin, k.xf) << k.tipo;
-        }
+        EXPECT_EQ(TipoPerfil(v), tipo) << y0 << " on " << S;
+        EXPECT_EQ(v.perfil.fin == FinPerfil::Alcanzado ? v.perfil.xFin : xf, xf) << tipo;
     }
 }

@@ -2,21 +2,16 @@
 
 #include "Canales.h"
 
-namespace {
-
-struct Ejemplo {
-    const char* nombre;
-    Variables canal;
-    double yc, yn;
-    int16_t hallado;
-};
-
-}  // namespace
-
 // yc and yn of the worked examples, to the last digit: the closed form of the
 // rectangle, and grid points built by repeated addition everywhere else.
 TEST(Tirantes, EjemplosExactos)
 {
+    struct Ejemplo {
+        const char* nombre;
+        Variables canal;
+        double yc, yn;
+        int16_t hallado;
+    };
     const Ejemplo ejemplos[] = {
         {"rectangle", CanalEjemplo(), 0.6121217862538432, 1.0964999999999347, FALSO},
         {"steep rectangle", CanalEjemplo(0.02), 0.6121217862538432, 0.3775000000000003, FALSO},
@@ -33,6 +28,8 @@ TEST(Tirantes, EjemplosExactos)
         {"adverse pipe", Circular(1, 0.5, 0.013, -0.001), 0.3990000000000003, 0, FALSO},
         // Depths beyond the 50 m scans are not found.
         {"huge trapezoid", Trapezoidal(0.1, 45, 1e6, 0.015, 1e-6), 0, 0, FALSO},
+        // The scan stops below a diameter that 0.001 + 0.0005 lands on exactly.
+        {"tiny pipe", Circular(0.0015, 1e-7), 0, 0, FALSO},
     };
     for (Ejemplo e : ejemplos) {
         // Results of an earlier channel must not survive.
@@ -43,9 +40,13 @@ TEST(Tirantes, EjemplosExactos)
         EXPECT_EQ(e.canal.tiranteNormal, e.yn) << e.nombre;
         EXPECT_EQ(e.canal.normalHallado, e.hallado) << e.nombre;
     }
+    Variables v = CanalEjemplo();
+    TirantesCriticoNormal(v);
+    EXPECT_NEAR(PendienteCritica(v), 0.0049140, 5e-8);
+    EXPECT_EQ(v.tirante, v.tiranteCritico);
 }
 
-TEST(Tirantes, ErrorAdmisibleNuloOMinusculoSeRechaza)
+TEST(Tirantes, Fallas)
 {
     for (double error : {0.0, -0.001, 1e-12, 1e-300}) {
         Variables v = Trapezoidal(2, 45, 3);
@@ -58,30 +59,9 @@ TEST(Tirantes, ErrorAdmisibleNuloOMinusculoSeRechaza)
     rect.errorAdmisible = 0;
     TirantesCriticoNormal(rect);
     EXPECT_EQ(rect.tiranteCritico, 0.6121217862538432);
-}
-
-TEST(Tirantes, ElBarridoCircularNoLlegaAlDiametro)
-{
-    // 0.001 + 0.0005 lands exactly on this diameter; the scan must stop below
-    // it instead of dividing by zero at the crown.
-    ASSERT_EQ(0.001 + 0.0005, 0.0015);
-    Variables v = Circular(0.0015, 1e-7);
-    TirantesCriticoNormal(v);
-    EXPECT_LT(v.tiranteCritico, 0.0015);
-    EXPECT_LT(v.tiranteNormal, 0.0015);
-}
-
-TEST(Tirantes, FallasYPendienteCritica)
-{
-    Variables sinAncho = Rectangular(0, 3);
+    Variables sinAncho = Rectangular(0, 3), caudalNegativo = Rectangular(2, -3);
     EXPECT_ERROR_CALCULO(TirantesCriticoNormal(sinAncho), TipoError::DivisionPorCero);
-    Variables caudalNegativo = Rectangular(2, -3);
     EXPECT_ERROR_CALCULO(TirantesCriticoNormal(caudalNegativo), TipoError::OperacionInvalida);
-
-    Variables v = CanalEjemplo();
-    TirantesCriticoNormal(v);
-    EXPECT_NEAR(PendienteCritica(v), 0.0049140, 5e-8);
-    EXPECT_EQ(v.tirante, v.tiranteCritico);
 }
 
 TEST(Tirantes, ElPresupuestoCuentaLosPasosDados)

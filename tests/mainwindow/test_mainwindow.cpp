@@ -1,13 +1,10 @@
-// The main window driven as a user would: languages, controls, menus, exit, the
-// side-slope converter, the click rules and the reading of the inputs.
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+// The main window driven as a user would: languages and what a screen reader
+// hears in each, the Tab order, menus and exit, the side-slope converter, the
+// click rules and the reading of the inputs.
+#include <QAccessible>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
-#include <QtTest>
 #include <memory>
 
 #include "../common/RespuestaAutomatica.h"
@@ -17,11 +14,53 @@
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
 #include "windows/frmParamCalc.h"
+#include "windows/frmParamVarios.h"
 #include "windows/inf_zuvan.h"
 
 namespace {
 
 const QString kClave = QStringLiteral("Torvel/Languaje");
+
+// The controls of the main window in Tab order: panel by panel, as the eye reads them.
+const QString kOrden = QStringLiteral(
+    "optRectangular Text1 optTrapezoidal Text2 Text3 Text39 cmdConvertir optCircular Text4 "
+    "Text5 Text6 Text7 Text38 Text37 Text13 txtEyc Text14 txtEYn Por_Diam Calc_tir Text11 "
+    "Text8 Text9 Text10 Text12 Calc_sup_libre Text28 Text30 Text31 Paso_directo optEnergia "
+    "Text34 Text36 Text35 Option8 Text32 Text33 cmdAlterno txtY1Conj txtY2Conj cmdConjugado "
+    "optCondBorde optRungeKutta optManual Text21 Command1");
+const QString kIngles = QStringLiteral(
+    "Rectangular|Width (m)|Trapezoidal|Base Width (m)|Side Slope Angle (grades)|"
+    "Side Slope Angle (1/m)|Conv.|Circular|Diameter (m)|Slope|Manning's Roughness Coeff.|"
+    "Flow (m3/s)|Critical Slope|Type|Critical (m)|Critical (m): Energ. (m)|Normal (m)|"
+    "Normal (m): Energ. (m)|% Diameter|Calculate!|Boundary Conditions: x (m)|"
+    "Boundary Conditions: Depth (m)|Given xf Find yf: x (m)|Given xf Find yf: y (m)|"
+    "Given xf Find yf: Energy (m)|Calculate!|Given yf Find xf: y (m)|Given yf Find xf: x (m)|"
+    "Given yf Find xf: Energy (m)|Calculate!|Energy =|Alternate Depths: Energy|"
+    "Alternate Depths: Energy: y (m)|Alternate Depths: Energy: y* (m)|y (m) =|"
+    "Alternate Depths: y (m)|Alternate Depths: y* (m)|Calculate!|Conjugate Depths: y (m)|"
+    "Conjugate Depths: y* (m)|Calculate Conjugate Depths|Boundary Conditions|"
+    "Calculated by Runge Kutta|Manual (m)|Manual (m)|Calculate!|"
+    // The parameter windows.
+    "Admisible error on the calculation of the critical and normal depths (m)|"
+    "Intermediate points in the cross section|Use Intelligent Step when|"
+    "ABS(dy/dx) greater than|OK|Depth (m)|Area (m^2)|Perimeter (m)|Sf|Rh (m)|Sup. Width (m)|"
+    "Tension (Pa)|Velocity (m/s)|Froude|Energy (m)|Momentum (m^3)|Exit");
+const QString kEspanol = QStringLiteral(
+    "Rectangular|Ancho (m)|Trapezoidal|Ancho de Fondo (m)|Angulo del Talud (grados)|"
+    "Ang. Talud (1/m)|Conv.|Circular|Diámetro (m)|Pendiente|Número de Manning|Caudal (m3/s)|"
+    "Pend. Crítica|Tipo|Crítico (m)|Crítico (m): Energ. (m)|Normal (m)|"
+    "Normal (m): Energ. (m)|% Diám.|Calcular!|C. de Borde: x (m)|C. de Borde: Tirante (m)|"
+    "Dado xf Calcular yf: x (m)|Dado xf Calcular yf: y (m)|Dado xf Calcular yf: Energía (m)|"
+    "Calcular!|Dado yf Calcular xf: y (m)|Dado yf Calcular xf: x (m)|"
+    "Dado yf Calcular xf: Energía (m)|Calcular!|Energía=|Tirantes Alternos: Energía|"
+    "Tirantes Alternos: Energía: y (m)|Tirantes Alternos: Energía: y* (m)|y (m) =|"
+    "Tirantes Alternos: y (m)|Tirantes Alternos: y* (m)|Calcular!|Tirantes Conjugados: y (m)|"
+    "Tirantes Conjugados: y* (m)|Calcular Tirante Conjugado|C. de Borde|"
+    "Calculado por Runge Kutta|Manual (m)|Manual (m)|Calcular!|"
+    "Error admisible en el cálculo de los tirantes crítico y normal (m)|"
+    "Puntos intermedios en el perfil|Usar Paso Inteligente cuando|ABS(dy/dx) mayor que|"
+    "Aceptar y Salir|Tirante (m)|Área (m^2)|Perímetro (m)|Sf|Rh (m)|Ancho Sup. (m)|"
+    "Tensión (Pa)|Velocidad (m/s)|Froude|Energía (m)|Cantidad de Mov. (m^3)|Salir");
 
 // Where the program keeps the language.
 std::unique_ptr<QSettings> Almacen()
@@ -29,35 +68,53 @@ std::unique_ptr<QSettings> Almacen()
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "VBA_32");
 }
 
-RungeKutta* Abrir()
+// Opens the main window, active, in the language stored (1 English, 0 Spanish, -1 none).
+RungeKutta* Abrir(int idioma = 1)
 {
+    if (idioma >= 0)
+        Almacen()->setValue(kClave, idioma);
     auto* ventana = new RungeKutta;
     ventana->show();
+    ventana->activateWindow();
+    if (!QTest::qWaitForWindowActive(ventana))
+        qFatal("the main window did not become active");
     return ventana;
 }
 
-template <class T = QWidget>
-T* Hijo(QObject* ventana, const QString& nombre)
+void Disparar(QWidget* ventana, const char* entrada) { Hijo<QAction>(ventana, entrada)->trigger(); }
+QString Menu(QWidget* ventana) { return Hijo<QAction>(ventana, "mnuLenguaje")->text(); }
+
+// Where the focus goes when `tecla` is pressed on `desde`.
+QString TrasTecla(QWidget* ventana, const QString& desde, Qt::Key tecla = Qt::Key_Tab)
 {
-    T* hijo = ventana->findChild<T*>(nombre);
-    if (!hijo)
-        qFatal("no control named %s", qPrintable(nombre));
-    return hijo;
+    Hijo(ventana, desde)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), tecla);
+    return QApplication::focusWidget()->objectName();
 }
 
-QLineEdit* Caja(QWidget* v, const QString& n) { return Hijo<QLineEdit>(v, n); }
-QString Texto(QWidget* v, const QString& n) { return Hijo<QLabel>(v, n)->text(); }
-QString Accion(QWidget* v, const QString& n) { return Hijo<QAction>(v, n)->text(); }
+// What a screen reader announces for each control the Tab key reaches, in order.
+QStringList Anunciados(QWidget* ventana, QStringList* controles = nullptr)
+{
+    QStringList nombres;
+    for (QWidget* w = ventana->nextInFocusChain(); w != ventana; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() == Qt::NoFocus || w->window() != ventana)
+            continue;
+        nombres << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        if (controles)
+            *controles << w->objectName();
+    }
+    return nombres;
+}
 
-// The input error LeerDatos stops at; one with no box when everything reads.
-ErrorLectura FalloAlLeer(RungeKutta* v)
+// The box named by the input error LeerDatos stops at; empty when everything reads.
+QString FalloAlLeer(RungeKutta* v)
 {
     try {
         v->LeerDatos();
     } catch (const ErrorLectura& e) {
-        return e;
+        return e.caja();
     }
-    return ErrorLectura(QString());
+    return {};
 }
 
 }  // namespace
@@ -73,171 +130,169 @@ private slots:
     }
     void cleanup() { DestruirVentanas(); }
 
-    void primerInicioYCambiosDeIdioma()
+    // What a screen reader announces for each control, in Tab order, in both languages.
+    void controlesEnOrdenYSusNombres()
+    {
+        for (const auto& [idioma, nombres] : {std::pair{1, kIngles}, std::pair{0, kEspanol}}) {
+            RungeKutta* v = Abrir(idioma);
+            QStringList controles;
+            const QStringList anunciados = Anunciados(v, &controles)
+                                           + Anunciados(MostrarVentana<frmParamCalc>())
+                                           + Anunciados(MostrarVentana<frmParamVarios>());
+            QCOMPARE(controles, kOrden.split(' '));
+            QCOMPARE(anunciados, nombres.split('|'));
+            QCOMPARE(Hijo(v, "picCurva")->accessibleName(), capGraficoNombre);
+            QVERIFY(!Hijo(v, "picCurva")->accessibleDescription().isEmpty());
+            DestruirVentanas();
+        }
+    }
+
+    // Tab enters each option group at its chosen option only and passes the result boxes
+    // by; Shift+Tab goes back across the end of the chain; a click into a box picks its
+    // option, and Tab follows.
+    void tabuladorYFlechas()
     {
         RungeKutta* v = Abrir();
+        QStringList orden = kOrden.split(' '), recorrido = {"optRectangular"};
+        do
+            recorrido << TrasTecla(v, recorrido.last());
+        while (recorrido.last() != "optRectangular" && recorrido.size() < 100);
+        for (const char* otra :
+             {"optTrapezoidal", "optCircular", "optEnergia", "optCondBorde", "optRungeKutta",
+              "Text38", "Text37", "Text13", "txtEyc", "Text14", "txtEYn", "Por_Diam", "Text10",
+              "Text12", "Text30", "Text31", "Text36", "Text35", "Text33", "txtY2Conj"})
+            orden.removeOne(otra);
+        QCOMPARE(recorrido, orden + QStringList{"optRectangular"});
+        QCOMPARE(TrasTecla(v, "optRectangular", Qt::Key_Backtab), QString("Command1"));
+        QTest::mouseClick(Hijo(v, "Text4"), Qt::LeftButton);
+        QTest::mouseClick(Hijo(v, "Text34"), Qt::LeftButton);
+        QCOMPARE(TrasTecla(v, "cmdConvertir"), QString("optCircular"));
+        QCOMPARE(TrasTecla(v, "Paso_directo"), QString("optEnergia"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // the arrows move the choice
+        QCOMPARE(TrasTecla(v, "Paso_directo"), QString("Text34"));
+        QCOMPARE(TrasTecla(v, "Text35"), QString("Option8"));
+    }
+
+    // English at first start. The switch drops what was typed and the parameters, never
+    // the results, and opens the new window where the old one stood.
+    void cambiosDeIdioma()
+    {
+        RungeKutta* v = Abrir(-1);
         QCOMPARE(v->windowTitle(), QString("TORVEL v1.3"));
         QCOMPARE(v->centralWidget()->size(), QSize(653, 492));
-        QCOMPARE(Caja(v, "Text13")->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(Texto(v, "lblTituloPrincipal"), QString("Open Channel Flow"));
-        QCOMPARE(Hijo<QMenu>(v, "mnuidiom")->title(), QString("Language"));
-        QCOMPARE(Accion(v, "mnuLenguaje"), QString("En Español por favor"));
-
-        // The switch drops what was typed and the parameters, never the results.
+        QCOMPARE(Hijo<QLineEdit>(v, "Text13")->palette().color(QPalette::Base),
+                 QColor(224, 224, 224));
+        QCOMPARE(Hijo<QMenu>(v, "mnuidiom")->title() + Menu(v),
+                 QString("LanguageEn Español por favor"));
+        Hijo<QLineEdit>(v, "Text5")->setText("0.001");
         const QPoint posicion = v->pos();
-        Caja(v, "Text5")->setText("0.001");
         Variables& e = estado();
         e.tiranteCritico = 1.25;
         e.errorAdmisible = e.umbralPasoInteligente = 0.5;
         e.puntosPerfil = e.pasoInteligente = 0;
-        Hijo<QAction>(v, "mnuLenguaje")->trigger();
+        Disparar(v, "mnuLenguaje");
         QTRY_VERIFY(CuantasAbiertas<RungeKutta>() == 1 && VentanaAbierta<RungeKutta>() != v);
         RungeKutta* es = VentanaAbierta<RungeKutta>();
         QCOMPARE(Almacen()->value(kClave).toString(), QString("0"));
         QCOMPARE(es->pos(), posicion);
-        QCOMPARE(Texto(es, "lblTituloPrincipal"), QString("Hidráulica de Canales Abiertos"));
-        QCOMPARE(Hijo<QGroupBox>(es, "frmTiranteFlujoUniforme")->title(),
-                 QString("Tirantes Flujo Uniforme "));
-        QCOMPARE(Accion(es, "mnuLenguaje"), QString("In english please "));
-        QVERIFY(Caja(es, "Text5")->text().isEmpty());
-        QVERIFY(e.errorAdmisible == 0.001 && e.umbralPasoInteligente == 0.1
-                && e.puntosPerfil == 100 && e.pasoInteligente == VERDADERO);
+        QCOMPARE(Menu(es), QString("In english please "));
+        QVERIFY(Texto(es, "Text5").isEmpty());
+        QVERIFY(e.errorAdmisible == 0.001 && e.umbralPasoInteligente == 0.1 && e.puntosPerfil == 100
+                && e.pasoInteligente == VERDADERO);
         QCOMPARE(e.tiranteCritico, 1.25);
         for (const char* nombre : {"mnuCargar", "mnuExportar", "mnuBorrar", "mnuAutor"})
             QVERIFY2(!Hijo<QAction>(es, nombre)->isEnabled(), nombre);
-
-        Hijo<QAction>(es, "mnuLenguaje")->trigger();
+        Disparar(es, "mnuLenguaje");
         QTRY_VERIFY(CuantasAbiertas<RungeKutta>() == 1 && VentanaAbierta<RungeKutta>() != es);
         QCOMPARE(Almacen()->value(kClave).toString(), QString("1"));
-        QCOMPARE(Accion(VentanaAbierta<RungeKutta>(), "mnuLenguaje"),
-                 QString("En Español por favor"));
     }
 
+    // An unreadable stored language is reported once; one that cannot be stored is used all the
+    // same.
     void idiomaIlegibleOQueNoSePuedeGuardar()
     {
         Almacen()->setValue(kClave, "abc");
         RespuestaAutomatica respuesta;
-        RungeKutta* v = Abrir();
-        QTRY_COMPARE(respuesta.cantidad(), 1);
-        QCOMPARE(respuesta.textos().first(), capErrorIdiomaLeer);
-        QCOMPARE(Texto(v, "lblTituloPrincipal"), QString("Open Channel Flow"));
-
-        // A folder where the settings file should be makes every write fail.
-        const QString archivo = Almacen()->fileName();
+        auto* v = new RungeKutta;
+        v->show();
+        QTRY_COMPARE(respuesta.textos(), QStringList{capErrorIdiomaLeer});
+        QCOMPARE(Menu(v), QString("En Español por favor"));
+        const QString archivo = Almacen()->fileName();  // a folder there makes every write fail
         QFile::remove(archivo);
         QVERIFY(QDir().mkpath(archivo));
-        Hijo<QAction>(v, "mnuLenguaje")->trigger();
+        Disparar(v, "mnuLenguaje");
         QTRY_COMPARE(respuesta.cantidad(), 2);
-        QCOMPARE(respuesta.textos().last(), capErrorIdiomaGuardar);  // the read error came once only
-        QCOMPARE(Texto(VentanaAbierta<RungeKutta>(), "lblTituloPrincipal"),
-                 QString("Hidráulica de Canales Abiertos"));
-    }
-
-    void controlesPorSuNombre()
-    {
-        RungeKutta* v = Abrir();
-        const QStringList controles = QStringLiteral(
-            "lblTituloPrincipal picZuvan lblTitFlujoUniforme lblFlujoGradVar lblEcSuperficie "
-            "Line1 Line2 Line3 Line4 Line5 Label38 lblXY picCurva "
-            "frmGeomCanal optRectangular optTrapezoidal optCircular lblAncho Text1 lblAnchFondo "
-            "Text2 lblAngTaludGrados Text3 lblAngTaludMetros Text39 cmdConvertir lblDiametro Text4 "
-            "frmOtrasCaract lblPendiente Text5 lblNumManning Text6 lblCaudal Text7 lblPendCritica "
-            "Text38 lblTipo Text37 frmTiranteFlujoUniforme lblCritico Text13 LblEYc txtEyc "
-            "lblNormal Text14 lblEYn txtEYn lblPorcDiametro Por_Diam Calc_tir frmTirantesAlternos "
-            "optEnergia Text34 lblEnerTir1 Text36 lblEnerTir2 Text35 Option8 Text32 lblTirante2 "
-            "Text33 cmdAlterno Conjugado Label22 txtY1Conj Label23 txtY2Conj cmdConjugado "
-            "frmParamHidraulicos lblSelecTirante optCondBorde optRungeKutta optManual Text21 "
-            "Command1 frmCondBorde Label16 Text11 lblCdeBTirante Text8 frmDadoxf Label14 Text9 "
-            "Label15 Text10 lblDadoxfEnergia Text12 lblRungeKutta Calc_sup_libre frmDadoyf "
-            "Label37 Text28 Label39 Text30 lblDadoyfEnergia Text31 lblDadoyfPasoDirecto "
-            "Paso_directo mnuArchivo mnuparametros mnuCargar mnuSalir mnuidiom mnuLenguaje "
-            "mnuEdicion mnuExportar mnuBorrar mnuAyuda mnuAyudaOnline mnuAutor mnuEmpresa "
-            "mnuInfo").split(' ');
-        for (const QString& nombre : controles)
-            QVERIFY2(v->findChild<QObject*>(nombre), qPrintable(nombre));
+        QCOMPARE(respuesta.textos().last(),
+                 capErrorIdiomaGuardar);  // the read error came once only
+        QCOMPARE(Menu(VentanaAbierta<RungeKutta>()), QString("In english please "));
     }
 
     void ayudaSalirYVentanasSecundarias()
     {
         RungeKutta* v = Abrir();
         for (const char* entrada : {"mnuInfo", "mnuInfo", "mnuEmpresa", "mnuparametros"})
-            Hijo<QAction>(v, entrada)->trigger();
+            Disparar(v, entrada);
         QTest::mouseClick(Hijo(v, "picZuvan"), Qt::LeftButton);
-        QCOMPARE(CuantasAbiertas<frmInfoProg>(), 1);
-        QCOMPARE(CuantasAbiertas<inf_zuvan>(), 1);
-        QCOMPARE(CuantasAbiertas<frmParamCalc>(), 1);
-
-        QTest::keyClicks(Caja(v, "Text7"), "3");
+        QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>()
+                     + CuantasAbiertas<frmParamCalc>(),
+                 3);
+        QTest::keyClicks(Hijo(v, "Text7"), "3");
         RespuestaAutomatica respuesta(QMessageBox::No);
-        Hijo<QAction>(v, "mnuAyudaOnline")->trigger();
-        Hijo<QAction>(v, "mnuSalir")->trigger();
+        Disparar(v, "mnuAyudaOnline");
+        Disparar(v, "mnuSalir");
         QCOMPARE(respuesta.titulos(), (QStringList{"Torvel_v13", "Salir de la Aplicación"}));
-        QCOMPARE(respuesta.textos(),
-                 (QStringList{capAyudaOnlineMsg, "Are you sure you want to exit? This will cause "
-                                                 "to loose your changes"}));
+        QCOMPARE(respuesta.textos(), (QStringList{capAyudaOnlineMsg, capSalirMsg}));
         QVERIFY(v->isVisible());
-        QCOMPARE(Caja(v, "Text7")->text(), QString("3"));
-
+        QCOMPARE(Texto(v, "Text7"), QString("3"));
         // The close button of the title bar asks nothing; the other windows stay.
         v->close();
         QTRY_VERIFY(!VentanaAbierta<RungeKutta>());
         QCOMPARE(respuesta.cantidad(), 2);
-        QVERIFY(VentanaAbierta<frmInfoProg>() && VentanaAbierta<inf_zuvan>());
-
+        QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>(), 2);
         respuesta.cambiarBoton(QMessageBox::Yes);
-        Hijo<QAction>(Abrir(), "mnuSalir")->trigger();
+        Disparar(Abrir(), "mnuSalir");
         QTRY_VERIFY(!VentanaAbierta<RungeKutta>());
-    }
-
-    void convertidor_data()
-    {
-        QTest::addColumn<QString>("talud");
-        QTest::addColumn<QString>("angulo");
-        QTest::addColumn<bool>("aviso");
-        QTest::newRow("1") << "1" << "45.0013272040556" << false;
-        QTest::newRow("2") << "2" << "26.5658346713815" << false;
-        QTest::newRow("cero") << "0" << "30" << true;
-        QTest::newRow("negativo") << "-1" << "30" << true;
-        QTest::newRow("vacío") << "" << "30" << true;
-        QTest::newRow("no es número") << "uno" << "30" << false;
     }
 
     void convertidor()
     {
-        QFETCH(QString, talud);
-        QFETCH(bool, aviso);
         RungeKutta* v = Abrir();
-        Caja(v, "Text3")->setText("30");
-        Caja(v, "Text39")->setText(talud);
-        RespuestaAutomatica respuesta;
-        QTest::mouseClick(Hijo(v, "cmdConvertir"), Qt::LeftButton);
-        QTEST(Caja(v, "Text3")->text(), "angulo");
-        QCOMPARE(respuesta.textos(), aviso ? QStringList{"El ángulo no esta correctamente expresado, "
-                                                         "por favor verifique el dato de entrada"}
-                                           : QStringList());
-        QCOMPARE(respuesta.titulos(),
-                 aviso ? QStringList{"Error en la entrada de datos"} : QStringList());
+        // Side slope, the angle shown, and whether it is refused with a message.
+        const std::tuple<const char*, const char*, bool> casos[] = {
+            {"1", "45.0013272040556", false},
+            {"2", "26.5658346713815", false},
+            {"0", "30", true},
+            {"-1", "30", true},
+            {"", "30", true},
+            {"uno", "30", false}};
+        for (const auto& [talud, angulo, aviso] : casos) {
+            Hijo<QLineEdit>(v, "Text3")->setText("30");
+            Hijo<QLineEdit>(v, "Text39")->setText(talud);
+            RespuestaAutomatica respuesta;
+            Pulsar(v, "cmdConvertir");
+            QCOMPARE(Texto(v, "Text3"), QString(angulo));
+            QCOMPARE(respuesta.titulos(), QStringList(aviso, "Error en la entrada de datos"));
+        }
     }
 
     void clicEnCajaEligeOpcion()
     {
         RungeKutta* v = Abrir();
-        v->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(v));
         // Box, its option, another option of the same group; Text39 has no option.
-        const QStringList reglas = QStringLiteral(
-            "Text1 optRectangular optCircular Text2 optTrapezoidal optRectangular "
-            "Text3 optTrapezoidal optRectangular Text4 optCircular optRectangular "
-            "Text32 Option8 optEnergia Text33 Option8 optEnergia Text34 optEnergia Option8 "
-            "Text35 optEnergia Option8 Text36 optEnergia Option8 Text21 optManual optCondBorde "
-            "Text39 optCircular optCircular").split(' ');
+        const QStringList reglas =
+            QStringLiteral(
+                "Text1 optRectangular optCircular Text2 optTrapezoidal optRectangular "
+                "Text3 optTrapezoidal optRectangular Text4 optCircular optRectangular "
+                "Text32 Option8 optEnergia Text33 Option8 optEnergia Text34 optEnergia Option8 "
+                "Text35 optEnergia Option8 Text36 optEnergia Option8 Text21 optManual optCondBorde "
+                "Text39 optCircular optCircular")
+                .split(' ');
         for (int i = 0; i < reglas.size(); i += 3) {
-            QLineEdit* caja = Caja(v, reglas[i]);
             Hijo<QRadioButton>(v, reglas[i + 2])->setChecked(true);
-            caja->setFocus(Qt::TabFocusReason);
-            QVERIFY(caja->hasFocus());
+            Hijo(v, reglas[i])
+                ->setFocus(Qt::TabFocusReason);  // reaching a box with Tab picks nothing
             QVERIFY2(Hijo<QRadioButton>(v, reglas[i + 2])->isChecked(), qPrintable(reglas[i]));
-            QTest::mouseClick(caja, Qt::LeftButton);
+            QTest::mouseClick(Hijo(v, reglas[i]), Qt::LeftButton);
             QVERIFY2(Hijo<QRadioButton>(v, reglas[i + 1])->isChecked(), qPrintable(reglas[i]));
         }
     }
@@ -245,43 +300,38 @@ private slots:
     void leerDatos()
     {
         RungeKutta* v = Abrir();
-        const QStringList cajas = {"Text5", "Text6", "Text7", "Text8", "Text9",
+        const QStringList cajas = {"Text5",  "Text6", "Text7", "Text8", "Text9",
                                    "Text11", "Text1", "Text2", "Text4"};
         for (int i = 0; i < cajas.size(); ++i)
-            Caja(v, cajas[i])->setText(QString::number(i + 1));
-        Caja(v, "Text3")->setText("45");
-        QTest::mouseClick(Caja(v, "Text2"), Qt::LeftButton);
+            Hijo<QLineEdit>(v, cajas[i])->setText(QString::number(i + 1));
+        Hijo<QLineEdit>(v, "Text3")->setText("45");
+        QTest::mouseClick(Hijo(v, "Text2"), Qt::LeftButton);
         v->LeerDatos();
         const Variables& d = estado();
-        QCOMPARE((QList<int16_t>{d.esRectangular, d.esTrapezoidal, d.esCircular}),
-                 (QList<int16_t>{FALSO, VERDADERO, FALSO}));
-        QCOMPARE((QList<double>{d.pendiente, d.nManning, d.caudal, d.tiranteBorde, d.xBuscado,
-                                d.xBorde, d.ancho, d.anchoFondo, d.diametro}),
-                 (QList<double>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QCOMPARE(
+            (QList<double>{double(d.esRectangular), double(d.esTrapezoidal), double(d.esCircular),
+                           d.pendiente, d.nManning, d.caudal, d.tiranteBorde, d.xBuscado, d.xBorde,
+                           d.ancho, d.anchoFondo, d.diametro}),
+            (QList<double>{FALSO, VERDADERO, FALSO, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         QVERIFY(qAbs(d.anguloTalud - 0.7853750) < 1e-15);
-
         // A failure part-way keeps the boxes read before it and leaves the rest as they were.
-        Caja(v, "Text7")->setText("30");
-        Caja(v, "Text8")->setText("1,2.3");
-        Caja(v, "Text9")->setText("50");
-        const ErrorLectura e = FalloAlLeer(v);
-        QCOMPARE(e.caja(), QString("Boundary Conditions: Depth (m)"));
-        QCOMPARE(e.texto(), QString("1,2.3"));
+        Hijo<QLineEdit>(v, "Text7")->setText("30");
+        Hijo<QLineEdit>(v, "Text8")->setText("1,2.3");
+        Hijo<QLineEdit>(v, "Text9")->setText("50");
+        QCOMPARE(FalloAlLeer(v), QString("Boundary Conditions: Depth (m)"));
         QCOMPARE((QList<double>{d.caudal, d.tiranteBorde, d.xBuscado}), (QList<double>{30, 4, 5}));
         RespuestaAutomatica respuesta;
-        v->AvisarErrorLectura(e);
+        v->AvisarErrorLectura(ErrorLectura("1,2.3", "Boundary Conditions: Depth (m)"));
         QCOMPARE(respuesta.titulos(), QStringList{capErrorEntradaTitulo});
-        QVERIFY(respuesta.textos().first().contains("\"1,2.3\""));
-        QVERIFY(respuesta.textos().first().contains("Boundary Conditions: Depth (m)"));
-
+        QCOMPARE(respuesta.textos(),
+                 QStringList{capErrorLectura.arg("Boundary Conditions: Depth (m)", "1,2.3")});
         // A single blank is not an empty box, even in a box the shape does not use.
-        Caja(v, "Text8")->setText("");
-        Caja(v, "Text4")->setText(" ");
-        QCOMPARE(FalloAlLeer(v).caja(), QString("Diameter (m)"));
-        QCOMPARE(d.tiranteBorde, 0.0);
+        Hijo<QLineEdit>(v, "Text8")->setText("");
+        Hijo<QLineEdit>(v, "Text4")->setText(" ");
+        QCOMPARE(FalloAlLeer(v), QString("Diameter (m)"));
         QCOMPARE(d.diametro, 9.0);
-        Caja(v, "Text9")->setText("x");
-        QCOMPARE(FalloAlLeer(v).caja(), QString("Given xf Find yf: x (m)"));
+        Hijo<QLineEdit>(v, "Text9")->setText("x");
+        QCOMPARE(FalloAlLeer(v), QString("Given xf Find yf: x (m)"));
     }
 };
 

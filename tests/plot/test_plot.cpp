@@ -1,5 +1,6 @@
 // The profile picture, checked by its pixels and by the read-out label.
 #include <QLabel>
+#include <QPainter>
 #include <QtTest>
 #include <cmath>
 #include <optional>
@@ -13,21 +14,17 @@ namespace {
 const QRgb kNegro = qRgb(0, 0, 0);
 const QRgb kAzul = qRgb(0, 0, 255);
 
-// Pixel rows and columns of the example below in a 209 x 73 picture.
-const int kColumnaXMin = 29;   // x = 0
-const int kColumnaXMax = 179;  // x = 100
-const int kFilaEje = 62;       // depth 0
-const int kFilaYc = 46;        // depth 0.61212
-const int kFilaUno = 36;       // depth 1
-
-// x from 0 to 100, depth from 0 to 2; a straight profile falling from 1.8 to
-// 1.4 in ten steps, stored in rows 1 to 11 as the engine leaves it.
-Variables Ejemplo()
+// x from 0 to 100, depth from 0 to 2 in a 209 x 73 picture (x = 0 and 100 are
+// columns 29 and 179); a straight profile falling from 1.8 to 1.4 in ten steps,
+// stored in rows 1 to 11 as the engine leaves it.
+Variables Ejemplo(double yn = 0, double ynConjugado = 0)
 {
     Variables v;  // the minima are 0
     v.xMaxGraf = 100;
     v.yMaxGraf = 2;
     v.tiranteCritico = 0.61212;
+    v.tiranteNormal = yn;
+    v.tiranteNormalConj = ynConjugado;
     v.puntosPerfil = 10;
     v.tablaPerfil.assign(13, {0, 0, 0});
     for (int i = 1; i <= 11; ++i)
@@ -64,12 +61,11 @@ private slots:
         const EscalaUsuario escala = EscalaUsuario::DelPerfil(Ejemplo(), QSize(209, 73)).value();
         QCOMPARE((QList<float>{escala.izquierda(), escala.arriba(), escala.ancho(), escala.alto()}),
                  (QList<float>{-20, 2.4f, 140, -2.8f}));
-
         // Before any profile the read-out is in pixels.
         QTest::mousePress(grafico.get(), Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(etiqueta->text(), QStringLiteral("x = 10 , y = 5"));
         grafico->DibujarPerfil(Ejemplo());
-        QTest::mousePress(grafico.get(), Qt::RightButton, {}, QPoint(104, kFilaUno));
+        QTest::mousePress(grafico.get(), Qt::RightButton, {}, QPoint(104, 36));
         QCOMPARE(etiqueta->text(), QStringLiteral("x = 50 , y = 1"));
         QTest::mouseRelease(grafico.get(), Qt::RightButton, {}, QPoint(400, -30));
         QCOMPARE(etiqueta->text(), QString());
@@ -77,49 +73,71 @@ private slots:
         QCOMPARE(etiqueta->text(), QStringLiteral("x = -16.3 , y = -0.3"));
     }
 
-    void perfilYLineas()
+    // The axis is solid; yc, yn and yn* are broken lines named in the margins: their
+    // values at x = -12 and their names at x = 108, each hanging below its line. Without
+    // a normal depth neither yn nor a stale yn* is drawn; a yn* of 0 means none.
+    void lineasYRotulos_data()
     {
-        Variables v = Ejemplo();
-        v.tiranteNormal = 1.0;  // without a conjugate (0)
+        QTest::addColumn<double>("yn");
+        QTest::addColumn<double>("conjugado");
+        QTest::addColumn<QStringList>("rotulos");  // depth, value, name...
+        QTest::newRow("yn and yn*") << 1.15 << 2.2
+            << QStringList{"0.61212", " 0.61", "yc", "1.15", " 1.15", "yn", "2.2", " 2.2", "yn*"};
+        QTest::newRow("no yn*") << 1.15 << 0.0
+            << QStringList{"0.61212", " 0.61", "yc", "1.15", " 1.15", "yn"};
+        QTest::newRow("no yn") << 0.0 << 2.2 << QStringList{"0.61212", " 0.61", "yc"};
+    }
+    void lineasYRotulos()
+    {
+        QFETCH(double, yn);
+        QFETCH(double, conjugado);
+        QFETCH(QStringList, rotulos);
+        const Variables v = Ejemplo(yn, conjugado);
         grafico->DibujarPerfil(v);
         const QImage imagen = grafico->imagen();
-        // The profile crosses every column from x = 0 to x = 100, at depth 1.6 in the middle.
-        for (int x = kColumnaXMin + 1; x < kColumnaXMax; ++x)
-            QVERIFY2(Contar(imagen, QRect(x, 0, 1, 73), kAzul) > 0, qPrintable(QString::number(x)));
-        QVERIFY(Contar(imagen, QRect(104, 19, 1, 4), kAzul) > 0);
-
-        // The axis is solid and ends at xMinGraf and xMaxGraf; yc and yn are broken.
-        QCOMPARE(Contar(imagen, QRect(kColumnaXMin, kFilaEje, 151, 1), kNegro), 151);
-        QCOMPARE(Contar(imagen, QRect(0, kFilaEje, 209, 1), kNegro), 151);
-        for (int fila : {kFilaYc, kFilaUno}) {
-            const int negros = Contar(imagen, QRect(kColumnaXMin, fila, 151, 1), kNegro);
-            QVERIFY2(negros > 60 && negros < 151, qPrintable(QString::number(fila)));
+        const EscalaUsuario escala = EscalaUsuario::DelPerfil(v, imagen.size()).value();
+        QImage esperada(imagen.size(), QImage::Format_RGB32);
+        esperada.fill(Qt::white);
+        QPainter pintor(&esperada);
+        pintor.setFont(grafico->font());
+        pintor.setPen(Qt::black);
+        const QPointF bajo(0, pintor.fontMetrics().ascent());
+        for (int i = 0; i < rotulos.size(); i += 3) {
+            const float y = rotulos[i].toFloat();
+            pintor.drawText(escala.aPixel(-12, y) + bajo, rotulos[i + 1]);
+            pintor.drawText(escala.aPixel(108, y) + bajo, rotulos[i + 2]);
         }
-        // No yn* line, nor its name, which would hang below the axis.
-        QCOMPARE(Contar(imagen, QRect(kColumnaXMax + 2, kFilaEje + 1, 27, 10)), 0);
+        pintor.end();
+        for (const QRect margen : {QRect(0, 0, 29, 73), QRect(185, 0, 24, 73)})
+            QCOMPARE(imagen.copy(margen), esperada.copy(margen));
+        QCOMPARE(Contar(imagen, QRect(0, 62, 209, 1), kNegro), 151);  // the axis, x 0 to 100
+        for (double nivel : {0.61212, 1.15, 2.2}) {
+            const int fila = int(escala.aPixel(0, nivel).y());
+            const int negros = Contar(imagen, QRect(29, fila, 151, 1), kNegro);
+            const bool dibujada = rotulos.contains(QString::number(nivel));
+            QVERIFY2(dibujada ? negros > 60 && negros < 151 : negros == 0,
+                     qPrintable(QString::number(nivel)));
+        }
+        // The profile crosses every column from x = 0 to x = 100.
+        for (int x = 30; x < 179; ++x)
+            QVERIFY2(Contar(imagen, QRect(x, 0, 1, 73), kAzul) > 0, qPrintable(QString::number(x)));
     }
 
-    // Without a normal depth neither yn nor a stale yn*; no segment to or from a row of depth 0.
-    void loQueNoSeDibuja()
+    // No segment to or from a row of depth 0; points far off are left out.
+    void filasNoAlcanzadas()
     {
         Variables v = Ejemplo();
-        v.tiranteNormal = 0;
-        v.tiranteNormalConj = 1.0;  // left over from an earlier channel
         v.tablaPerfil[6] = {0, 0, 0};  // x = 50 never reached
+        v.tablaPerfil[9] = {0, std::nan(""), 1.0};
+        v.tablaPerfil[10] = {0, 1e30, -1e30};
+        v.puntosPerfil = 32767;  // the table has only 13 rows
         grafico->DibujarPerfil(v);
         const QImage imagen = grafico->imagen();
-        QCOMPARE(Contar(imagen, QRect(0, kFilaUno, 209, 1), kNegro), 0);
         QCOMPARE(Contar(imagen, QRect(92, 0, 25, 73), kAzul), 0);
         QVERIFY(Contar(imagen, QRect(60, 0, 1, 73), kAzul) > 0);
-        QVERIFY(Contar(imagen, QRect(150, 0, 1, 73), kAzul) > 0);
-        // Only yc is named: its value " 0.61" from x = -12 (column 11, a blank first) and
-        // its name from x = 108 (column 191), both hanging below its line.
-        for (int x : {0, 181}) {
-            QCOMPARE(Contar(imagen, QRect(x, 0, 10, 73)), 0);
-            QCOMPARE(Contar(imagen, QRect(x, 0, 28, kFilaYc)), 0);
-        }
-        QVERIFY(Contar(imagen, QRect(11, kFilaYc + 1, 6, 14)) > 0);
-        QVERIFY(Contar(imagen, QRect(191, kFilaYc + 1, 5, 14)) > 0);
+        QVERIFY(Contar(imagen, QRect(125, 0, 1, 73), kAzul) > 0);
+        v.tablaPerfil.clear();
+        grafico->DibujarPerfil(v);
     }
 
     void sobreviveAOcultarYMostrar()
@@ -147,22 +165,9 @@ private slots:
             grafico->DibujarPerfil(v);
             QCOMPARE(Contar(grafico->imagen(), QRect(0, 0, 209, 73)), 0);
             // The read-out keeps the last usable scale.
-            QTest::mousePress(grafico.get(), Qt::LeftButton, {}, QPoint(104, kFilaUno));
+            QTest::mousePress(grafico.get(), Qt::LeftButton, {}, QPoint(104, 36));
             QCOMPARE(etiqueta->text(), QStringLiteral("x = 50 , y = 1"));
         }
-    }
-
-    void tablaCortaYPuntosLejanos()
-    {
-        Variables v = Ejemplo();
-        v.puntosPerfil = 32767;  // the table has only 13 rows
-        v.tablaPerfil[3] = {0, 1e30, -1e30};
-        v.tablaPerfil[4] = {0, std::nan(""), 1.0};
-        v.tiranteCritico = 1e25;
-        grafico->DibujarPerfil(v);
-        QVERIFY(Contar(grafico->imagen(), QRect(150, 0, 1, 73), kAzul) > 0);
-        v.tablaPerfil.clear();
-        grafico->DibujarPerfil(v);
     }
 
 private:

@@ -23,11 +23,6 @@ Advertencia_alpha* IniciarYEsperarAdvertencia()
     return QTest::qWaitFor(abierta, 2000) ? VentanaAbierta<Advertencia_alpha>() : nullptr;
 }
 
-void Pulsar(QWidget* ventana, const char* nombre)
-{
-    QTest::mouseClick(ventana->findChild<QPushButton*>(nombre), Qt::LeftButton);
-}
-
 // Does the action inside the application's event loop and tells whether the
 // application ended by itself within the time given. exit(), not quit(), on
 // time-out: quit() would first close the windows under test. The guard dies
@@ -54,10 +49,7 @@ private slots:
         auto* inicio = VentanaAbierta<Form_inicio>();
         QVERIFY(inicio);
         QVERIFY(inicio->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(inicio->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Versión 1.2"));
-        QCOMPARE(inicio->findChild<QLabel*>("Label1")->text(),
-                 QStringLiteral("Programa para el cálculo de diferentes parámetros y variación "
-                                "de niveles en flujos con superficie libre "));
+        QCOMPARE(Hijo<QLabel>(inicio, "lblVersion")->text(), QStringLiteral("Versión 1.2"));
         // The splash is seen alone first.
         QCOMPARE(CuantasAbiertas<Advertencia_alpha>(), 0);
 
@@ -67,12 +59,7 @@ private slots:
         QCOMPARE(aviso->windowTitle(), QStringLiteral("Advertencia"));
         QVERIFY(!(aviso->windowFlags() &
                   (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(aviso->findChild<QLabel*>("Label1")->text(),
-                 QStringLiteral("Por favor verifique que el sistema de puntuacion decimal de la "
-                                "maquina este fijado para \".\" y no para \",\". En caso "
-                                "contrario, el programa no funcionará correctamente. "));
-        QCOMPARE(aviso->findChild<QPushButton*>("Informacion")->text(),
-                 QStringLiteral("Información..."));
+        QCOMPARE(Hijo<QPushButton>(aviso, "Informacion")->text(), QString("Información..."));
     }
 
     // Either way the warning and the splash close; with no window left, the application ends.
@@ -104,8 +91,7 @@ private slots:
         QCOMPARE(CuantasAbiertas<Form_inicio>(), 0);
         auto* empresa = VentanaAbierta<inf_zuvan>();
         // No language stored yet: the captions were filled in English at start.
-        QCOMPARE(empresa->findChild<QPushButton*>("cmdInfoCerrar")->text(),
-                 QStringLiteral("Close"));
+        QCOMPARE(Hijo<QPushButton>(empresa, "cmdInfoCerrar")->text(), QStringLiteral("Close"));
         QVERIFY(TerminaLaAplicacion([empresa] { Pulsar(empresa, "cmdInfoCerrar"); }, 2000));
     }
 };
