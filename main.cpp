@@ -8,7 +8,8 @@ int main(int argc, char* argv[])
 {
     if (!HayPantalla()) {
         std::fputs("torvel: no display found; run it in a desktop session, or headless with "
-                   "xvfb-run ./build/torvel\n", stderr);
+                   "xvfb-run ./build/torvel\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -65,7 +65,7 @@ void ConjugadoAUnMetro(benchmark::State& estado)
 {
     Variables v = Rectangulo();
     TirantesCriticoNormal(v);
-    const double y1 = TiranteConjugado(v, v.tiranteCritico + 1.0);  // about 1 m below yc... 
+    const double y1 = TiranteConjugado(v, v.tiranteCritico + 1.0);  // about 1 m below yc...
     for (auto _ : estado)
         benchmark::DoNotOptimize(TiranteConjugado(v, v.tiranteCritico + 1.0));
     estado.counters["conjugado"] = y1;

@@ -21,9 +21,9 @@ RungeKutta& Ventana()
         auto* v = new RungeKutta;
         v->show();
         const std::pair<const char*, const char*> entradas[] = {
-            {"Text1", "2"},    {"Text5", "0.001"}, {"Text6", "0.015"}, {"Text7", "3"},
-            {"Text11", "1000"}, {"Text8", "1.5"},  {"Text9", "0"},     {"Text28", "1.2"},
-            {"Text32", "1"},   {"Text34", "1.5"},  {"txtY1Conj", "0.3"}, {"Text21", "1"}};
+            {"Text1", "2"},     {"Text5", "0.001"}, {"Text6", "0.015"},   {"Text7", "3"},
+            {"Text11", "1000"}, {"Text8", "1.5"},   {"Text9", "0"},       {"Text28", "1.2"},
+            {"Text32", "1"},    {"Text34", "1.5"},  {"txtY1Conj", "0.3"}, {"Text21", "1"}};
         for (const auto& [caja, texto] : entradas)
             v->findChild<QLineEdit*>(caja)->setText(texto);
         return v;

@@ -35,10 +35,8 @@ QString ExplicarError(const ErrorCalculo& e, const QString& cajaTirante)
         return MotivoAritmetico(e, capMotivoInvalida, capMotivoInvalidaGeneral, cajaTirante);
     case TipoError::Desbordamiento:
         return MotivoAritmetico(e, capMotivoDesborde, capMotivoDesbordeGeneral, cajaTirante);
-    case TipoError::Desbordamiento16:
-        return capMotivoDesborde16.arg(Cifra(e.valor()));
-    case TipoError::SinResultado:
-        return capMotivoSinResultado.arg(Cifra(e.valor()));
+    case TipoError::Desbordamiento16: return capMotivoDesborde16.arg(Cifra(e.valor()));
+    case TipoError::SinResultado: return capMotivoSinResultado.arg(Cifra(e.valor()));
     case TipoError::PasoDemasiadoFino:
         if (e.operacion() == Operacion::PerfilRungeKutta)
             return capMotivoPasoInteligente;

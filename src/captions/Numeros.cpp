@@ -125,7 +125,7 @@ long long OrdenDeMagnitud(const std::string& mantisa)
     return -static_cast<long long>(primera - punto);
 }
 
-} // namespace
+}  // namespace
 
 ErrorLectura::ErrorLectura(const QString& texto, const QString& caja)
     : std::runtime_error(MensajeLectura(texto, caja)), texto_(texto), caja_(caja)
@@ -164,7 +164,7 @@ double NumeroInicial(const QString& texto)
 QString NumeroATexto(double valor, int cifras)
 {
     if (valor == 0)
-        valor = 0; // never show "-0"
+        valor = 0;  // never show "-0"
     QLocale local = QLocale::system();
     local.setNumberOptions(QLocale::OmitGroupSeparator);
     return local.toString(valor, 'G', cifras);

@@ -11,10 +11,10 @@ QString capTituloPrincipal, capTitFlujoUniforme, capGeomCanal, capRectangular, c
     capTirantesAlternos, capEnergia, capAlterno, capFlujoGradVar, capEcSuperficie, capConjugado,
     capCmdConjugado, capCondBorde, capCdeBTirante, capDadoxf, capRungeKutta, capCalcSupLibre,
     capDadoxfEnergia, capDadoyf, capDadoyfPasoDirecto, capPasoDirecto, capDadoyfEnergia,
-    capParamHidraulicos, capSelecTirante, capOptCondBorde, capOptRungeKutta, capManual,
-    capCommand1, capMnuArchivo, capMnuParametros, capMnuCargar, capMnuSalir, capMnuEdicion,
-    capMnuExportar, capMnuBorrar, capMnuAyuda, capMnuAyudaOnline, capMnuEmpresa, capMnuInfo,
-    capMnuIdiom, capParamVariosTitulo, capParametros, capParamTirante, capParamArea, capParamPerim,
+    capParamHidraulicos, capSelecTirante, capOptCondBorde, capOptRungeKutta, capManual, capCommand1,
+    capMnuArchivo, capMnuParametros, capMnuCargar, capMnuSalir, capMnuEdicion, capMnuExportar,
+    capMnuBorrar, capMnuAyuda, capMnuAyudaOnline, capMnuEmpresa, capMnuInfo, capMnuIdiom,
+    capParamVariosTitulo, capParametros, capParamTirante, capParamArea, capParamPerim,
     capParamAncho, capParamTens, capParamVel, capParamEnergia, capParamCant, capParamSalir,
     capParamCalcTitulo, capPrincipal, capErrorAdm, capPuntosInterm, capPasoInt, capABS,
     capAceptarSalir, capAtencion, capOKButton, capFaltanDatosTitulo, capVersion, capBug, capCreado,
@@ -23,10 +23,9 @@ QString capTituloPrincipal, capTitFlujoUniforme, capGeomCanal, capRectangular, c
     capErrorPuntos, capErrorIdiomaLeer, capErrorIdiomaGuardar, capFalloTitulo, capFalloMensaje,
     capFalloFlujoUniforme, capFalloAlterno, capFalloConjugado, capFalloRungeKutta,
     capFalloPasoDirecto, capFalloParametros, capMotivoDivision, capMotivoInvalida,
-    capMotivoDesborde, capMotivoDivisionGeneral, capMotivoInvalidaGeneral,
-    capMotivoDesbordeGeneral, capMotivoTiranteCero, capMotivoDesborde16, capMotivoSinResultado,
-    capMotivoErrorAdmisible, capMotivoPasoInteligente, capPasoDirectoIguales, capGraficoNombre,
-    capGraficoDescripcion;
+    capMotivoDesborde, capMotivoDivisionGeneral, capMotivoInvalidaGeneral, capMotivoDesbordeGeneral,
+    capMotivoTiranteCero, capMotivoDesborde16, capMotivoSinResultado, capMotivoErrorAdmisible,
+    capMotivoPasoInteligente, capPasoDirectoIguales, capGraficoNombre, capGraficoDescripcion;
 
 QString capMnuResultados, capMnuVentanaPerfil, capMnuInforme, capPerfilTitulo, capPerfilNinguno,
     capPerfilTipo, capMetodoRungeKutta, capMetodoPasoDirecto, capFinAlcanzado, capFinFueraDeZona,
@@ -113,8 +112,8 @@ void TextosEspanol()
     capParamSalir = QStringLiteral("Salir");
     capParamCalcTitulo = QStringLiteral("Torvel - Seteo de parámetros de cálculo");
     capPrincipal = QStringLiteral("Parámetros de cálculo");
-    capErrorAdm = QStringLiteral(
-        "Error admisible en el cálculo de los tirantes crítico y normal (m)");
+    capErrorAdm =
+        QStringLiteral("Error admisible en el cálculo de los tirantes crítico y normal (m)");
     capPuntosInterm = QStringLiteral("Puntos intermedios en el perfil");
     capPasoInt = QStringLiteral("Usar Paso Inteligente cuando");
     capABS = QStringLiteral("ABS(dy/dx) mayor que");
@@ -140,9 +139,9 @@ void TextosEspanol()
     capInvestigacion = QStringLiteral("Investigación Soporte TEcnico Consultoría");
     capInfoZuvanVersion = QStringLiteral("Versión 1.3");
     capInfoCerrar = QStringLiteral("Cerrar");
-    capAyudaOnlineMsg = QStringLiteral(
-        "Para hacer consultas visite el sitio web del programa y utilice su sección "
-        "'Consultas on Line'. Muchas Gracias");
+    capAyudaOnlineMsg =
+        QStringLiteral("Para hacer consultas visite el sitio web del programa y utilice su sección "
+                       "'Consultas on Line'. Muchas Gracias");
     capSalirMsg = QStringLiteral("Está seguro que desea salir? Esta acción perderá los cambios");
     capMnuLenguaje = QStringLiteral("In english please ");
 
@@ -153,14 +152,15 @@ void TextosEspanol()
     capErrorPuntos =
         QStringLiteral("El número de puntos intermedios debe ser un número entero de hasta 32765: "
                        "\"%1\" no lo es.");
-    capErrorIdiomaLeer = QStringLiteral(
-        "No se pudo leer el idioma guardado en la configuración; se usa el inglés.");
+    capErrorIdiomaLeer =
+        QStringLiteral("No se pudo leer el idioma guardado en la configuración; se usa el inglés.");
     capErrorIdiomaGuardar = QStringLiteral(
         "No se pudo guardar el idioma elegido; se usará solamente durante esta sesión.");
 
     capFalloTitulo = QStringLiteral("Cálculo no completado");
     capFalloMensaje = QStringLiteral("%1: %2.\n\nSe conservan los resultados anteriores.");
-    capFalloFlujoUniforme = QStringLiteral("No se pudieron calcular los tirantes de flujo uniforme");
+    capFalloFlujoUniforme =
+        QStringLiteral("No se pudieron calcular los tirantes de flujo uniforme");
     capFalloAlterno = QStringLiteral("No se pudieron calcular los tirantes alternos");
     capFalloConjugado = QStringLiteral("No se pudo calcular el tirante conjugado");
     capFalloRungeKutta = QStringLiteral("No se pudo calcular el perfil por Runge Kutta");
@@ -171,14 +171,14 @@ void TextosEspanol()
         "hay una operación no definida (raíz de un número negativo o 0/0) con un tirante de %1 m");
     capMotivoDesborde = QStringLiteral("un resultado es demasiado grande con un tirante de %1 m");
     capMotivoDivisionGeneral = QStringLiteral("hay una división por cero");
-    capMotivoInvalidaGeneral = QStringLiteral(
-        "hay una operación no definida (raíz de un número negativo o 0/0)");
+    capMotivoInvalidaGeneral =
+        QStringLiteral("hay una operación no definida (raíz de un número negativo o 0/0)");
     capMotivoDesbordeGeneral = QStringLiteral("un resultado es demasiado grande");
     capMotivoTiranteCero = QStringLiteral(
         "un tirante de 0 m no tiene área de flujo (revise los tirantes, el caudal y las "
         "dimensiones de la sección)");
-    capMotivoDesborde16 = QStringLiteral(
-        "el número de puntos del perfil excede el límite de 32767 (%1)");
+    capMotivoDesborde16 =
+        QStringLiteral("el número de puntos del perfil excede el límite de 32767 (%1)");
     capMotivoSinResultado = QStringLiteral(
         "no hay tal tirante dentro de los límites de búsqueda (la búsqueda se detuvo en %1 m)");
     capMotivoErrorAdmisible = QStringLiteral(
@@ -204,10 +204,10 @@ void TextosEspanol()
     capMetodoRungeKutta = QStringLiteral("Runge-Kutta");
     capMetodoPasoDirecto = QStringLiteral("paso directo");
     capFinAlcanzado = QStringLiteral("llegó a xf = %1 m");
-    capFinFueraDeZona = QStringLiteral(
-        "se detuvo en x = %1 m porque el tirante salió de su zona (cruzó yc o yn)");
-    capFinInversion = QStringLiteral(
-        "se detuvo en x = %1 m porque la superficie cambió de sentido");
+    capFinFueraDeZona =
+        QStringLiteral("se detuvo en x = %1 m porque el tirante salió de su zona (cruzó yc o yn)");
+    capFinInversion =
+        QStringLiteral("se detuvo en x = %1 m porque la superficie cambió de sentido");
     capPerfilCopiar = QStringLiteral("Copiar");
     capPerfilGuardarTabla = QStringLiteral("Guardar tabla...");
     capPerfilGuardarGrafico = QStringLiteral("Guardar gráfico...");
@@ -315,8 +315,8 @@ void TextosIngles()
     capParamSalir = QStringLiteral("Exit");
     capParamCalcTitulo = QStringLiteral(" Set Parameters");
     capPrincipal = QStringLiteral("Parameters");
-    capErrorAdm = QStringLiteral(
-        "Admisible error on the calculation of the critical and normal depths (m)");
+    capErrorAdm =
+        QStringLiteral("Admisible error on the calculation of the critical and normal depths (m)");
     capPuntosInterm = QStringLiteral("Intermediate points in the cross section");
     capPasoInt = QStringLiteral("Use Intelligent Step when");
     capABS = QStringLiteral("ABS(dy/dx) greater than");
@@ -345,8 +345,8 @@ void TextosIngles()
     capAyudaOnlineMsg = QStringLiteral(
         "For questions, please visit the English page of the program's web site and use its "
         "'Consultas on Line' section. Thank you");
-    capSalirMsg = QStringLiteral(
-        "Are you sure you want to exit? This will cause to loose your changes");
+    capSalirMsg =
+        QStringLiteral("Are you sure you want to exit? This will cause to loose your changes");
     capMnuLenguaje = QStringLiteral("En Español por favor");
 
     capErrorEntradaTitulo = QStringLiteral("Input error");
@@ -356,10 +356,10 @@ void TextosIngles()
     capErrorPuntos =
         QStringLiteral("The number of intermediate points must be a whole number up to 32765: "
                        "\"%1\" is not.");
-    capErrorIdiomaLeer = QStringLiteral(
-        "The stored language setting could not be read; English is used.");
-    capErrorIdiomaGuardar = QStringLiteral(
-        "The chosen language could not be saved; it applies to this session only.");
+    capErrorIdiomaLeer =
+        QStringLiteral("The stored language setting could not be read; English is used.");
+    capErrorIdiomaGuardar =
+        QStringLiteral("The chosen language could not be saved; it applies to this session only.");
 
     capFalloTitulo = QStringLiteral("Calculation not completed");
     capFalloMensaje = QStringLiteral("%1: %2.\n\nThe previous results are kept.");
@@ -374,14 +374,14 @@ void TextosIngles()
         "there is an undefined operation (root of a negative number or 0/0) at a depth of %1 m");
     capMotivoDesborde = QStringLiteral("a result is too large at a depth of %1 m");
     capMotivoDivisionGeneral = QStringLiteral("there is a division by zero");
-    capMotivoInvalidaGeneral = QStringLiteral(
-        "there is an undefined operation (root of a negative number or 0/0)");
+    capMotivoInvalidaGeneral =
+        QStringLiteral("there is an undefined operation (root of a negative number or 0/0)");
     capMotivoDesbordeGeneral = QStringLiteral("a result is too large");
     capMotivoTiranteCero = QStringLiteral(
         "a depth of 0 m has no flow area (check the depths, the discharge and the section "
         "dimensions)");
-    capMotivoDesborde16 = QStringLiteral(
-        "the number of profile points exceeds the limit of 32767 (%1)");
+    capMotivoDesborde16 =
+        QStringLiteral("the number of profile points exceeds the limit of 32767 (%1)");
     capMotivoSinResultado = QStringLiteral(
         "there is no such depth within the search bounds (the search stopped at %1 m)");
     capMotivoErrorAdmisible = QStringLiteral(
@@ -406,8 +406,8 @@ void TextosIngles()
     capMetodoRungeKutta = QStringLiteral("Runge-Kutta");
     capMetodoPasoDirecto = QStringLiteral("direct step");
     capFinAlcanzado = QStringLiteral("reached xf = %1 m");
-    capFinFueraDeZona = QStringLiteral(
-        "stopped at x = %1 m because the depth left its zone (it crossed yc or yn)");
+    capFinFueraDeZona =
+        QStringLiteral("stopped at x = %1 m because the depth left its zone (it crossed yc or yn)");
     capFinInversion = QStringLiteral("stopped at x = %1 m because the surface turned back");
     capPerfilCopiar = QStringLiteral("Copy");
     capPerfilGuardarTabla = QStringLiteral("Save table...");
@@ -443,7 +443,7 @@ void TextosIngles()
     capInformeNo = QStringLiteral("no");
 }
 
-} // namespace
+}  // namespace
 
 // --- Tooltips of the boxes and the faults explained by the inputs ---
 
@@ -617,7 +617,7 @@ bool LeerIdioma(Variables& v)
     if (almacen.status() != QSettings::NoError)
         return false;
     if (!valor.isValid())
-        return true; // first start: English
+        return true;  // first start: English
     const QString texto = valor.toString();
     if (texto == QLatin1String("0"))
         v.idioma = 0;

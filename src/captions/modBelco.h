@@ -107,11 +107,11 @@ extern QString capMnuLenguaje;
 // Texts of our own for the messages that explain refused input and faults.
 // Arguments are filled with one QString::arg call (arg(caja, texto)), so that a
 // "%1" typed by the user is not replaced in turn.
-extern QString capErrorEntradaTitulo;   // title of the input-error messages
-extern QString capErrorLectura;         // %1 the box's label, %2 the text typed
-extern QString capErrorPuntos;          // %1 the text typed: points out of 1..32767
-extern QString capErrorIdiomaLeer;      // the stored language could not be read
-extern QString capErrorIdiomaGuardar;   // the language could not be stored
+extern QString capErrorEntradaTitulo;  // title of the input-error messages
+extern QString capErrorLectura;        // %1 the box's label, %2 the text typed
+extern QString capErrorPuntos;         // %1 the text typed: points out of 1..32767
+extern QString capErrorIdiomaLeer;     // the stored language could not be read
+extern QString capErrorIdiomaGuardar;  // the language could not be stored
 
 // A calculation that could not be completed: the title, the message (%1 what
 // failed, %2 why), what failed in each panel, and why (see ExplicarError).
@@ -123,9 +123,9 @@ extern QString capFalloConjugado;
 extern QString capFalloRungeKutta;
 extern QString capFalloPasoDirecto;
 extern QString capFalloParametros;
-extern QString capMotivoDivision;        // %1 the depth
-extern QString capMotivoInvalida;        // %1 the depth
-extern QString capMotivoDesborde;        // %1 the depth
+extern QString capMotivoDivision;  // %1 the depth
+extern QString capMotivoInvalida;  // %1 the depth
+extern QString capMotivoDesborde;  // %1 the depth
 extern QString capMotivoDivisionGeneral;
 extern QString capMotivoInvalidaGeneral;
 extern QString capMotivoDesbordeGeneral;
@@ -145,21 +145,21 @@ extern QString capMnuResultados;
 extern QString capMnuVentanaPerfil;
 extern QString capMnuInforme;
 extern QString capPerfilTitulo;
-extern QString capPerfilNinguno;        // before any profile
-extern QString capPerfilTipo;           // %1 the type ("M1"), %2 the method
+extern QString capPerfilNinguno;  // before any profile
+extern QString capPerfilTipo;     // %1 the type ("M1"), %2 the method
 extern QString capMetodoRungeKutta;
 extern QString capMetodoPasoDirecto;
-extern QString capFinAlcanzado;         // %1 xf
-extern QString capFinFueraDeZona;       // %1 the x where it stopped
-extern QString capFinInversion;         // %1 the x where it stopped
+extern QString capFinAlcanzado;    // %1 xf
+extern QString capFinFueraDeZona;  // %1 the x where it stopped
+extern QString capFinInversion;    // %1 the x where it stopped
 extern QString capPerfilCopiar;
 extern QString capPerfilGuardarTabla;
 extern QString capPerfilGuardarGrafico;
 extern QString capLeyendaPerfil;
 extern QString capEjeX;
 extern QString capEjeY;
-extern QString capColX;                 // names of the table's columns, for the
-extern QString capColTirante;           // CSV header and the column tooltips
+extern QString capColX;        // names of the table's columns, for the
+extern QString capColTirante;  // CSV header and the column tooltips
 extern QString capColArea;
 extern QString capColVelocidad;
 extern QString capColFroude;
@@ -167,7 +167,7 @@ extern QString capColEnergia;
 extern QString capColFriccion;
 extern QString capFiltroCsv;
 extern QString capFiltroGrafico;
-extern QString capErrorGuardar;         // %1 the file, %2 why
+extern QString capErrorGuardar;  // %1 the file, %2 why
 extern QString capMotivoCarpeta;
 extern QString capMotivoSinCarpeta;
 extern QString capMotivoPermiso;
@@ -175,11 +175,11 @@ extern QString capMotivoEscritura;
 extern QString capMotivoFormato;
 extern QString capMotivoSinPerfil;
 extern QString capInformeTitulo;
-extern QString capInformeFecha;         // %1 the date
+extern QString capInformeFecha;  // %1 the date
 extern QString capInformeCanal;
 extern QString capInformeForma;
 extern QString capInformeParametros;
-extern QString capInformeBorde;         // %1 x0, %2 y0
+extern QString capInformeBorde;  // %1 x0, %2 y0
 extern QString capInformeResultados;
 extern QString capInformeSinResultados;
 extern QString capInformeSi;

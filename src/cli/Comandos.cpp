@@ -62,8 +62,8 @@ void TablaPerfil(const Variables& v, Resultado& r)
     r.filasComoListas = true;
     for (std::size_t fila = 1; fila < v.tablaPerfil.size(); ++fila) {
         if (v.tablaPerfil[fila][2] != 0)
-            r.filas.push_back({Celda::De(v.tablaPerfil[fila][1]),
-                               Celda::De(v.tablaPerfil[fila][2])});
+            r.filas.push_back(
+                {Celda::De(v.tablaPerfil[fila][1]), Celda::De(v.tablaPerfil[fila][2])});
     }
 }
 
@@ -86,9 +86,8 @@ double PasoDirectoDePanel(Variables& v)
 }  // namespace
 
 FalloCalculo::FalloCalculo(const QString& queFallo, const ErrorCalculo& e)
-    : std::runtime_error((queFallo + QStringLiteral(": ") + ExplicarError(e) +
-                          QStringLiteral("."))
-                             .toStdString())
+    : std::runtime_error(
+          (queFallo + QStringLiteral(": ") + ExplicarError(e) + QStringLiteral(".")).toStdString())
 {
 }
 
@@ -151,12 +150,18 @@ std::vector<Campo> CamposUniforme(const FlujoUniforme& f, bool circular)
 
 std::vector<Campo> CamposElementos(const Variables& v)
 {
-    return {Numero("A", v.area),          Numero("P", v.perimetro),
-            Numero("R", v.radioHidraulico), Numero("T", v.anchoSup),
-            Numero("D_h", v.profHidraulica), Numero("V", v.velocidad),
-            Numero("Fr", v.froude),         Numero("E", v.energia),
-            Numero("M", v.cantMovimiento),  Numero("Sf", v.pendFriccion),
-            Numero("tau", v.tension),       Numero("centroid", v.profCentroide)};
+    return {Numero("A", v.area),
+            Numero("P", v.perimetro),
+            Numero("R", v.radioHidraulico),
+            Numero("T", v.anchoSup),
+            Numero("D_h", v.profHidraulica),
+            Numero("V", v.velocidad),
+            Numero("Fr", v.froude),
+            Numero("E", v.energia),
+            Numero("M", v.cantMovimiento),
+            Numero("Sf", v.pendFriccion),
+            Numero("tau", v.tension),
+            Numero("centroid", v.profCentroide)};
 }
 
 Resultado Uniforme(const Pedido& p)
@@ -200,8 +205,7 @@ Resultado Alterno(const Pedido& p)
 Resultado Conjugado(const Pedido& p)
 {
     Variables v = p.canal;
-    const double y =
-        Calcular(capFalloConjugado, [&] { return TiranteConjugado(v, *p.tirante); });
+    const double y = Calcular(capFalloConjugado, [&] { return TiranteConjugado(v, *p.tirante); });
     return {{Numero("conj_depth", y)}, {}, {}, {}, false};
 }
 

@@ -19,17 +19,17 @@
 namespace {
 
 // The columns a row may give, and the ones every row needs.
-const char* const kConocidas[] = {"shape", "b", "angle", "z", "d", "slope",
-                                  "n", "q", "depth", "energy"};
+const char* const kConocidas[] = {"shape", "b", "angle", "z",     "d",
+                                  "slope", "n", "q",     "depth", "energy"};
 const char* const kObligatorias[] = {"shape", "slope", "n", "q"};
-const char* const kUniforme[] = {"yc", "yn", "yn_found", "Sc", "slope_type",
-                                 "Ec", "En", "pct_diameter"};
-const char* const kElementos[] = {"A", "P", "R", "T", "D_h", "V",
+const char* const kUniforme[] = {"yc",         "yn", "yn_found", "Sc",
+                                 "slope_type", "Ec", "En",       "pct_diameter"};
+const char* const kElementos[] = {"A",  "P", "R", "T",  "D_h", "V",
                                   "Fr", "E", "M", "Sf", "tau", "centroid"};
 
 struct FilaLeida {
-    long orden;   // 0 for the first data row
-    long linea;   // in the file, the header being line 1
+    long orden;  // 0 for the first data row
+    long linea;  // in the file, the header being line 1
     std::vector<std::string> campos;
 };
 
@@ -185,8 +185,8 @@ private:
     // motivo: "column q: not a number ...", or the explanation of a fault.
     void Fallo(const std::string& motivo)
     {
-        errores_ += (errores_.empty() ? "line " + std::to_string(fila_.linea) + ", " : "; ") +
-                    motivo;
+        errores_ +=
+            (errores_.empty() ? "line " + std::to_string(fila_.linea) + ", " : "; ") + motivo;
     }
 
     bool Numero(const char* columna, double& valor)

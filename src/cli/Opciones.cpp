@@ -33,8 +33,9 @@ const Comando kComandos[] = {
      "Gives alt_depth for --depth, alt_sup and alt_inf for --energy."},
     {"conjugate", "the conjugate (sequent) depth of --depth",
      "Gives conj_depth; -1 when the momentum at the depth is not positive."},
-    {"profile", "water-surface profile from (--x0, --y0): Runge-Kutta to --xf or direct step "
-                "to --yf",
+    {"profile",
+     "water-surface profile from (--x0, --y0): Runge-Kutta to --xf or direct step "
+     "to --yf",
      "Gives method (rk or direct), yf (Runge-Kutta) or xf (direct step), E there, type (M1 ... "
      "A3), end (reached, zone or reversal) and x_end, and with --table the points [x, y] (in "
      "CSV after a blank line). A direct step whose depths are equal or lie in different "
@@ -52,8 +53,8 @@ const Comando kComandos[] = {
 
 [[noreturn]] void Fallar(const QString& opcion, const QString& texto, const char* motivo)
 {
-    throw ErrorUso(QStringLiteral("--%1: \"%2\" %3").arg(opcion, texto, QLatin1String(motivo))
-                       .toStdString());
+    throw ErrorUso(
+        QStringLiteral("--%1: \"%2\" %3").arg(opcion, texto, QLatin1String(motivo)).toStdString());
 }
 
 double Numero(const QCommandLineParser& p, const QString& opcion)
@@ -86,8 +87,8 @@ long Entero(const QCommandLineParser& p, const QString& opcion, long minimo, lon
     if (!valor || *valor != std::floor(*valor))
         Fallar(opcion, texto, "is not a whole number");
     if (*valor < minimo || *valor > maximo) {
-        const std::string rango = "is out of range (" + std::to_string(minimo) + " to " +
-                                  std::to_string(maximo) + ")";
+        const std::string rango =
+            "is out of range (" + std::to_string(minimo) + " to " + std::to_string(maximo) + ")";
         Fallar(opcion, texto, rango.c_str());
     }
     return static_cast<long>(*valor);
@@ -106,8 +107,9 @@ void OpcionesCanal(QCommandLineParser& p, bool conCaudal)
         Opcion("rect", "B", "Rectangular section of width B (m)."),
         Opcion("trap", "B", "Trapezoidal section of bottom width B (m); give --angle or --z."),
         Opcion("angle", "DEG", "Side angle of the trapezoid, in degrees from the horizontal."),
-        Opcion("z", "Z", "Side slope of the trapezoid (Z horizontal to 1 vertical), converted "
-                         "to the angle as the main window's Conv. button does."),
+        Opcion("z", "Z",
+               "Side slope of the trapezoid (Z horizontal to 1 vertical), converted "
+               "to the angle as the main window's Conv. button does."),
         Opcion("circle", "D", "Circular section (pipe) of diameter D (m)."),
         Opcion("slope", "S", "Bed slope (m/m); 0 is refused where the window asks for it."),
         Opcion("n", "N", "Manning roughness coefficient (s/m^(1/3))."),
@@ -157,8 +159,9 @@ void OpcionesPropias(QCommandLineParser& p, const std::string& comando)
                                                "or circle), b, angle, z, d, slope, n, q, and "
                                                "optionally depth and energy. Other columns are "
                                                "copied to the output."));
-        p.addOption(Opcion("jobs", "N", "Rows computed at the same time (default: one per "
-                                        "core)."));
+        p.addOption(Opcion("jobs", "N",
+                           "Rows computed at the same time (default: one per "
+                           "core)."));
     }
 }
 
@@ -351,17 +354,17 @@ Pedido LeerPedido(const QStringList& argumentos)
 
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.setApplicationDescription(QString::fromStdString(
-        Envolver("torvel-calc " + pedido.comando + ": " + comando->descripcion + ". " +
-                 comando->salida)));
+    p.setApplicationDescription(QString::fromStdString(Envolver(
+        "torvel-calc " + pedido.comando + ": " + comando->descripcion + ". " + comando->salida)));
     const bool conCanal = pedido.comando != "batch";
     const bool conCaudal = conCanal && pedido.comando != "rating";
     if (conCanal)
         OpcionesCanal(p, conCaudal);
     OpcionesParametros(p);
     OpcionesPropias(p, pedido.comando);
-    p.addOption(Opcion("format", "F", "Output: text (default, rounded and aligned), csv or json "
-                                      "(full precision)."));
+    p.addOption(Opcion("format", "F",
+                       "Output: text (default, rounded and aligned), csv or json "
+                       "(full precision)."));
     p.addHelpOption();
 
     if (!p.parse(argumentos))  // the command stands where the program name would

@@ -17,15 +17,18 @@ struct Unidad {
 // Units and the decimals people read them with; the depths and energies as
 // the main window rounds them, slopes with enough digits to differ.
 const Unidad kUnidades[] = {
-    {"yc", "m", 4},         {"yn", "m", 4},        {"Sc", "m/m", 6},       {"Ec", "m", 4},
-    {"En", "m", 4},         {"pct_diameter", "%", 2}, {"A", "m2", 4},     {"P", "m", 4},
-    {"R", "m", 4},          {"T", "m", 4},         {"D_h", "m", 4},        {"V", "m/s", 4},
-    {"Fr", "", 4},          {"E", "m", 4},         {"M", "m3", 4},         {"Sf", "m/m", 6},
-    {"tau", "N/m2", 4},     {"centroid", "m", 4},  {"alt_depth", "m", 4},  {"alt_sup", "m", 4},
-    {"alt_inf", "m", 4},    {"conj_depth", "m", 4}, {"yf", "m", 4},        {"xf", "m", 2},
-    {"x_end", "m", 2},      {"Q", "m3/s", 4},      {"x", "m", 2},          {"y", "m", 4},
-    {"b", "m", 4},          {"angle", "deg", 4},   {"d", "m", 4},          {"slope", "m/m", 6},
-    {"q", "m3/s", 4},       {"depth", "m", 4},     {"energy", "m", 4},
+    {"yc", "m", 4},         {"yn", "m", 4},      {"Sc", "m/m", 6},
+    {"Ec", "m", 4},         {"En", "m", 4},      {"pct_diameter", "%", 2},
+    {"A", "m2", 4},         {"P", "m", 4},       {"R", "m", 4},
+    {"T", "m", 4},          {"D_h", "m", 4},     {"V", "m/s", 4},
+    {"Fr", "", 4},          {"E", "m", 4},       {"M", "m3", 4},
+    {"Sf", "m/m", 6},       {"tau", "N/m2", 4},  {"centroid", "m", 4},
+    {"alt_depth", "m", 4},  {"alt_sup", "m", 4}, {"alt_inf", "m", 4},
+    {"conj_depth", "m", 4}, {"yf", "m", 4},      {"xf", "m", 2},
+    {"x_end", "m", 2},      {"Q", "m3/s", 4},    {"x", "m", 2},
+    {"y", "m", 4},          {"b", "m", 4},       {"angle", "deg", 4},
+    {"d", "m", 4},          {"slope", "m/m", 6}, {"q", "m3/s", 4},
+    {"depth", "m", 4},      {"energy", "m", 4},
 };
 
 const Unidad* BuscarUnidad(const std::string& nombre)
@@ -162,8 +165,7 @@ void EscribirTexto(const Resultado& r, std::ostream& salida)
     for (const Campo& c : r.campos) {
         std::string nombre = ConUnidad(c.nombre);
         nombre.resize(ancho, ' ');
-        salida << nombre << "  "
-               << TextoLegible(c.nombre, c.valor) << "\n";
+        salida << nombre << "  " << TextoLegible(c.nombre, c.valor) << "\n";
     }
     if (r.nombreTabla.empty())
         return;

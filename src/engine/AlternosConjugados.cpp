@@ -23,8 +23,14 @@ constexpr double kPaso = 0.0001;
 constexpr long kPasosMaximos = 500'000;  // 50 m of march
 constexpr double kDistanciaMaxima = kPasosMaximos * kPaso;
 
-double Energia(const Variables& v) { return v.energia; }
-double Momento(const Variables& v) { return v.cantMovimiento; }
+double Energia(const Variables& v)
+{
+    return v.energia;
+}
+double Momento(const Variables& v)
+{
+    return v.cantMovimiento;
+}
 
 // Marches from yc (where the quantity is 'actual') up or down until
 // objetivo <= the quantity, evaluated by ElementosHidraulicos at each step.

@@ -108,9 +108,10 @@ inline double Redondear(double valor, int decimales)
     if (!std::isfinite(valor))
         return valor;
     decimales = std::clamp(decimales, 0, 1100);  // beyond 1074 every double is exact
-    std::string texto(decimales + 330, '\0');     // sign, 309 digits, point, decimals
+    std::string texto(decimales + 330, '\0');    // sign, 309 digits, point, decimals
     const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
-                                   std::chars_format::fixed, decimales).ptr;
+                                   std::chars_format::fixed, decimales)
+                         .ptr;
     double resultado = valor;
     std::from_chars(texto.data(), fin, resultado);
     return resultado + 0.0;  // -0 becomes 0

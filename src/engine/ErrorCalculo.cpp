@@ -48,7 +48,7 @@ std::string Mensaje(TipoError tipo, Operacion operacion, double valor)
 }  // namespace
 
 ErrorCalculo::ErrorCalculo(TipoError tipo, Operacion operacion, double valor)
-    : std::runtime_error(Mensaje(tipo, operacion, valor)),
-      tipo_(tipo), operacion_(operacion), valor_(valor)
+    : std::runtime_error(Mensaje(tipo, operacion, valor)), tipo_(tipo), operacion_(operacion),
+      valor_(valor)
 {
 }

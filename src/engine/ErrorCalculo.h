@@ -18,14 +18,14 @@ enum class TipoError {
 
 // What the engine was computing when it failed.
 enum class Operacion {
-    ElementosSeccion,   // the section elements for one depth
-    TiranteCritico,     // the closed-form critical depth of a rectangle
-    BarridoTirantes,    // the critical and normal depth scans
-    MarchaAlterno,      // the alternate-depth marches
-    MarchaConjugado,    // the conjugate-depth march
-    PerfilRungeKutta,   // the Runge-Kutta profile and its table
-    PasoDirecto,        // the direct step profile and its table
-    ConversionAngulo,   // a conversion between side slope and angle
+    ElementosSeccion,  // the section elements for one depth
+    TiranteCritico,    // the closed-form critical depth of a rectangle
+    BarridoTirantes,   // the critical and normal depth scans
+    MarchaAlterno,     // the alternate-depth marches
+    MarchaConjugado,   // the conjugate-depth march
+    PerfilRungeKutta,  // the Runge-Kutta profile and its table
+    PasoDirecto,       // the direct step profile and its table
+    ConversionAngulo,  // a conversion between side slope and angle
 };
 
 class ErrorCalculo : public std::runtime_error {

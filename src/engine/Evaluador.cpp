@@ -61,8 +61,7 @@ Evaluador::Evaluador(Variables& v) : v_(v)
     if (!EnRango(y))
         return false;
     switch (forma_) {
-    case Forma::Ninguna:
-        return false;
+    case Forma::Ninguna: return false;
     case Forma::Rectangular: {
         const double b = v_.ancho;
         s.area = b * y;

@@ -49,7 +49,7 @@ private:
 
     Variables& v_;
     Forma forma_ = Forma::Ninguna;  // Ninguna also where the constants forbid quick evaluations
-    bool normalRapido_ = false;  // and so does 1/n * S^0.5
+    bool normalRapido_ = false;     // and so does 1/n * S^0.5
     double z_ = 0, raizZ_ = 0, d2_ = 0, q2_ = 0, n2q2_ = 0, conduccion_ = 0;
 
     // The state lags behind by the full evaluation of this depth.

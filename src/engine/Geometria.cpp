@@ -36,8 +36,7 @@ void SeccionTrapezoidal(Variables& v, double y, const Comprobador& c)
     v.area = c.finito((z * y + b) * y);
     v.perimetro = c.finito((y + y) * c.raiz(c.potencia(z, 2) + 1) + b);
     v.anchoSup = c.finito((z + z) * y + b);
-    v.profCentroide = c.dividir(
-        c.potencia(y, 3) * (z + z) / 6 + c.potencia(y, 2) * b / 2, v.area);
+    v.profCentroide = c.dividir(c.potencia(y, 3) * (z + z) / 6 + c.potencia(y, 2) * b / 2, v.area);
 }
 
 void SeccionCircular(Variables& v, double y, const Comprobador& c)
@@ -50,8 +49,7 @@ void SeccionCircular(Variables& v, double y, const Comprobador& c)
     v.perimetro = c.finito(D * theta);
     v.anchoSup = c.finito(D * seno);
     v.profCentroide = c.dividir(
-        (c.potencia(D, 3) / 24) * ((3 * seno - c.potencia(seno, 3)) - 3 * theta * coseno),
-        v.area);
+        (c.potencia(D, 3) / 24) * ((3 * seno - c.potencia(seno, 3)) - 3 * theta * coseno), v.area);
 }
 
 // Elements that depend only on A, P, T and the flow, in the order they were

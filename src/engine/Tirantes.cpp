@@ -60,13 +60,19 @@ void Escanear(Variables& v, Evaluador& evaluador)
 
     auto critico = [&evaluador](double y) { return evaluador.ResiduoCritico(y); };
     auto normal = [&evaluador](double y) { return evaluador.ResiduoNormal(y); };
-    auto primerCritico = [&v](double y) { v.tiranteCritico = y; return true; };
-    auto primerNormal = [&v](double y) { v.tiranteNormal = y; return true; };
+    auto primerCritico = [&v](double y) {
+        v.tiranteCritico = y;
+        return true;
+    };
+    auto primerNormal = [&v](double y) {
+        v.tiranteNormal = y;
+        return true;
+    };
 
     if (v.esRectangular) {
         const Comprobador c(Operacion::TiranteCritico, v.caudal);
-        v.tiranteCritico = c.potencia(
-            c.dividir(c.dividir(v.caudal, c.potencia(9.81, 0.5)), v.ancho), 2.0 / 3.0);
+        v.tiranteCritico =
+            c.potencia(c.dividir(c.dividir(v.caudal, c.potencia(9.81, 0.5)), v.ancho), 2.0 / 3.0);
         if (buscarNormal)
             Barrer(v, kTopeAbierto, false, normal, primerNormal);
     } else if (v.esTrapezoidal) {
@@ -99,9 +105,8 @@ double ResiduoNormal(Variables& v, double y)
 {
     ElementosHidraulicos(v, y);
     const Comprobador c(Operacion::BarridoTirantes, y);
-    const double conduccion = c.finito(
-        c.potencia(v.radioHidraulico, 2.0 / 3.0) *
-        (c.dividir(1, v.nManning) * c.potencia(v.pendiente, 0.5)));
+    const double conduccion = c.finito(c.potencia(v.radioHidraulico, 2.0 / 3.0) *
+                                       (c.dividir(1, v.nManning) * c.potencia(v.pendiente, 0.5)));
     return c.finito(c.dividir(v.caudal, v.area) - conduccion);
 }
 

@@ -139,7 +139,7 @@ void RungeKutta::MostrarFlujoUniforme()
     ui->Text13->setText(TextoRedondeado(yc, 4));
     ui->Text14->setText(qLleno ? QStringLiteral("Q LLENO") : TextoRedondeado(yn, 4));
     ui->Por_Diam->setText(circular && !qLleno ? TextoRedondeado(yn * 100 / v.diametro, 2)
-                                               : QString());
+                                              : QString());
     ui->Text37->clear();
     ui->Text38->clear();
     Pitar();
@@ -209,8 +209,8 @@ void RungeKutta::Calc_sup_libre_Click()
     Ejecutar(capFalloRungeKutta, [this] {
         LeerDatos();
         Variables& v = estado();
-        if (v.tiranteBorde == 0 || v.xBuscado == v.xBorde || v.nManning <= 0 ||
-            v.caudal <= 0 || v.puntosPerfil == 0) {
+        if (v.tiranteBorde == 0 || v.xBuscado == v.xBorde || v.nManning <= 0 || v.caudal <= 0 ||
+            v.puntosPerfil == 0) {
             MostrarVentana<Adv_faltandatos>();
             return;
         }

@@ -42,8 +42,8 @@ void AjustarTitulo(QLabel* titulo)
 {
     QFont fuente = titulo->font();
     fuente.setPointSize(18);
-    while (fuente.pointSize() > 8
-           && QFontMetrics(fuente).horizontalAdvance(titulo->text()) > titulo->width())
+    while (fuente.pointSize() > 8 &&
+           QFontMetrics(fuente).horizontalAdvance(titulo->text()) > titulo->width())
         fuente.setPointSize(fuente.pointSize() - 1);
     titulo->setFont(fuente);
 }
@@ -104,18 +104,17 @@ void RungeKutta::PrepararVentana()
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     // Minimise and close only: the panels are laid out for one size.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowIcon(IconoAplicacion());
 
     PintarFondo(this, QPalette::Window);
     PintarFondo(ui->lblXY, QPalette::Window);
     // Result boxes are grey so that the user tells them from the inputs at a glance.
-    for (QLineEdit* resultado :
-         {ui->Text13, ui->Text14, ui->txtEyc, ui->txtEYn, ui->Por_Diam, ui->Text38, ui->Text37,
-          ui->Text33, ui->Text35, ui->Text36, ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30,
-          ui->Text31}) {
+    for (QLineEdit* resultado : {ui->Text13, ui->Text14, ui->txtEyc, ui->txtEYn, ui->Por_Diam,
+                                 ui->Text38, ui->Text37, ui->Text33, ui->Text35, ui->Text36,
+                                 ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30, ui->Text31}) {
         PintarFondo(resultado, QPalette::Base);
         PrepararResultado(resultado);
     }
@@ -449,10 +448,9 @@ bool RungeKutta::ExportarInforme(const QString& rutaPdf)
 QList<QPair<QString, QString>> RungeKutta::ResultadosMostrados() const
 {
     QList<QPair<QString, QString>> resultados;
-    for (const QLineEdit* caja :
-         {ui->Text38, ui->Text37, ui->Text13, ui->txtEyc, ui->Text14, ui->txtEYn, ui->Por_Diam,
-          ui->Text33, ui->Text35, ui->Text36, ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30,
-          ui->Text31}) {
+    for (const QLineEdit* caja : {ui->Text38, ui->Text37, ui->Text13, ui->txtEyc, ui->Text14,
+                                  ui->txtEYn, ui->Por_Diam, ui->Text33, ui->Text35, ui->Text36,
+                                  ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30, ui->Text31}) {
         if (!caja->text().isEmpty())
             resultados << qMakePair(caja->accessibleName(), caja->text());
     }
@@ -523,8 +521,7 @@ void RungeKutta::LeerDatos()
     v.xBorde = LeerCaja(ui->Text11, NombreCaja(ui->Label16->text(), ui->frmCondBorde->title()));
     v.ancho = LeerCaja(ui->Text1, NombreCaja(ui->lblAncho->text()));
     v.anchoFondo = LeerCaja(ui->Text2, NombreCaja(ui->lblAnchFondo->text()));
-    v.anguloTalud =
-        GradosARadianes(LeerCaja(ui->Text3, NombreCaja(ui->lblAngTaludGrados->text())));
+    v.anguloTalud = GradosARadianes(LeerCaja(ui->Text3, NombreCaja(ui->lblAngTaludGrados->text())));
     v.diametro = LeerCaja(ui->Text4, NombreCaja(ui->lblDiametro->text()));
 }
 

@@ -13,8 +13,7 @@ bool EsUtil(float valor)
 
 }  // namespace
 
-EscalaUsuario::EscalaUsuario(float izquierda, float arriba, float ancho, float alto,
-                             QSize pixeles)
+EscalaUsuario::EscalaUsuario(float izquierda, float arriba, float ancho, float alto, QSize pixeles)
     : izquierda_(izquierda), arriba_(arriba), ancho_(ancho), alto_(alto), pixeles_(pixeles)
 {
 }
@@ -29,8 +28,8 @@ std::optional<EscalaUsuario> EscalaUsuario::DelPerfil(const Variables& v, QSize 
     const auto alto = static_cast<float>(dy * (-1.4));
     // A range that only vanishes once it is single precision (or overflows it)
     // is as unusable as one that is empty to begin with.
-    if (!EsUtil(ancho) || !EsUtil(alto) || !std::isfinite(izquierda) || !std::isfinite(arriba)
-        || pixeles.isEmpty()) {
+    if (!EsUtil(ancho) || !EsUtil(alto) || !std::isfinite(izquierda) || !std::isfinite(arriba) ||
+        pixeles.isEmpty()) {
         return std::nullopt;
     }
     return EscalaUsuario(izquierda, arriba, ancho, alto, pixeles);

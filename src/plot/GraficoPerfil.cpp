@@ -40,8 +40,7 @@ public:
         pintor_.setFont(fuente);
     }
 
-    void Linea(double x1, double y1, double x2, double y2, Qt::PenStyle estilo,
-               const QColor& color)
+    void Linea(double x1, double y1, double x2, double y2, Qt::PenStyle estilo, const QColor& color)
     {
         const QPointF p = escala_.aPixel(float(x1), float(y1));
         const QPointF q = escala_.aPixel(float(x2), float(y2));
@@ -93,8 +92,8 @@ void DibujarReferencias(Lienzo& lienzo, const Variables& v)
     if (v.tiranteNormal > 0) {
         lienzo.Linea(desde, v.tiranteNormal, hasta, v.tiranteNormal, Qt::DashLine, kNegro);
         if (HayConjugado(v))
-            lienzo.Linea(desde, v.tiranteNormalConj, hasta, v.tiranteNormalConj,
-                         Qt::DashDotDotLine, kNegro);
+            lienzo.Linea(desde, v.tiranteNormalConj, hasta, v.tiranteNormalConj, Qt::DashDotDotLine,
+                         kNegro);
     }
 }
 
@@ -139,8 +138,8 @@ void DibujarRotulos(Lienzo& lienzo, const Variables& v)
 
 QString TextoLectura(float x, float y)
 {
-    return QStringLiteral("x = ") + TextoRedondeado(x, 1) + QStringLiteral(" , y = ")
-           + TextoRedondeado(y, 2);
+    return QStringLiteral("x = ") + TextoRedondeado(x, 1) + QStringLiteral(" , y = ") +
+           TextoRedondeado(y, 2);
 }
 
 GraficoPerfil::GraficoPerfil(QWidget* parent) : QWidget(parent)

@@ -100,9 +100,8 @@ void GraficoVentanaPerfil::MostrarPerfil(const Variables& v)
     // The same rules as the main window's plot: without yn neither line is drawn.
     hayNormal_ = yn_ > 0;
     hayConjugado_ = hayNormal_ && ynConj_ != 0;
-    hayPerfil_ = v.perfil.metodo != MetodoPerfil::Ninguno && !tramos_.empty() && dx > 0
-                 && dy > 0 && std::isfinite(derecha_ - izquierda_)
-                 && std::isfinite(arriba_ - abajo_);
+    hayPerfil_ = v.perfil.metodo != MetodoPerfil::Ninguno && !tramos_.empty() && dx > 0 && dy > 0 &&
+                 std::isfinite(derecha_ - izquierda_) && std::isfinite(arriba_ - abajo_);
     update();
 }
 
@@ -127,8 +126,8 @@ QRectF GraficoVentanaPerfil::Pintar(QPainter& pintor, const QRectF& area) const
     const double renglon = metricas.height();
 
     // The vertical extent first: the depth labels it allows set the left margin.
-    QRectF datos = area.adjusted(0, kRelleno + renglon * 2, 0,
-                                 -(kRelleno + renglon * 2 + kMarca + 4));
+    QRectF datos =
+        area.adjusted(0, kRelleno + renglon * 2, 0, -(kRelleno + renglon * 2 + kMarca + 4));
     const Marcas marcasY = MarcasRedondas(abajo_, arriba_, datos.height(), 45);
     double anchoRotulos = 0;
     for (double y : marcasY.valores)

@@ -49,7 +49,7 @@ private:
     bool hayPerfil_ = false;
     // Runs of consecutive filled rows; an unfilled row (depth 0) splits the chain.
     std::vector<QPolygonF> tramos_;
-    double xMin_ = 0, xMax_ = 0;  // the profile's x extent
+    double xMin_ = 0, xMax_ = 0;                                   // the profile's x extent
     double izquierda_ = 0, derecha_ = 0, abajo_ = 0, arriba_ = 0;  // with the margins
     double yc_ = 0, yn_ = 0, ynConj_ = 0;
     bool hayNormal_ = false, hayConjugado_ = false;

@@ -16,14 +16,11 @@ QString Motivo(const QSaveFile& archivo)
 {
     switch (archivo.error()) {
     case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
-        return capMotivoEscritura;
+    case QFileDevice::ResourceError: return capMotivoEscritura;
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-    case QFileDevice::RenameError:
-        return capMotivoPermiso;
-    default:
-        return archivo.errorString();
+    case QFileDevice::RenameError: return capMotivoPermiso;
+    default: return archivo.errorString();
     }
 }
 

@@ -54,8 +54,7 @@ QList<QPair<QString, QString>> Canal(const Variables& v)
         // The angle was typed in degrees and converted with pi taken as 3.1415.
         canal << qMakePair(capInformeForma, capTrapezoidal)
               << qMakePair(capAnchFondo, NumeroATexto(v.anchoFondo))
-              << qMakePair(capAngTaludGrados,
-                           TextoRedondeado(v.anguloTalud * 180 / 3.1415, 6));
+              << qMakePair(capAngTaludGrados, TextoRedondeado(v.anguloTalud * 180 / 3.1415, 6));
     } else if (v.esCircular) {
         canal << qMakePair(capInformeForma, capCircular)
               << qMakePair(capDiametro, NumeroATexto(v.diametro));
@@ -99,9 +98,9 @@ InformeCalculo::InformeCalculo(const QList<QPair<QString, QString>>& resultados)
     QFont fuente(QStringLiteral("DejaVu Sans"));
     fuente.setPointSizeF(9);
     documento_->setDefaultFont(fuente);
-    documento_->setDefaultStyleSheet(QStringLiteral(
-        "h1 { font-size: 16pt; } h2 { font-size: 12pt; margin-top: 14px; } "
-        "th { background-color: #e8e8e8; }"));
+    documento_->setDefaultStyleSheet(
+        QStringLiteral("h1 { font-size: 16pt; } h2 { font-size: 12pt; margin-top: 14px; } "
+                       "th { background-color: #e8e8e8; }"));
 
     QString html = QStringLiteral("<h1>%1</h1><p>%2</p>")
                        .arg(capInformeTitulo.toHtmlEscaped(),

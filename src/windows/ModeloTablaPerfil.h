@@ -15,8 +15,16 @@ struct Variables;
 class ModeloTablaPerfil : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Columna { ColX, ColY, ColArea, ColVelocidad, ColFroude, ColEnergia, ColFriccion,
-                   NumColumnas };
+    enum Columna {
+        ColX,
+        ColY,
+        ColArea,
+        ColVelocidad,
+        ColFroude,
+        ColEnergia,
+        ColFriccion,
+        NumColumnas
+    };
     // The full-precision value of a cell, or an invalid QVariant for an empty one.
     static constexpr int RolValor = Qt::UserRole;
 
@@ -47,7 +55,7 @@ private:
     struct Fila {
         double x = 0;
         double y = 0;
-        bool calculada = false;  // false: the engine could not evaluate this depth
+        bool calculada = false;             // false: the engine could not evaluate this depth
         std::array<double, 5> derivadas{};  // A, V, Fr, E, Sf
     };
     std::vector<Fila> filas_;

@@ -48,8 +48,8 @@ QString DescripcionPerfil(const Variables& v)
     const QString fin = p.fin == FinPerfil::Alcanzado     ? capFinAlcanzado.arg(x)
                         : p.fin == FinPerfil::FueraDeZona ? capFinFueraDeZona.arg(x)
                                                           : capFinInversion.arg(x);
-    return capPerfilTipo.arg(tipo, capMetodoRungeKutta) + QStringLiteral(": ") + fin
-           + QLatin1Char('.');
+    return capPerfilTipo.arg(tipo, capMetodoRungeKutta) + QStringLiteral(": ") + fin +
+           QLatin1Char('.');
 }
 
 VentanaPerfil::VentanaPerfil(QWidget* parent)
@@ -133,9 +133,8 @@ bool VentanaPerfil::GuardarTabla(const QString& ruta)
     if (modelo_->rowCount() == 0)
         return AvisarArchivoNoGuardado(this, ruta, capMotivoSinPerfil);
     const QByteArray csv = modelo_->Csv();
-    return EscribirArchivo(this, ruta, [&csv](QIODevice& archivo) {
-        return archivo.write(csv) == csv.size();
-    });
+    return EscribirArchivo(this, ruta,
+                           [&csv](QIODevice& archivo) { return archivo.write(csv) == csv.size(); });
 }
 
 bool VentanaPerfil::GuardarGrafico(const QString& ruta)
@@ -145,8 +144,7 @@ bool VentanaPerfil::GuardarGrafico(const QString& ruta)
         return AvisarArchivoNoGuardado(this, ruta, capMotivoFormato);
     if (!ui->picPerfil->hayPerfil())
         return AvisarArchivoNoGuardado(this, ruta, capMotivoSinPerfil);
-    const QSize tamano = ui->picPerfil->isVisible() ? ui->picPerfil->size()
-                                                    : kTamanoGraficoOculto;
+    const QSize tamano = ui->picPerfil->isVisible() ? ui->picPerfil->size() : kTamanoGraficoOculto;
     const GraficoVentanaPerfil* grafico = ui->picPerfil;
     return EscribirArchivo(this, ruta, [&](QIODevice& archivo) {
         if (tipo == QLatin1String("png"))

@@ -4,8 +4,7 @@
 #include "ui_frmInfoProg.h"
 #include "windows/VentanaUnica.h"
 
-frmInfoProg::frmInfoProg(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::frmInfoProg>())
+frmInfoProg::frmInfoProg(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmInfoProg>())
 {
     ui->setupUi(this);
     // A tool window stays out of the task bar; it still keeps the application

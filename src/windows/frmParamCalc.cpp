@@ -44,8 +44,7 @@ frmParamCalc::frmParamCalc(QWidget* parent)
     ui->Text23->setToolTip(capAyudaPuntos);
     ui->Text24->setToolTip(capAyudaUmbral);
 
-    connect(ui->cmdAceptarSalir, &QPushButton::clicked, this,
-            &frmParamCalc::cmdAceptarSalir_Click);
+    connect(ui->cmdAceptarSalir, &QPushButton::clicked, this, &frmParamCalc::cmdAceptarSalir_Click);
     // Enter accepts, as the button does; Escape closes without storing.
     for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(tecla), this), &QShortcut::activated, this,

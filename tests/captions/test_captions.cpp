@@ -30,7 +30,10 @@ bool Guardar(int16_t idioma)
     return GuardarIdioma(v);
 }
 
-bool ComaDecimal() { return QLocale::system().decimalPoint() == QLatin1String(","); }
+bool ComaDecimal()
+{
+    return QLocale::system().decimalPoint() == QLatin1String(",");
+}
 
 // Reading and writing in the user's locale, whichever its decimal separator.
 void NumerosEnElLocal()
@@ -61,7 +64,7 @@ void NumerosEnElLocal()
     QVERIFY(!std::signbit(RedondearDecimales(-0.00001, 4)));
 }
 
-} // namespace
+}  // namespace
 
 class TestCaptions : public QObject {
     Q_OBJECT
@@ -130,14 +133,16 @@ private slots:
         QTest::addColumn<double>("esperado");  // NaN: too large, refused
         const double enorme = std::nan("");
         // The leading-number rule always reads "." as the decimal separator.
+        // clang-format off
         const std::pair<const char*, double> casos[] = {
-            {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"+.e5", 0}, {"1,5", ComaDecimal() ? 1.5 : 1}, {"  2.5abc", 2.5},
-            {".5", 0.5}, {"5.", 5}, {"-0", 0}, {"1 2", 12}, {"+7", 7}, {"\t\r\n4", 4},
-            {"- 3 . 5 e - 1", -0.35}, {"1.2.3", 1.2}, {"12abc3", 12}, {"1e", 1}, {"1e+", 1},
-            {"1E3", 1000}, {"1d2", 100}, {"2D-1", 0.2}, {"1e5e3", 1e5}, {"0.1", 0.1},
+            {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"+.e5", 0}, {"1,5", ComaDecimal() ? 1.5 : 1},
+            {"  2.5abc", 2.5}, {".5", 0.5}, {"5.", 5}, {"-0", 0}, {"1 2", 12}, {"+7", 7},
+            {"\t\r\n4", 4}, {"- 3 . 5 e - 1", -0.35}, {"1.2.3", 1.2}, {"12abc3", 12}, {"1e", 1},
+            {"1e+", 1}, {"1E3", 1000}, {"1d2", 100}, {"2D-1", 0.2}, {"1e5e3", 1e5}, {"0.1", 0.1},
             {"0.1000000000000000055511151231257827", 0.1}, {"1e-400", 0}, {"-1e-400", 0},
             {"0e999999999999", 0}, {"1e308", 1e308}, {"0.00001e310", 1e305}, {"1e400", enorme},
             {"-1e400", enorme}, {"1.7977e308", enorme}, {"99999999999e999999999999", enorme}};
+        // clang-format on
         for (const auto& [texto, esperado] : casos)
             QTest::newRow(*texto ? texto : "empty") << QString::fromLatin1(texto) << esperado;
         QTest::newRow("1 and 400 zeros") << QStringLiteral("1") + QString(400, u'0') << enorme;

@@ -101,13 +101,12 @@ TEST(Cli, EjemplosDelReadmeIgualesAlMotorBitABit)
 
 TEST(Cli, LoteConFilasBuenasMalasYFinesDeLineaCrLf)
 {
-    const std::string ruta = Archivo("lote.csv",
-                                     "shape,b,z,slope,n,q,depth\r\n"
-                                     "rect,2,,0.001,0.015,3,1\r\n"
-                                     "trap,2,1,0.001,0.015,abc,\r\n"
-                                     "rect,2,,0.001,,3,\r\n"
-                                     "rect,0,,0.001,0.015,3,\r\n"
-                                     "rect,2,,0.001,0.015,3,-0.1\r\n");
+    const std::string ruta = Archivo("lote.csv", "shape,b,z,slope,n,q,depth\r\n"
+                                                 "rect,2,,0.001,0.015,3,1\r\n"
+                                                 "trap,2,1,0.001,0.015,abc,\r\n"
+                                                 "rect,2,,0.001,,3,\r\n"
+                                                 "rect,0,,0.001,0.015,3,\r\n"
+                                                 "rect,2,,0.001,0.015,3,-0.1\r\n");
     const Salida s = Correr("batch --format csv " + ruta);
     EXPECT_EQ(s.estado, 1);
     std::istringstream lineas(s.texto);
@@ -116,13 +115,17 @@ TEST(Cli, LoteConFilasBuenasMalasYFinesDeLineaCrLf)
     for (std::string& f : filas)
         std::getline(lineas, f);
     EXPECT_EQ(encabezado.find('\r'), std::string::npos);
-    EXPECT_EQ(filas[0].rfind("rect,2,,0.001,0.015,3,1,0.6121217862538432,1.0964999999999347,true,",
-                             0), 0u) << filas[0];
+    EXPECT_EQ(
+        filas[0].rfind("rect,2,,0.001,0.015,3,1,0.6121217862538432,1.0964999999999347,true,", 0),
+        0u)
+        << filas[0];
     EXPECT_NE(filas[0].find(",0.40072178625386645,"), std::string::npos);  // alternate depth
     EXPECT_NE(filas[1].find("line 3, column q: not a number: \"\"abc\"\""), std::string::npos);
     EXPECT_NE(filas[2].find("line 4, column n: missing value"), std::string::npos);
     EXPECT_NE(filas[3].find("line 5, uniform: The uniform flow depths could not be computed: "
-                            "there is a division by zero."), std::string::npos) << filas[3];
+                            "there is a division by zero."),
+              std::string::npos)
+        << filas[3];
     // A conjugate of -1 is a result; the elements at a negative depth are refused.
     EXPECT_NE(filas[4].find(",-1,"), std::string::npos) << filas[4];
     EXPECT_NE(filas[4].find("column depth: \"\"-0.1\"\" is missing data"), std::string::npos)
@@ -185,8 +188,8 @@ TEST(Cli, LoteEnVariosHilosIgualAFilaPorFila)
     for (Variables& v : canales) {
         std::getline(lineas, linea);
         TirantesCriticoNormal(v);
-        const std::string esperado = "," + NumeroExacto(v.tiranteCritico) + "," +
-                                     NumeroExacto(v.tiranteNormal) + ",";
+        const std::string esperado =
+            "," + NumeroExacto(v.tiranteCritico) + "," + NumeroExacto(v.tiranteNormal) + ",";
         EXPECT_NE(linea.find(esperado), std::string::npos) << linea;
     }
 }

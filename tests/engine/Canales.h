@@ -38,7 +38,10 @@ inline Variables Circular(double D, double Q, double n = 0.013, double S = 0.001
 }
 
 // The reference rectangle: width 2 m, 3 m3/s, n 0.015, slope 0.001.
-inline Variables CanalEjemplo(double S = 0.001) { return Rectangular(2, 3, 0.015, S); }
+inline Variables CanalEjemplo(double S = 0.001)
+{
+    return Rectangular(2, 3, 0.015, S);
+}
 
 template <class Operacion>
 void EsperarError(Operacion operacion, TipoError tipo, const char* que = "")

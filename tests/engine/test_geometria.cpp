@@ -22,12 +22,21 @@ TEST(Geometria, EjemplosTrabajados)
     for (Caso k : casos) {
         ElementosHidraulicos(k.canal, k.y);
         const Variables& v = k.canal;
-        const double obtenido[] = {v.area, v.perimetro, v.anchoSup, v.profCentroide, v.froude,
-                                   v.energia, v.cantMovimiento, v.pendFriccion, v.tension,
-                                   v.radioHidraulico * v.perimetro, v.velocidad * v.area,
-                                   v.profHidraulica * v.anchoSup, v.tirante};
-        const double esperado[] = {k.A, k.P, k.T, k.yCentroide, k.F, k.E, k.M, k.Sf, k.tension,
-                                   k.A, v.caudal, k.A, k.y};
+        const double obtenido[] = {v.area,
+                                   v.perimetro,
+                                   v.anchoSup,
+                                   v.profCentroide,
+                                   v.froude,
+                                   v.energia,
+                                   v.cantMovimiento,
+                                   v.pendFriccion,
+                                   v.tension,
+                                   v.radioHidraulico * v.perimetro,
+                                   v.velocidad * v.area,
+                                   v.profHidraulica * v.anchoSup,
+                                   v.tirante};
+        const double esperado[] = {k.A,  k.P,       k.T, k.yCentroide, k.F, k.E, k.M,
+                                   k.Sf, k.tension, k.A, v.caudal,     k.A, k.y};
         for (int i = 0; i < 13; ++i)
             EXPECT_NEAR(obtenido[i], esperado[i], 5e-7 * esperado[i]) << k.nombre << ", " << i;
     }

@@ -69,7 +69,7 @@ TEST(PasoDirecto, ZonasDistintasNoSeCalculan)
         EXPECT_EQ(TipoPerfil(v), "");  // the refused one left no profile
         EXPECT_EQ(v.zonaInicial, 1);
         EXPECT_EQ(v.tablaPerfil, Directo(1.5, yT).tablaPerfil);  // untouched
-        EXPECT_EQ(v.yMaxGraf, v.tiranteNormal);  // yn is above yn*
+        EXPECT_EQ(v.yMaxGraf, v.tiranteNormal);                  // yn is above yn*
         EXPECT_EQ(v.xMinGraf, 99999);
     }
 }

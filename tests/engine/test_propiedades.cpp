@@ -21,8 +21,14 @@ unsigned long gSemilla = 20261206;
 // The engine's sequence is fixed by the language standard (its distributions
 // are not, so none is used): a seed replays the same run with every compiler.
 std::mt19937_64 gAzar;
-double Real(double a, double b) { return a + (b - a) * double(gAzar() >> 11) * 0x1.0p-53; }
-int Entero(int n) { return int(gAzar() % unsigned(n)); }
+double Real(double a, double b)
+{
+    return a + (b - a) * double(gAzar() >> 11) * 0x1.0p-53;
+}
+int Entero(int n)
+{
+    return int(gAzar() % unsigned(n));
+}
 
 // Mostly ordinary, one time in `raro` one of the extremes.
 double Valor(double desde, double hasta, std::initializer_list<double> extremos, int raro = 4)

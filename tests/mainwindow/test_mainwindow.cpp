@@ -81,8 +81,14 @@ RungeKutta* Abrir(int idioma = 1)
     return ventana;
 }
 
-void Disparar(QWidget* ventana, const char* entrada) { Hijo<QAction>(ventana, entrada)->trigger(); }
-QString Menu(QWidget* ventana) { return Hijo<QAction>(ventana, "mnuLenguaje")->text(); }
+void Disparar(QWidget* ventana, const char* entrada)
+{
+    Hijo<QAction>(ventana, entrada)->trigger();
+}
+QString Menu(QWidget* ventana)
+{
+    return Hijo<QAction>(ventana, "mnuLenguaje")->text();
+}
 
 // Where the focus goes when `tecla` is pressed on `desde`.
 QString TrasTecla(QWidget* ventana, const QString& desde, Qt::Key tecla = Qt::Key_Tab)
@@ -136,9 +142,9 @@ private slots:
         for (const auto& [idioma, nombres] : {std::pair{1, kIngles}, std::pair{0, kEspanol}}) {
             RungeKutta* v = Abrir(idioma);
             QStringList controles;
-            const QStringList anunciados = Anunciados(v, &controles)
-                                           + Anunciados(MostrarVentana<frmParamCalc>())
-                                           + Anunciados(MostrarVentana<frmParamVarios>());
+            const QStringList anunciados = Anunciados(v, &controles) +
+                                           Anunciados(MostrarVentana<frmParamCalc>()) +
+                                           Anunciados(MostrarVentana<frmParamVarios>());
             QCOMPARE(controles, kOrden.split(' '));
             QCOMPARE(anunciados, nombres.split('|'));
             QCOMPARE(Hijo(v, "picCurva")->accessibleName(), capGraficoNombre);
@@ -159,8 +165,9 @@ private slots:
         while (recorrido.last() != "optRectangular" && recorrido.size() < 100);
         for (const char* otra :
              {"optTrapezoidal", "optCircular", "optEnergia", "optCondBorde", "optRungeKutta",
-              "Text38", "Text37", "Text13", "txtEyc", "Text14", "txtEYn", "Por_Diam", "Text10",
-              "Text12", "Text30", "Text31", "Text36", "Text35", "Text33", "txtY2Conj"})
+              "Text38",         "Text37",      "Text13",     "txtEyc",       "Text14",
+              "txtEYn",         "Por_Diam",    "Text10",     "Text12",       "Text30",
+              "Text31",         "Text36",      "Text35",     "Text33",       "txtY2Conj"})
             orden.removeOne(otra);
         QCOMPARE(recorrido, orden + QStringList{"optRectangular"});
         QCOMPARE(TrasTecla(v, "optRectangular", Qt::Key_Backtab), QString("Command1"));
@@ -197,8 +204,8 @@ private slots:
         QCOMPARE(es->pos(), posicion);
         QCOMPARE(Menu(es), QString("In english please "));
         QVERIFY(Texto(es, "Text5").isEmpty());
-        QVERIFY(e.errorAdmisible == 0.001 && e.umbralPasoInteligente == 0.1 && e.puntosPerfil == 100
-                && e.pasoInteligente == VERDADERO);
+        QVERIFY(e.errorAdmisible == 0.001 && e.umbralPasoInteligente == 0.1 &&
+                e.puntosPerfil == 100 && e.pasoInteligente == VERDADERO);
         QCOMPARE(e.tiranteCritico, 1.25);
         for (const char* nombre : {"mnuCargar", "mnuExportar", "mnuBorrar", "mnuAutor"})
             QVERIFY2(!Hijo<QAction>(es, nombre)->isEnabled(), nombre);
@@ -233,8 +240,8 @@ private slots:
         for (const char* entrada : {"mnuInfo", "mnuInfo", "mnuEmpresa", "mnuparametros"})
             Disparar(v, entrada);
         QTest::mouseClick(Hijo(v, "picZuvan"), Qt::LeftButton);
-        QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>()
-                     + CuantasAbiertas<frmParamCalc>(),
+        QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>() +
+                     CuantasAbiertas<frmParamCalc>(),
                  3);
         QTest::keyClicks(Hijo(v, "Text7"), "3");
         RespuestaAutomatica respuesta(QMessageBox::No);

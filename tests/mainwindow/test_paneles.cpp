@@ -185,8 +185,10 @@ private slots:
     {
         const QStringList botones = {"Calc_tir", "cmdAlterno", "cmdConjugado", "Calc_sup_libre",
                                      "Paso_directo"};
-        Hacer(kCanal + "Option8;Text32=1;txtY1Conj=0.3;Text11=0;Text8=1.5;Text9=-1000;Text28=1.7;"
-              "Text21=1;!" + botones.join(";!"));
+        Hacer(kCanal +
+              "Option8;Text32=1;txtY1Conj=0.3;Text11=0;Text8=1.5;Text9=-1000;Text28=1.7;"
+              "Text21=1;!" +
+              botones.join(";!"));
         const auto resultados = [this] {
             return QStringList{Texto(v, "Text13"), Texto(v, "Text33"), Texto(v, "Text10"),
                                Texto(v, "Text30")};

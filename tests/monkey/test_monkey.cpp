@@ -19,7 +19,10 @@ namespace {
 // The engine's sequence is fixed by the language standard (its distributions are
 // not, so none is used): a seed replays the same run with every compiler.
 std::mt19937_64 gAzar;
-int Entero(int n) { return int(gAzar() % quint64(n)); }
+int Entero(int n)
+{
+    return int(gAzar() % quint64(n));
+}
 template <class T>
 T Elegir(const QList<T>& lista)
 {

@@ -81,10 +81,11 @@ private slots:
         QTest::addColumn<double>("yn");
         QTest::addColumn<double>("conjugado");
         QTest::addColumn<QStringList>("rotulos");  // depth, value, name...
-        QTest::newRow("yn and yn*") << 1.15 << 2.2
+        QTest::newRow("yn and yn*")
+            << 1.15 << 2.2
             << QStringList{"0.61212", " 0.61", "yc", "1.15", " 1.15", "yn", "2.2", " 2.2", "yn*"};
         QTest::newRow("no yn*") << 1.15 << 0.0
-            << QStringList{"0.61212", " 0.61", "yc", "1.15", " 1.15", "yn"};
+                                << QStringList{"0.61212", " 0.61", "yc", "1.15", " 1.15", "yn"};
         QTest::newRow("no yn") << 0.0 << 2.2 << QStringList{"0.61212", " 0.61", "yc"};
     }
     void lineasYRotulos()

@@ -55,9 +55,9 @@ QByteArray Foto()
     const Variables& v = estado();
     const char* p = reinterpret_cast<const char*>(&v);
     const size_t corte = offsetof(Variables, tablaPerfil), resto = corte + sizeof v.tablaPerfil;
-    return QByteArray(p, corte) + QByteArray(p + resto, sizeof v - resto)
-           + QByteArray(reinterpret_cast<const char*>(v.tablaPerfil.data()),
-                        v.tablaPerfil.size() * sizeof v.tablaPerfil[0]);
+    return QByteArray(p, corte) + QByteArray(p + resto, sizeof v - resto) +
+           QByteArray(reinterpret_cast<const char*>(v.tablaPerfil.data()),
+                      v.tablaPerfil.size() * sizeof v.tablaPerfil[0]);
 }
 
 }  // namespace
@@ -79,7 +79,8 @@ private slots:
         QTest::addColumn<bool>("circular");
         QTest::addColumn<QString>("primeraFila");
         QTest::newRow("rectangular M1") << false << "0.00\t1.1468\t2.2935\t1.3080\t0.3900\t1.2340";
-        QTest::newRow("circular M1, direct step") << true << "665.09\t0.6500\t0.5404\t0.9252\t0.3925\t0.6936";
+        QTest::newRow("circular M1, direct step")
+            << true << "665.09\t0.6500\t0.5404\t0.9252\t0.3925\t0.6936";
     }
 
     void tablaYCsv()
@@ -101,13 +102,13 @@ private slots:
         for (int f = 0; f < modelo->rowCount(); ++f) {
             const auto& punto = v.tablaPerfil[f + 1];
             ElementosHidraulicos(copia, punto[2]);
-            const double esperados[] = {punto[1],       punto[2],      copia.area,
-                                        copia.velocidad, copia.froude, copia.energia,
+            const double esperados[] = {punto[1],          punto[2],     copia.area,
+                                        copia.velocidad,   copia.froude, copia.energia,
                                         copia.pendFriccion};
             const QList<QByteArray> campos = lineas[f + 1].split(',');
             for (int c = 0; c < ModeloTablaPerfil::NumColumnas; ++c) {
-                QVERIFY(modelo->index(f, c).data(ModeloTablaPerfil::RolValor).toDouble()
-                        == esperados[c]);
+                QVERIFY(modelo->index(f, c).data(ModeloTablaPerfil::RolValor).toDouble() ==
+                        esperados[c]);
                 QVERIFY(campos.value(c).toDouble() == esperados[c]);
             }
         }
@@ -150,8 +151,8 @@ private slots:
         QCOMPARE(int(estado().perfil.fin), fin);
         const QString* finales[] = {&capFinAlcanzado, &capFinFueraDeZona, &capFinInversion};
         QCOMPARE(ventana->findChild<QLabel*>("lblDescripcion")->text(),
-                 capPerfilTipo.arg(tipo, capMetodoRungeKutta) + ": "
-                     + finales[fin]->arg(TextoFijo(xFin, 2)) + ".");
+                 capPerfilTipo.arg(tipo, capMetodoRungeKutta) + ": " +
+                     finales[fin]->arg(TextoFijo(xFin, 2)) + ".");
         QVERIFY(fin == 0 ? xFin == xf : (xFin - x0) * (xf - xFin) > 0);
     }
 
@@ -162,8 +163,8 @@ private slots:
         QTemporaryDir temporal;
         QFile::setPermissions(temporal.path(), QFile::ReadOwner | QFile::ExeOwner);
         // Permissions do not stop root, but sysfs takes no new files from anyone.
-        const QString carpeta =
-            QFileInfo(temporal.path()).isWritable() ? QStringLiteral("/sys") : temporal.path();
+        const QString carpeta = QFileInfo(temporal.path()).isWritable() ? QStringLiteral("/sys")
+                                                                        : temporal.path();
         RespuestaAutomatica mensajes;
         QVERIFY(!ventana->GuardarTabla(carpeta + "/perfil.csv"));
         QVERIFY(!ventana->GuardarGrafico(carpeta + "/perfil.svg"));
@@ -171,7 +172,8 @@ private slots:
                  QStringList({capErrorGuardar.arg(carpeta + "/perfil.csv", capMotivoPermiso),
                               capErrorGuardar.arg(carpeta + "/perfil.svg", capMotivoPermiso)}));
         QVERIFY(!QFile::exists(carpeta + "/perfil.csv") && QDir(temporal.path()).isEmpty());
-        QFile::setPermissions(temporal.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(temporal.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // The README's example typed into the main window; the window opened by a
@@ -182,7 +184,7 @@ private slots:
         auto* principal = new RungeKutta;
         principal->show();
         const std::pair<const char*, const char*> entradas[] = {
-            {"Text1", "2"},       {"Text5", "0.001"}, {"Text6", "0.015"}, {"Text7", "3"},
+            {"Text1", "2"},     {"Text5", "0.001"}, {"Text6", "0.015"}, {"Text7", "3"},
             {"Text11", "1000"}, {"Text8", "1.5"},   {"Text9", "0"}};
         for (const auto& [caja, texto] : entradas)
             QTest::keyClicks(principal->findChild<QLineEdit*>(caja), texto);
@@ -194,10 +196,10 @@ private slots:
         auto* ventana = VentanaAbierta<VentanaPerfil>();
         QVERIFY(ventana && ventana->TipoPerfil() == "M1");
         QTemporaryDir carpeta;
-        QVERIFY(ventana->GuardarTabla(carpeta.filePath("t.csv"))
-                && ventana->GuardarGrafico(carpeta.filePath("g.png"))
-                && ventana->GuardarGrafico(carpeta.filePath("g.svg"))
-                && principal->ExportarInforme(carpeta.filePath("i.pdf")));
+        QVERIFY(ventana->GuardarTabla(carpeta.filePath("t.csv")) &&
+                ventana->GuardarGrafico(carpeta.filePath("g.png")) &&
+                ventana->GuardarGrafico(carpeta.filePath("g.svg")) &&
+                principal->ExportarInforme(carpeta.filePath("i.pdf")));
         QFile pdf(carpeta.filePath("i.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
         QCOMPARE(mensajes.cantidad(), 0);
@@ -208,8 +210,9 @@ private slots:
         QCOMPARE(ventana->modelo()->index(0, 0).data(ModeloTablaPerfil::RolValor), QVariant(500.0));
 
         principal->findChild<QAction*>("mnuLenguaje")->trigger();  // it follows the language too
-        QVERIFY(ventana->findChild<QLabel*>("lblDescripcion")->text().startsWith(
-            capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+        QVERIFY(ventana->findChild<QLabel*>("lblDescripcion")
+                    ->text()
+                    .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
     }
 };
 

@@ -68,9 +68,8 @@ private slots:
     void faltanDatosSoloSeCierraConSuBoton()
     {
         auto* aviso = MostrarVentana<Adv_faltandatos>();
-        QVERIFY(!(aviso->windowFlags()
-                  & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
-                     | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(!(aviso->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                                          Qt::WindowMaximizeButtonHint)));
         QVERIFY(!aviso->close());
         QTest::keyClick(aviso, Qt::Key_Escape);
         QCOMPARE(MostrarVentana<Adv_faltandatos>(), aviso);
@@ -140,9 +139,8 @@ private slots:
             QCOMPARE(respuesta.titulos(), QStringList(aceptado ? 0 : 1, capErrorEntradaTitulo));
             const QString etiqueta = Hijo<QLabel>(ventana, etiquetas[cajas.indexOf(caja)])->text();
             const QString mensaje = respuesta.textos().value(0);
-            QVERIFY2(aceptado
-                         || (mensaje.contains(EnLocal(texto))
-                             && (std::isinf(guardado) || mensaje.contains(etiqueta))),
+            QVERIFY2(aceptado || (mensaje.contains(EnLocal(texto)) &&
+                                  (std::isinf(guardado) || mensaje.contains(etiqueta))),
                      qPrintable(mensaje));
             DestruirVentanas();
         }
