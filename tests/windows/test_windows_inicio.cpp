@@ -15,14 +15,6 @@ namespace {
 
 constexpr int kDemoraCorta = 50;
 
-// Starts the application and waits for the warning, as the user sees it.
-Advertencia_alpha* IniciarYEsperarAdvertencia()
-{
-    IniciarAplicacion(kDemoraCorta);
-    const auto abierta = [] { return VentanaAbierta<Advertencia_alpha>() != nullptr; };
-    return QTest::qWaitFor(abierta, 2000) ? VentanaAbierta<Advertencia_alpha>() : nullptr;
-}
-
 // Does the action inside the application's event loop and tells whether the
 // application ended by itself within the time given. exit(), not quit(), on
 // time-out: quit() would first close the windows under test. The guard dies
@@ -68,8 +60,9 @@ private slots:
     // The application keeps running for the company window, and ends with it.
     void empresaUnaSolaVezYSigueTrasSalir()
     {
-        auto* aviso = IniciarYEsperarAdvertencia();
-        QVERIFY(aviso);
+        IniciarAplicacion(kDemoraCorta);
+        QTRY_COMPARE(CuantasAbiertas<Advertencia_alpha>(), 1);
+        auto* aviso = VentanaAbierta<Advertencia_alpha>();
         Pulsar(aviso, "Informacion");
         Pulsar(aviso, "Informacion");
         QCOMPARE(CuantasAbiertas<inf_zuvan>(), 1);
