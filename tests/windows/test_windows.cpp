@@ -134,7 +134,7 @@ private slots:
 
     // The reference rectangle (2 m, 3 m3/s, n 0.015) at a depth of 1 m: every element
     // in its box, rounded, halves to even; the depth keeps every digit.
-    void paramVariosRedondeaYSobrevive()
+    void paramVariosRedondea()
     {
         Variables& v = estado();
         v.esRectangular = VERDADERO;
