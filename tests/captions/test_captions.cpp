@@ -1,6 +1,6 @@
 // The stored language, and number reading and writing.
 #include <QFile>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QtTest>
 #include <cmath>
 
@@ -59,8 +59,7 @@ private slots:
     void idiomaGuardado()
     {
         const QString archivo =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-            "/VBA_32.conf";
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32").fileName();
         QFile::remove(archivo);
         QVERIFY(Guardar(0));
         QCOMPARE(IdiomaLeido(), std::make_pair(0, true));

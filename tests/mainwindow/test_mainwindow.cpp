@@ -258,7 +258,7 @@ private slots:
         // clang-format off
         const std::tuple<const char*, const char*, bool> casos[] = {
             {"2", "26.5658346713815", false}, {"0", "30", true}, {"", "30", true},
-            {"uno", "30", false}};
+            {"-1", "30", true}, {"uno", "30", false}};
         // clang-format on
         for (const auto& [talud, angulo, aviso] : casos) {
             Hijo<QLineEdit>(v, "Text3")->setText("30");
@@ -298,9 +298,10 @@ private slots:
         v->LeerDatos();
         const Variables& d = estado();
         // clang-format off
-        QCOMPARE((QList<double>{double(d.esTrapezoidal), d.pendiente, d.nManning, d.caudal,
-                     d.tiranteBorde, d.xBuscado, d.xBorde, d.ancho, d.anchoFondo, d.diametro}),
-                 (QList<double>{VERDADERO, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QCOMPARE((QList<double>{double(d.esRectangular), double(d.esTrapezoidal),
+                     double(d.esCircular), d.pendiente, d.nManning, d.caudal, d.tiranteBorde,
+                     d.xBuscado, d.xBorde, d.ancho, d.anchoFondo, d.diametro}),
+                 (QList<double>{FALSO, VERDADERO, FALSO, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         // clang-format on
         QVERIFY(qAbs(d.anguloTalud - 0.7853750) < 1e-15);
         Hijo<QLineEdit>(v, "Text7")->setText("30");
