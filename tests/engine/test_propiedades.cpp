@@ -15,7 +15,7 @@
 
 namespace {
 
-long gEstados = 100;
+long gEstados = 20;
 unsigned long gSemilla = 20261206;
 
 // The engine's sequence is fixed by the language standard (its distributions
