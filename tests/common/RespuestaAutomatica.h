@@ -4,12 +4,7 @@
 // dialog is cancelled.
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QMessageBox>
-#include <QStringList>
-#include <QTimer>
+#include <QtWidgets>
 
 class RespuestaAutomatica : public QObject {
 public:

@@ -1,12 +1,8 @@
 // Helpers shared by the window tests.
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPointer>
 #include <QtTest>
+#include <QtWidgets>
 
 // How many visible top-level windows of class W there are.
 template <class W>
