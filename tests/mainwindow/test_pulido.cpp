@@ -99,9 +99,9 @@ private slots:
         // Parameters: at most 32765 points, Enter accepts, Escape keeps what was stored;
         // Escape closes the others too.
         RespuestaAutomatica mensajes;
+        Escribir(MostrarVentana<frmParamCalc>(), "Text23", "32766");
+        Pulsar(VentanaAbierta<frmParamCalc>(), "cmdAceptarSalir");
         auto* parametros = MostrarVentana<frmParamCalc>();
-        Escribir(parametros, "Text23", "32766");
-        Pulsar(parametros, "cmdAceptarSalir");
         Escribir(parametros, "Text23", "32765");
         parametros->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(parametros));
