@@ -9,9 +9,10 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 
+#include "../engine/Canales.h"
 #include "engine/Csv.h"
-#include "engine/modFuncionesTorvel.h"
 
 namespace {
 
@@ -39,64 +40,47 @@ std::string Archivo(const std::string& nombre, const std::string& contenido)
     return ruta;
 }
 
+::testing::AssertionResult Contiene(const std::string& texto, const std::string& parte)
+{
+    if (texto.find(parte) != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "no " << parte << " in\n" << texto;
+}
+
 std::string Clave(const char* nombre, double valor)
 {
     return "\"" + std::string(nombre) + "\": " + NumeroExacto(valor);
-}
-
-Variables Canal(int16_t Variables::*forma, double Variables::*medida, double valor, double Q,
-                double n)
-{
-    Variables v;
-    ParametrosPorDefecto(v);
-    v.*forma = VERDADERO;
-    v.*medida = valor;
-    v.caudal = Q;
-    v.nManning = n;
-    v.pendiente = 0.001;
-    return v;
 }
 
 }  // namespace
 
 TEST(Cli, EjemplosDelReadmeIgualesAlMotorBitABit)
 {
-    struct Ejemplo {
-        const char* seccion;
-        Variables v;
-        const char* q;
-    } ejemplos[] = {
-        {"--rect 2", Canal(&Variables::esRectangular, &Variables::ancho, 2, 3, 0.015), "3"},
-        {"--trap 2 --angle 45",
-         Canal(&Variables::esTrapezoidal, &Variables::anchoFondo, 2, 3, 0.015), "3"},
-        {"--circle 1", Canal(&Variables::esCircular, &Variables::diametro, 1, 0.5, 0.013), "0.5"},
-        {"--circle 1", Canal(&Variables::esCircular, &Variables::diametro, 1, 2, 0.013), "2"},
+    const std::pair<const char*, Variables> ejemplos[] = {
+        {"--rect 2 --n 0.015 --q 3", Rectangular(2, 3)},
+        {"--trap 2 --angle 45 --n 0.015 --q 3", Trapezoidal(2, 45, 3)},
+        // The side slope z = 1 goes through the angle box's text, as Conv. does.
+        {"--trap 2 --z 1 --n 0.015 --q 3", Trapezoidal(2, 45.0013272040556, 3)},
+        {"--circle 1 --n 0.013 --q 0.5", Circular(1, 0.5)},
+        {"--circle 1 --n 0.013 --q 2", Circular(1, 2)},  // Q LLENO
     };
-    ejemplos[1].v.anguloTalud = GradosARadianes(45);
-    for (Ejemplo& e : ejemplos) {
-        const Salida s = Correr(std::string("uniform ") + e.seccion + " --slope 0.001 --n " +
-                                NumeroExacto(e.v.nManning) + " --q " + e.q + " --format json");
+    for (auto [seccion, v] : ejemplos) {
+        const Salida s = Correr(std::string("uniform ") + seccion + " --slope 0.001 --format json");
         ASSERT_EQ(s.estado, 0) << s.texto;
-        Variables& v = e.v;
         TirantesCriticoNormal(v);
-        EXPECT_NE(s.texto.find(Clave("yc", v.tiranteCritico)), std::string::npos) << s.texto;
-        EXPECT_NE(s.texto.find(Clave("yn", v.tiranteNormal)), std::string::npos) << s.texto;
-        if (v.esCircular && !v.normalHallado) {  // Q LLENO
-            EXPECT_NE(s.texto.find("\"yn_found\": false"), std::string::npos) << s.texto;
-            EXPECT_NE(s.texto.find("\"Sc\": null"), std::string::npos) << s.texto;
-            continue;
+        std::vector<std::string> claves = {Clave("yc", v.tiranteCritico),
+                                           Clave("yn", v.tiranteNormal)};
+        if (v.esCircular && !v.normalHallado) {
+            claves.insert(claves.end(), {"\"yn_found\": false", "\"Sc\": null"});
+        } else {
+            claves.insert(claves.end(), {"\"yn_found\": true", Clave("Sc", PendienteCritica(v))});
+            claves.push_back(Clave("Ec", v.energia));
+            ElementosHidraulicos(v, v.tiranteNormal);
+            claves.push_back(Clave("En", v.energia));
         }
-        EXPECT_NE(s.texto.find(Clave("Sc", PendienteCritica(v))), std::string::npos) << s.texto;
-        EXPECT_NE(s.texto.find(Clave("Ec", v.energia)), std::string::npos) << s.texto;
-        ElementosHidraulicos(v, v.tiranteNormal);
-        EXPECT_NE(s.texto.find(Clave("En", v.energia)), std::string::npos) << s.texto;
+        for (const std::string& clave : claves)
+            EXPECT_TRUE(Contiene(s.texto, clave));
     }
-    // The side slope z = 1 goes through the angle box's text, as Conv. does.
-    const Salida z = Correr("uniform --trap 2 --z 1 --slope 0.001 --n 0.015 --q 3 --format json");
-    Variables v = Canal(&Variables::esTrapezoidal, &Variables::anchoFondo, 2, 3, 0.015);
-    v.anguloTalud = GradosARadianes(45.0013272040556);
-    TirantesCriticoNormal(v);
-    EXPECT_NE(z.texto.find(Clave("Sc", PendienteCritica(v))), std::string::npos) << z.texto;
 }
 
 TEST(Cli, LoteConFilasBuenasMalasYFinesDeLineaCrLf)
@@ -119,27 +103,20 @@ TEST(Cli, LoteConFilasBuenasMalasYFinesDeLineaCrLf)
         filas[0].rfind("rect,2,,0.001,0.015,3,1,0.6121217862538432,1.0964999999999347,true,", 0),
         0u)
         << filas[0];
-    EXPECT_NE(filas[0].find(",0.40072178625386645,"), std::string::npos);  // alternate depth
-    EXPECT_NE(filas[1].find("line 3, column q: not a number: \"\"abc\"\""), std::string::npos);
-    EXPECT_NE(filas[2].find("line 4, column n: missing value"), std::string::npos);
-    EXPECT_NE(filas[3].find("line 5, uniform: The uniform flow depths could not be computed: "
-                            "there is a division by zero."),
-              std::string::npos)
-        << filas[3];
+    EXPECT_TRUE(Contiene(filas[0], ",0.40072178625386645,"));  // alternate depth
+    EXPECT_TRUE(Contiene(filas[1], "line 3, column q: not a number: \"\"abc\"\""));
+    EXPECT_TRUE(Contiene(filas[2], "line 4, column n: missing value"));
+    EXPECT_TRUE(Contiene(filas[3], "line 5, uniform: The uniform flow depths could not be "
+                                   "computed: there is a division by zero."));
     // A conjugate of -1 is a result; the elements at a negative depth are refused.
-    EXPECT_NE(filas[4].find(",-1,"), std::string::npos) << filas[4];
-    EXPECT_NE(filas[4].find("column depth: \"\"-0.1\"\" is missing data"), std::string::npos)
-        << filas[4];
+    EXPECT_TRUE(Contiene(filas[4], ",-1,"));
+    EXPECT_TRUE(Contiene(filas[4], "column depth: \"\"-0.1\"\" is missing data"));
 }
 
 TEST(Cli, EstadosDeSalida)
 {
     const std::string canal = " --rect 2 --slope 0.001 --n 0.015 --q 3";
-    const struct {
-        std::string argumentos;
-        int estado;
-        const char* texto;
-    } casos[] = {
+    const std::tuple<std::string, int, const char*> casos[] = {
         {"uniform" + canal, 0, "yc (m)"},
         {"--help", 0, "rating"},
         {"profile --help", 0, "--yf"},
@@ -153,10 +130,10 @@ TEST(Cli, EstadosDeSalida)
         {"batch /nonexistent/rows.csv", 2, "cannot read"},
         {"frobnicate", 2, "unknown command"},
     };
-    for (const auto& c : casos) {
-        const Salida s = Correr(c.argumentos);
-        EXPECT_EQ(s.estado, c.estado) << c.argumentos << "\n" << s.texto;
-        EXPECT_NE(s.texto.find(c.texto), std::string::npos) << c.argumentos << "\n" << s.texto;
+    for (const auto& [argumentos, estado, texto] : casos) {
+        const Salida s = Correr(argumentos);
+        EXPECT_EQ(s.estado, estado) << argumentos << "\n" << s.texto;
+        EXPECT_TRUE(Contiene(s.texto, texto)) << argumentos;
     }
 }
 
@@ -170,14 +147,11 @@ TEST(Cli, LoteEnVariosHilosIgualAFilaPorFila)
     std::vector<Variables> canales;
     for (int i = 0; i < 400; ++i) {
         const bool rect = i % 2 == 1;
-        const double medida = u(azar), Q = u(azar);
-        Variables v = rect ? Canal(&Variables::esRectangular, &Variables::ancho, medida, Q, 0.015)
-                           : Canal(&Variables::esCircular, &Variables::diametro, medida, Q, 0.013);
-        v.pendiente = u(azar) / 100;
+        const double medida = u(azar), Q = u(azar), S = u(azar) / 100;
+        canales.push_back(rect ? Rectangular(medida, Q, 0.015, S) : Circular(medida, Q, 0.013, S));
         const std::string m = NumeroExacto(medida);
-        csv += (rect ? "rect," + m + ",," : "circle,," + m + ",") + NumeroExacto(v.pendiente) +
-               "," + NumeroExacto(v.nManning) + "," + NumeroExacto(Q) + "\n";
-        canales.push_back(v);
+        csv += (rect ? "rect," + m + ",," : "circle,," + m + ",") + NumeroExacto(S) +
+               (rect ? ",0.015," : ",0.013,") + NumeroExacto(Q) + "\n";
     }
     const std::string ruta = Archivo("aleatorio.csv", csv);
     const Salida varios = Correr("batch --format csv --jobs 8 " + ruta);
@@ -188,8 +162,7 @@ TEST(Cli, LoteEnVariosHilosIgualAFilaPorFila)
     for (Variables& v : canales) {
         std::getline(lineas, linea);
         TirantesCriticoNormal(v);
-        const std::string esperado =
-            "," + NumeroExacto(v.tiranteCritico) + "," + NumeroExacto(v.tiranteNormal) + ",";
-        EXPECT_NE(linea.find(esperado), std::string::npos) << linea;
+        EXPECT_TRUE(Contiene(linea, "," + NumeroExacto(v.tiranteCritico) + "," +
+                                        NumeroExacto(v.tiranteNormal) + ","));
     }
 }

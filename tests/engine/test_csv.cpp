@@ -10,8 +10,6 @@ TEST(Csv, NumerosExactosYCamposCitados)
     std::setlocale(LC_ALL, "de_DE.UTF-8");  // a comma locale, if installed, changes nothing
     for (double x : {0.1, 1.0964999999999347, -1e-7, 32765.0, 6.02e23})
         EXPECT_EQ(std::strtod(NumeroExacto(x).c_str(), nullptr), x) << NumeroExacto(x);
-    EXPECT_EQ(NumeroExacto(0.6121217862538432), "0.6121217862538432");
-    EXPECT_EQ(NumeroExacto(2), "2");
     std::setlocale(LC_ALL, "C");
 
     EXPECT_EQ(LineaCsv({"x (m)", "1.5", ""}), "x (m),1.5,");

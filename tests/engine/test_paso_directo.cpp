@@ -18,7 +18,7 @@ Variables Directo(double y0, double yT, double x0 = 0, int16_t puntos = 100)
 
 }  // namespace
 
-TEST(PasoDirecto, HaciaMayoresX)
+TEST(PasoDirecto, HaciaMayoresYMenoresX)
 {
     Variables v = Directo(1.2, 1.5);
     const auto xT = PerfilPasoDirecto(v);
@@ -29,35 +29,24 @@ TEST(PasoDirecto, HaciaMayoresX)
                                {2, 12.062, 1.2029702970297029},
                                {3, 23.8592, 1.2059405940594059},
                                {102, 710.7487, 1.5000000000000002}};
-    for (const auto& f : filas) {
-        EXPECT_EQ(v.tablaPerfil[int(f[0])][1], f[1]) << "row " << f[0];
-        EXPECT_EQ(v.tablaPerfil[int(f[0])][2], f[2]) << "row " << f[0];
-    }
+    for (const auto& f : filas)
+        EXPECT_EQ(v.tablaPerfil[int(f[0])], (std::array<double, 3>{0, f[1], f[2]}));
     for (int r = 2; r <= 102; ++r)
         EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);
     EXPECT_EQ(v.tablaPerfil[0][2], 0);
-    EXPECT_EQ((std::vector<double>{v.xMinGraf, v.xMaxGraf, v.yMinGraf, v.yMaxGraf}),
-              (std::vector<double>{0, 710.7487, 0, 1.5000000000000002}));
+    EXPECT_EQ((std::vector<double>{v.xMinGraf, v.xMaxGraf, v.yMinGraf, v.yMaxGraf, v.tirante,
+                                   v.perfil.xFin}),
+              (std::vector<double>{0, 710.7487, 0, 1.5000000000000002, 1.5000000000000002, *xT}));
     EXPECT_NEAR(v.tiranteNormalConj, 0.2996218, 1e-7);
     EXPECT_EQ(v.perfil.metodo, MetodoPerfil::PasoDirecto);
-    EXPECT_EQ(v.perfil.xFin, *xT);
     EXPECT_EQ(TipoPerfil(v), "M1");
-    EXPECT_EQ(v.tirante, 1.5000000000000002);
-}
 
-TEST(PasoDirecto, HaciaMenoresX)
-{
     // Target below the boundary depth, reached upstream: the points fill rows N + 2 down to 1.
-    Variables v = Directo(2, 1.5, 100);
-    const auto xT = PerfilPasoDirecto(v);
-    ASSERT_TRUE(xT.has_value());
-    EXPECT_LT(*xT, 100);
-    EXPECT_EQ(v.tablaPerfil[102][1], 100);
-    EXPECT_EQ(v.tablaPerfil[102][2], 2);
-    EXPECT_EQ(v.tablaPerfil[1][2], 1.4999999999999996);
-    EXPECT_EQ(v.xMaxGraf, 100);
-    EXPECT_EQ(v.xMinGraf, v.tablaPerfil[1][1]);
-    EXPECT_EQ(v.yMaxGraf, 2);
+    v = Directo(2, 1.5, 100);
+    ASSERT_LT(PerfilPasoDirecto(v).value_or(100), 100);
+    EXPECT_EQ((std::vector<double>{v.tablaPerfil[102][1], v.tablaPerfil[102][2],
+                                   v.tablaPerfil[1][2], v.xMaxGraf, v.xMinGraf, v.yMaxGraf}),
+              (std::vector<double>{100, 2, 1.4999999999999996, 100, v.tablaPerfil[1][1], 2}));
 }
 
 TEST(PasoDirecto, ZonasDistintasNoSeCalculan)

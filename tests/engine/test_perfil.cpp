@@ -51,9 +51,8 @@ TEST(Perfil, TablaConLimitesDe16Bits)
     Variables v;
     v.puntosPerfil = 100;
     v.tablaPerfil.assign(5, {1.0, 1.0, 1.0});
-    NuevaTablaPerfil(v);
-    ASSERT_EQ(v.tablaPerfil.size(), 103u);
-    EXPECT_EQ(v.tablaPerfil[102][2], 0);
+    NuevaTablaPerfil(v);  // rows 0 to N + 2, zeroed
+    EXPECT_EQ(v.tablaPerfil, decltype(v.tablaPerfil)(103, {0.0, 0.0, 0.0}));
     v.puntosPerfil = 32765;
     NuevaTablaPerfil(v);
     EXPECT_EQ(v.tablaPerfil.size(), 32768u);
@@ -65,80 +64,70 @@ TEST(Perfil, TablaConLimitesDe16Bits)
 
 TEST(Perfil, RungeKuttaEnAmbosSentidos)
 {
-    Variables adelante = Perfil(1.5, 0, 1000);
-    CalcularPerfil(adelante);
-    EXPECT_EQ(adelante.pasoX, 10);
-    EXPECT_EQ(adelante.tablaPerfil[2][1], 10);
-    EXPECT_EQ(adelante.tiranteFinal, 2.2498490501380952);
-    EXPECT_EQ(adelante.tablaPerfil[101][2], adelante.tiranteFinal);
-    EXPECT_EQ(adelante.yMaxGraf, adelante.tiranteFinal);  // the boundary depth is not in the range
+    Variables v = Perfil(1.5, 0, 1000);
+    CalcularPerfil(v);
+    const double yf = 2.2498490501380952;  // the boundary depth is not in the plot range
+    EXPECT_EQ((std::vector<double>{v.pasoX, v.tablaPerfil[2][1], v.tiranteFinal,
+                                   v.tablaPerfil[101][2], v.yMaxGraf}),
+              (std::vector<double>{10, 10, yf, yf, yf}));
 
     // Backward the boundary is stored in row N + 1 and x still increases down the table.
-    Variables v = Perfil(1.5, 0, -1000);
+    v = Perfil(1.5, 0, -1000);
     CalcularPerfil(v);
-    EXPECT_EQ(v.tablaPerfil[101][1], 0);
-    EXPECT_EQ(v.tablaPerfil[101][2], 1.5);
-    EXPECT_EQ(v.tablaPerfil[1][1], -1000);
-    EXPECT_EQ(v.tiranteFinal, v.tablaPerfil[1][2]);
+    EXPECT_EQ((std::vector<double>{
+                  v.tablaPerfil[101][1], v.tablaPerfil[101][2], v.tablaPerfil[1][1], v.tiranteFinal,
+                  v.tablaPerfil[0][2] + v.tablaPerfil[102][2], v.xMinGraf, v.xMaxGraf, v.yMinGraf}),
+              (std::vector<double>{0, 1.5, -1000, v.tablaPerfil[1][2], 0, -1000, 0, 0}));
     EXPECT_NEAR(v.tiranteFinal, 1.14677387495, 1e-10);
     for (int r = 2; r <= 101; ++r)
         EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);
-    EXPECT_EQ(v.tablaPerfil[0][2] + v.tablaPerfil[102][2], 0);
-    EXPECT_EQ(v.xMinGraf, -1000);
-    EXPECT_EQ(v.xMaxGraf, 0);
-    EXPECT_EQ(v.yMinGraf, 0);
 
-    Variables unPaso = Perfil(1.5, 0, -1000, 1);
-    CalcularPerfil(unPaso);
-    EXPECT_EQ(FilasLlenas(unPaso), 2);
-    EXPECT_EQ(unPaso.tablaPerfil[2][2], 1.5);
-    EXPECT_EQ(unPaso.tablaPerfil[1][1], -1000);
+    v = Perfil(1.5, 0, -1000, 1);
+    CalcularPerfil(v);
+    EXPECT_EQ(FilasLlenas(v), 2);
+    EXPECT_EQ(v.tablaPerfil[2][2], 1.5);
+    EXPECT_EQ(v.tablaPerfil[1][1], -1000);
 }
 
 TEST(Perfil, ParaAlSalirDeSuZonaOInvertirse)
 {
-    // An M3 curve crosses yc at the fourth step: boundary and two steps are stored.
-    Variables m3 = Perfil(0.4, 0, 100, 10);
-    m3.pasoInteligente = FALSO;
-    CalcularPerfil(m3);
-    EXPECT_EQ(m3.zonaInicial * 10 + m3.zonaActual, 32);
-    EXPECT_EQ(FilasLlenas(m3), 3);
-    EXPECT_GT(m3.tiranteFinal, m3.tiranteCritico);
-    EXPECT_EQ(m3.yMaxGraf, m3.tiranteFinal);  // the stopping depth widens the range
-    EXPECT_EQ(m3.tablaPerfil[4][1], 0);
-    EXPECT_EQ(m3.perfil.metodo, MetodoPerfil::RungeKutta);
-    EXPECT_EQ(m3.perfil.fin, FinPerfil::FueraDeZona);
-    EXPECT_EQ(m3.perfil.xFin, 30);  // the third step, whose depth was not stored
-
-    // Out of its zone at the first step: a negative depth, kept as the range's floor.
-    Variables primero = Perfil(1.2, 0, -100000, 10);
-    CalcularPerfil(primero);
-    EXPECT_EQ(primero.zonaActual, 3);
-    EXPECT_LT(primero.tiranteFinal, 0);
-    EXPECT_EQ(primero.yMinGraf, primero.tiranteFinal);
-    EXPECT_EQ(FilasLlenas(primero), 1);
-
-    // Forward: rows 2 and 3 are exempt, the test acts from row 4 on.
-    Variables adelante = Perfil(0.2, 0, 800, 20);
-    CalcularPerfil(adelante);
-    EXPECT_EQ(adelante.zonaActual, adelante.zonaInicial);
-    EXPECT_EQ(FilasLlenas(adelante), 3);
-    EXPECT_LT(adelante.tiranteFinal, adelante.tablaPerfil[3][2]);  // turned back, not stored
-    EXPECT_EQ(adelante.perfil.fin, FinPerfil::Inversion);
-    EXPECT_EQ(adelante.perfil.xFin, 120);
-    Variables corto = Perfil(0.1, 0, 800, 10);  // turns back at the third row, still exempt
-    CalcularPerfil(corto);
-    EXPECT_EQ(FilasLlenas(corto), 3);
-
-    // Backward with steps of 1 km the depth settles and turns back in its last
-    // digits (rows N to N - 3 are exempt).
-    Variables atras = Perfil(1.2, 0, -100000);
-    CalcularPerfil(atras);
-    EXPECT_EQ(atras.zonaActual, 1);
-    EXPECT_EQ(FilasLlenas(atras), 13);
-    EXPECT_EQ(atras.tablaPerfil[88][2], 0);
-    EXPECT_GT(atras.tablaPerfil[89][2], atras.tablaPerfil[90][2]);
-    EXPECT_LT(atras.tiranteFinal, atras.tablaPerfil[89][2]);
+    // The stopping depth is returned and widens the plot range, but is not stored.
+    const struct {
+        double y0, xf;
+        int16_t puntos, inteligente;
+        int zona, filas;
+        FinPerfil fin;
+        double xFin;
+    } casos[] = {
+        // An M3 curve crosses yc at the fourth step: boundary and two steps are stored.
+        {0.4, 100, 10, FALSO, 2, 3, FinPerfil::FueraDeZona, 30},
+        // Out of its zone at the first step, at a negative depth.
+        {1.2, -100000, 10, VERDADERO, 3, 1, FinPerfil::FueraDeZona, -10000},
+        // Forward: rows 2 and 3 are exempt, the test acts from row 4 on.
+        {0.2, 800, 20, VERDADERO, 3, 3, FinPerfil::Inversion, 120},
+        {0.1, 800, 10, VERDADERO, 3, 3, FinPerfil::Inversion, 240},
+        // Backward with steps of 1 km the depth settles and turns back in its last
+        // digits (rows N to N - 3 are exempt).
+        {1.2, -100000, 100, VERDADERO, 1, 13, FinPerfil::Inversion, -13000},
+    };
+    for (const auto& c : casos) {
+        Variables v = Perfil(c.y0, 0, c.xf, c.puntos);
+        v.pasoInteligente = c.inteligente;
+        CalcularPerfil(v);
+        // The last stored row and the one before it in the direction of the march.
+        const int s = c.xf > 0 ? 1 : -1, ultima = s > 0 ? c.filas : c.puntos + 2 - c.filas;
+        const double y = v.tiranteFinal, y1 = v.tablaPerfil[ultima][2];
+        const double y2 = v.tablaPerfil[ultima - s][2];
+        EXPECT_EQ(v.zonaActual, c.zona) << c.y0;
+        EXPECT_EQ(FilasLlenas(v), c.filas) << c.y0;
+        EXPECT_EQ(v.perfil.metodo, MetodoPerfil::RungeKutta);
+        EXPECT_EQ(v.perfil.fin, c.fin) << c.y0;
+        EXPECT_EQ(v.perfil.xFin, c.xFin) << c.y0;
+        if (c.fin == FinPerfil::Inversion)
+            EXPECT_LT((y - y1) * (y1 - y2), 0) << c.y0;
+        else
+            EXPECT_EQ(y, y > y1 ? v.yMaxGraf : v.yMinGraf) << c.y0;
+    }
 }
 
 TEST(Perfil, PasoInteligenteYSuUmbral)

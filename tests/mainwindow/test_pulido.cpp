@@ -1,7 +1,6 @@
 // What the user sees and touches: boxes shown from their first character, the
 // comma locale, Qt's own buttons in the chosen language, the keys, the limit of
 // profile points and the messages that name the input at fault.
-#include <QLineEdit>
 #include <QSettings>
 #include <QtTest>
 
@@ -18,23 +17,6 @@
 
 namespace {
 
-QLineEdit* Caja(QWidget* v, const char* nombre)
-{
-    return v->findChild<QLineEdit*>(nombre);
-}
-
-void Escribir(QWidget* v, const char* nombre, const char* texto)
-{
-    Caja(v, nombre)->clear();
-    QTest::keyClicks(Caja(v, nombre), EnLocal(texto));
-}
-
-// A button or an option.
-void Pulsar(QWidget* v, const char* nombre)
-{
-    v->findChild<QAbstractButton*>(nombre)->click();
-}
-
 // In the language given, with the rectangular channel of the examples (width 2 m, 3 m3/s,
 // n 0.015, slope 0.001, boundary x 1000, y 1.5).
 RungeKutta* Abrir(int idioma = 1)
@@ -48,7 +30,7 @@ RungeKutta* Abrir(int idioma = 1)
     const char* canal[] = {"Text1", "2", "Text5",  "0.001", "Text6", "0.015",
                            "Text7", "3", "Text11", "1000",  "Text8", "1.5"};
     for (int i = 0; i < 12; i += 2)
-        Escribir(v, canal[i], canal[i + 1]);
+        Escribir(v, canal[i], EnLocal(canal[i + 1]));
     return v;
 }
 
@@ -65,17 +47,17 @@ private slots:
         RungeKutta* v = Abrir();
         Escribir(v, "Text39", "1");
         Pulsar(v, "cmdConvertir");
-        QCOMPARE(Caja(v, "Text3")->cursorPosition(), 0);
+        QCOMPARE(Hijo<QLineEdit>(v, "Text3")->cursorPosition(), 0);
 
         Pulsar(v, "optCircular");
         Escribir(v, "Text4", "1");
         Escribir(v, "Text7", "4");
         Pulsar(v, "Calc_tir");
         // Whole, in the narrow face; a box that fits keeps its font.
-        QLineEdit* normal = Caja(v, "Text14");
+        QLineEdit* normal = Hijo<QLineEdit>(v, "Text14");
         QVERIFY(normal->text() == "Q LLENO" && CabeEnCaja(normal) && normal->cursorPosition() == 0);
         QCOMPARE(normal->font().family(), QString("Arial Narrow"));
-        QCOMPARE(Caja(v, "Text13")->font().family(), QString("Arial"));
+        QCOMPARE(Hijo(v, "Text13")->font().family(), QString("Arial"));
     }
 
     // Also run in a comma locale (test_pulido_coma): a profile's results copied into the
@@ -88,7 +70,7 @@ private slots:
         Escribir(v, "Text9", "0");
         Pulsar(v, "Calc_sup_libre");
         Pulsar(v, "cmdAlterno");  // on the copy of y = 1.1468; 1 would give 0.4007
-        QCOMPARE(Caja(v, "Text33")->text(), EnLocal("0.3627"));
+        QCOMPARE(Texto(v, "Text33"), EnLocal("0.3627"));
     }
 
     void botonesDeQtEnElIdioma()
@@ -104,20 +86,27 @@ private slots:
         QCOMPARE(si(), QString("&Sí"));
     }
 
-    void teclas()
+    void teclasYPuntos()
     {
         RungeKutta* v = Abrir();
-        QCOMPARE(QApplication::focusWidget(), Caja(v, "Text1"));
+        QCOMPARE(QApplication::focusWidget(), Hijo(v, "Text1"));
         // Enter runs the box's panel, and none for the boundary condition.
-        QTest::keyClick(Caja(v, "Text8"), Qt::Key_Return);
+        QTest::keyClick(Hijo(v, "Text8"), Qt::Key_Return);
         QCOMPARE(v->pitidos(), 0);
-        QTest::keyClick(Caja(v, "Text7"), Qt::Key_Return);
-        QCOMPARE(Caja(v, "Text13")->text(), EnLocal("0.6121"));
+        QTest::keyClick(Hijo(v, "Text7"), Qt::Key_Return);
+        QCOMPARE(Texto(v, "Text13"), EnLocal("0.6121"));
 
-        // Parameters: Enter accepts, Escape keeps what was stored; Escape closes the others.
-        Escribir(MostrarVentana<frmParamCalc>(), "Text23", "50");
-        QVERIFY(QTest::qWaitForWindowActive(VentanaAbierta<frmParamCalc>()));
-        QTest::keyClick(VentanaAbierta<frmParamCalc>(), Qt::Key_Return);
+        // Parameters: at most 32765 points, Enter accepts, Escape keeps what was stored;
+        // Escape closes the others too.
+        RespuestaAutomatica mensajes;
+        Escribir(MostrarVentana<frmParamCalc>(), "Text23", "32766");
+        Pulsar(VentanaAbierta<frmParamCalc>(), "cmdAceptarSalir");
+        auto* parametros = MostrarVentana<frmParamCalc>();
+        Escribir(parametros, "Text23", "32765");
+        parametros->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(parametros));
+        QTest::keyClick(parametros, Qt::Key_Return);
+        QCOMPARE(mensajes.textos(), QStringList{capErrorPuntos.arg("32766")});
         const QList<QWidget*> ventanas = {
             MostrarVentana<frmParamCalc>(), MostrarVentana<frmParamVarios>(),
             MostrarVentana<frmInfoProg>(), MostrarVentana<inf_zuvan>()};
@@ -128,21 +117,10 @@ private slots:
             QTest::keyClick(w, Qt::Key_Escape);
             QVERIFY(!w->isVisible());
         }
-        QCOMPARE(estado().puntosPerfil, 50);
-    }
-
-    void puntosDelPerfil()
-    {
-        RungeKutta* v = Abrir();
-        RespuestaAutomatica mensajes;
-        for (const char* puntos : {"32766", "32765"}) {
-            Escribir(MostrarVentana<frmParamCalc>(), "Text23", puntos);
-            Pulsar(VentanaAbierta<frmParamCalc>(), "cmdAceptarSalir");
-        }
-        QCOMPARE(mensajes.textos(), QStringList{capErrorPuntos.arg("32766")});
+        QCOMPARE(estado().puntosPerfil, 32765);
         Escribir(v, "Text9", "0");
         Pulsar(v, "Calc_sup_libre");
-        QCOMPARE(Caja(v, "Text10")->text(), EnLocal("1.1468"));
+        QCOMPARE(Texto(v, "Text10"), EnLocal("1.1468"));
     }
 
     void mensajesQueNombranLaEntrada()
