@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "PrincipalVentanas.h"
 #include "mainwindow/RungeKutta.h"
 #include "state/Variables.h"
 
@@ -58,14 +59,5 @@ BENCHMARK_CAPTURE(Boton, parametros_de_interes, "Command1", "optManual")
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacion(argc, argv);
-    // The offscreen screen cannot raise windows and says so every time.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    ParametrosPorDefecto(estado());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return EjecutarConVentanas(argc, argv, [] { ParametrosPorDefecto(estado()); });
 }

@@ -9,6 +9,7 @@
 
 #include "captions/modBelco.h"
 #include "engine/modFuncionesTorvel.h"
+#include "PrincipalVentanas.h"
 #include "mainwindow/RungeKutta.h"
 #include "state/Variables.h"
 #include "windows/VentanaPerfil.h"
@@ -89,14 +90,5 @@ BENCHMARK(InformePdf)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacion(argc, argv);
-    // The offscreen screen cannot raise windows and says so every time.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    CargarTextos(1);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return EjecutarConVentanas(argc, argv, [] { CargarTextos(1); });
 }
