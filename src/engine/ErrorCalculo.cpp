@@ -1,7 +1,8 @@
 #include "engine/ErrorCalculo.h"
 
-#include <charconv>
 #include <string>
+
+#include "engine/Csv.h"
 
 namespace {
 
@@ -33,15 +34,12 @@ const char* NombreOperacion(Operacion operacion)
     return "calculation";
 }
 
-// Written with to_chars so that the text never depends on the C locale.
+// The figure in full and with ".", whatever the C locale.
 std::string Mensaje(TipoError tipo, Operacion operacion, double valor)
 {
     std::string texto = std::string(NombreTipo(tipo)) + " in " + NombreOperacion(operacion);
-    if (!std::isnan(valor)) {
-        char numero[32];
-        auto fin = std::to_chars(numero, numero + sizeof numero, valor).ptr;
-        texto += " at " + std::string(numero, fin);
-    }
+    if (!std::isnan(valor))
+        texto += " at " + NumeroExacto(valor);
     return texto;
 }
 

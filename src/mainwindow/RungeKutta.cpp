@@ -298,7 +298,7 @@ void RungeKutta::AplicarTextos()
     ui->mnuInforme->setText(capMnuInforme);
 
     NombrarCajas();
-    const std::pair<QLineEdit*, const QString*> ayudas[] = {
+    PonerAyudas({
         {ui->Text1, &capAyudaAncho},           {ui->Text2, &capAyudaAnchFondo},
         {ui->Text3, &capAyudaAngGrados},       {ui->Text39, &capAyudaAngMetros},
         {ui->Text4, &capAyudaDiametro},        {ui->Text5, &capAyudaPendiente},
@@ -315,9 +315,7 @@ void RungeKutta::AplicarTextos()
         {ui->Text32, &capAyudaTiranteDado},    {ui->Text33, &capAyudaAlterno},
         {ui->txtY1Conj, &capAyudaY1Conj},      {ui->txtY2Conj, &capAyudaY2Conj},
         {ui->Text21, &capAyudaTiranteManual},
-    };
-    for (const auto& [caja, ayuda] : ayudas)
-        caja->setToolTip(*ayuda);
+    });
     // The plot has no label to be announced by.
     ui->picCurva->setAccessibleName(capGraficoNombre);
     ui->picCurva->setAccessibleDescription(capGraficoDescripcion);

@@ -63,3 +63,9 @@ void PrepararResultado(QLineEdit* caja)
         caja->setCursorPosition(0);
     });
 }
+
+void PonerAyudas(std::initializer_list<std::pair<QLineEdit*, const QString*>> ayudas)
+{
+    for (const auto& [caja, ayuda] : ayudas)
+        caja->setToolTip(*ayuda);
+}

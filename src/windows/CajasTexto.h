@@ -1,7 +1,11 @@
 // How the boxes the program writes into show what it wrote.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 class QLineEdit;
+class QString;
 
 // A box the program writes into (a copy, a converted value) shows the
 // beginning of each text it is given, not its end; what the user types is left
@@ -15,3 +19,6 @@ void PrepararResultado(QLineEdit* caja);
 
 // Whether the text of the box fits its width in the box's present font.
 bool CabeEnCaja(const QLineEdit* caja);
+
+// Gives each box the tooltip of its pair: what the box holds and its unit.
+void PonerAyudas(std::initializer_list<std::pair<QLineEdit*, const QString*>> ayudas);

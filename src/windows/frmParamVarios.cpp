@@ -45,16 +45,17 @@ frmParamVarios::frmParamVarios(QWidget* parent)
     ui->cmdParamSalir->setText(capParamSalir);
 
     NombrarCajasPorSusEtiquetas(this);
-    const std::pair<QLineEdit*, const QString*> ayudas[] = {
-        {ui->Text21, &capAyudaParamTirante},   {ui->Text15, &capAyudaParamArea},
-        {ui->Text16, &capAyudaParamPerim},     {ui->Text17, &capAyudaParamRh},
-        {ui->Text18, &capAyudaParamVel},       {ui->Text19, &capAyudaParamFroude},
-        {ui->Text20, &capAyudaParamAncho},     {ui->Text27, &capAyudaParamSf},
-        {ui->Text25, &capAyudaParamTens},      {ui->Text26, &capAyudaParamEnergia},
-        {ui->txtMomentum, &capAyudaParamCant},
-    };
-    for (const auto& [caja, ayuda] : ayudas)
-        caja->setToolTip(*ayuda);
+    PonerAyudas({{ui->Text21, &capAyudaParamTirante},
+                 {ui->Text15, &capAyudaParamArea},
+                 {ui->Text16, &capAyudaParamPerim},
+                 {ui->Text17, &capAyudaParamRh},
+                 {ui->Text18, &capAyudaParamVel},
+                 {ui->Text19, &capAyudaParamFroude},
+                 {ui->Text20, &capAyudaParamAncho},
+                 {ui->Text27, &capAyudaParamSf},
+                 {ui->Text25, &capAyudaParamTens},
+                 {ui->Text26, &capAyudaParamEnergia},
+                 {ui->txtMomentum, &capAyudaParamCant}});
 
     connect(ui->cmdParamSalir, &QPushButton::clicked, this, &QWidget::close);
     CerrarConEscape(this);
