@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "windows/Form_inicio.h"
+#include "app/Inicio.h"
 #include "windows/VentanaUnica.h"
 
 int main(int argc, char* argv[])

@@ -1,18 +1,19 @@
-// Each command runs the engine the way the matching panel of the main window
-// does, with the same checks for missing data, and returns every number the
-// panel shows, unrounded.
+// Each command asks the calculation layer what the matching panel of the main
+// window asks, and returns every number the panel shows, unrounded. A refusal
+// names the option at fault.
 #include "cli/Comandos.h"
 
+#include <map>
+
+#include "calc/Calculos.h"
 #include "captions/modBelco.h"
 #include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
 
-namespace {
+using calculo::Dato;
+using calculo::Rechazo;
 
-[[noreturn]] void DatoFaltante(const char* nombre, double valor, const char* motivo)
-{
-    throw ErrorUso(std::string(nombre) + ": \"" + NumeroExacto(valor) + "\" " + motivo);
-}
+namespace {
 
 Campo Numero(const char* nombre, double valor)
 {
@@ -25,7 +26,7 @@ Campo Opcional(const char* nombre, const std::optional<double>& valor)
 }
 
 // yn, shown as the window shows it for a pipe that cannot carry Q.
-Celda CeldaNormal(const FlujoUniforme& f)
+Celda CeldaNormal(const calculo::ResultadoUniforme& f)
 {
     Celda celda = Celda::De(f.yn);
     if (f.qLleno)
@@ -67,22 +68,6 @@ void TablaPerfil(const Variables& v, Resultado& r)
     }
 }
 
-// The direct step panel: a refused profile is a fault with its reason.
-double PasoDirectoDePanel(Variables& v)
-{
-    if (v.tiranteBuscado == v.tiranteBorde)
-        throw FalloCalculo(capFalloPasoDirecto.toStdString() + ": " +
-                           capPasoDirectoIguales.toStdString());
-    TirantesCriticoNormal(v);
-    const std::optional<double> x = PerfilPasoDirecto(v);
-    if (!x)
-        throw FalloCalculo(capFalloPasoDirecto.toStdString() +
-                           ": the boundary depth and the depth sought lie in different zones "
-                           "of the profile (Yo & Yf incorrectos).");
-    ElementosHidraulicos(v, v.tiranteBuscado);
-    return *x;
-}
-
 }  // namespace
 
 FalloCalculo::FalloCalculo(const QString& queFallo, const ErrorCalculo& e)
@@ -91,48 +76,76 @@ FalloCalculo::FalloCalculo(const QString& queFallo, const ErrorCalculo& e)
 {
 }
 
-void ComprobarUniforme(const Variables& v, const char* pendiente, const char* n, const char* q)
+std::string QueFalta(const Rechazo& rechazo, const std::string& nombre, double valor)
 {
-    if (v.pendiente == 0)
-        DatoFaltante(pendiente, v.pendiente, "is missing data: the bed slope must not be 0");
-    if (!(v.nManning > 0))
-        DatoFaltante(n, v.nManning, "is missing data: Manning's n must be positive");
-    if (!(v.caudal > 0))
-        DatoFaltante(q, v.caudal, "is missing data: the discharge must be positive");
+    static const std::map<Dato, const char*> kQue = {
+        {Dato::Pendiente, "the bed slope"},
+        {Dato::Manning, "Manning's n"},
+        {Dato::Caudal, "the discharge"},
+        {Dato::ErrorAdmisible, "the admissible error"},
+        {Dato::PuntosPerfil, "the number of points"},
+        {Dato::TiranteBorde, "the depth"},
+        {Dato::Tirante, "the depth"},
+        {Dato::TiranteBuscado, "the depth"},
+        {Dato::XBuscado, "the abscissa"},
+    };
+    std::string motivo = "is missing data: ";
+    switch (rechazo.motivo) {
+    case Rechazo::Motivo::Cero:
+        motivo += std::string(kQue.at(rechazo.dato)) + " must not be 0";
+        break;
+    case Rechazo::Motivo::NoPositivo:
+        motivo += std::string(kQue.at(rechazo.dato)) + " must be positive";
+        break;
+    case Rechazo::Motivo::IgualAlBorde: motivo += "it must differ from --x0"; break;
+    case Rechazo::Motivo::ZonasDistintas: break;
+    }
+    return nombre + ": \"" + NumeroExacto(valor) + "\" " + motivo;
 }
 
-// As the uniform-flow panel: a depth that was not found (0) is never
-// evaluated, and a pipe that cannot carry Q has no further results.
-FlujoUniforme CalcularUniforme(Variables v)
+double ValorDe(const Variables& v, Dato dato)
 {
-    FlujoUniforme f;
-    TirantesCriticoNormal(v);
-    f.yc = v.tiranteCritico;
-    f.yn = v.tiranteNormal;
-    const bool circular = v.esCircular != 0;
-    f.qLleno = circular && !v.normalHallado;
-    if (f.qLleno)
-        return f;
-    if (f.yc != 0) {
-        f.sc = PendienteCritica(v);
-        f.ec = v.energia;
-        if (*f.sc > v.pendiente)
-            f.tipo = "M";
-        else if (*f.sc < v.pendiente)
-            f.tipo = "S";
+    switch (dato) {
+    case Dato::Pendiente: return v.pendiente;
+    case Dato::Manning: return v.nManning;
+    case Dato::Caudal: return v.caudal;
+    case Dato::ErrorAdmisible: return v.errorAdmisible;
+    case Dato::PuntosPerfil: return v.puntosPerfil;
+    case Dato::TiranteBorde: return v.tiranteBorde;
+    case Dato::XBuscado: return v.xBuscado;
+    case Dato::TiranteBuscado: return v.tiranteBuscado;
+    case Dato::Tirante: return v.tirante;
     }
-    if (f.yn != 0) {
-        ElementosHidraulicos(v, f.yn);
-        f.en = v.energia;
-        f.velocidad = v.velocidad;
-        f.froude = v.froude;
-    }
-    if (circular)
-        f.pct = f.yn * 100 / v.diametro;
-    return f;
+    return 0;
 }
 
-std::vector<Campo> CamposUniforme(const FlujoUniforme& f, bool circular)
+const char* OpcionDe(Dato dato)
+{
+    switch (dato) {
+    case Dato::Pendiente: return "--slope";
+    case Dato::Manning: return "--n";
+    case Dato::Caudal: return "--q";
+    case Dato::ErrorAdmisible: return "--error";
+    case Dato::PuntosPerfil: return "--points";
+    case Dato::TiranteBorde: return "--y0";
+    case Dato::XBuscado: return "--xf";
+    case Dato::TiranteBuscado: return "--yf";
+    case Dato::Tirante: return "--depth";
+    }
+    return "";
+}
+
+// A refused calculation as a usage error naming its option. y: the depth the
+// calculation was given besides the channel, for a refusal of that depth.
+template <class T>
+[[noreturn]] void Rechazar(const calculo::Calculo<T>& c, double y = 0)
+{
+    const Rechazo& r = c.rechazo();
+    const double valor = r.dato == Dato::Tirante ? y : ValorDe(c.estado, r.dato);
+    throw ErrorUso(QueFalta(r, OpcionDe(r.dato), valor));
+}
+
+std::vector<Campo> CamposUniforme(const calculo::ResultadoUniforme& f, bool circular)
 {
     std::vector<Campo> campos = {
         Numero("yc", f.yc),
@@ -166,47 +179,42 @@ std::vector<Campo> CamposElementos(const Variables& v)
 
 Resultado Uniforme(const Pedido& p)
 {
-    ComprobarUniforme(p.canal, "--slope", "--n", "--q");
-    const FlujoUniforme f =
-        Calcular(capFalloFlujoUniforme, [&] { return CalcularUniforme(p.canal); });
-    return {CamposUniforme(f, p.canal.esCircular != 0), {}, {}, {}, false};
+    const auto c = Calcular(capFalloFlujoUniforme, [&] { return calculo::FlujoUniforme(p.canal); });
+    if (!c.hecho())
+        Rechazar(c);
+    return {CamposUniforme(*c, p.canal.esCircular != 0), {}, {}, {}, false};
 }
 
 Resultado Elementos(const Pedido& p)
 {
-    Variables v = p.canal;
     const double y = *p.tirante;
-    // The parameters-of-interest window asks for these before it calculates.
-    if (!(v.nManning > 0))
-        DatoFaltante("--n", v.nManning, "is missing data: Manning's n must be positive");
-    if (!(v.caudal > 0))
-        DatoFaltante("--q", v.caudal, "is missing data: the discharge must be positive");
-    if (!(y > 0))
-        DatoFaltante("--depth", y, "is missing data: the depth must be positive");
-    Calcular(capFalloParametros, [&] { ElementosHidraulicos(v, y); });
-    return {CamposElementos(v), {}, {}, {}, false};
+    const auto c = Calcular(capFalloParametros, [&] { return calculo::Elementos(p.canal, y); });
+    if (!c.hecho())
+        Rechazar(c, y);
+    return {CamposElementos(c.estado), {}, {}, {}, false};
 }
 
 Resultado Alterno(const Pedido& p)
 {
-    Variables v = p.canal;
     Resultado r;
     if (p.tirante) {
-        const double y = Calcular(capFalloAlterno, [&] { return TiranteAlterno(v, *p.tirante); });
-        r.campos.push_back(Numero("alt_depth", y));
+        const auto c = Calcular(capFalloAlterno,
+                                [&] { return calculo::AlternoDeTirante(p.canal, *p.tirante); });
+        r.campos.push_back(Numero("alt_depth", c->tirante));
     } else {
-        Calcular(capFalloAlterno, [&] { TirantesAlternosEnergia(v, *p.energia); });
-        r.campos.push_back(Numero("alt_sup", v.tiranteAlternoSup));
-        r.campos.push_back(Numero("alt_inf", v.tiranteAlternoInf));
+        const auto c = Calcular(capFalloAlterno,
+                                [&] { return calculo::AlternosDeEnergia(p.canal, *p.energia); });
+        r.campos.push_back(Numero("alt_sup", c->superior));
+        r.campos.push_back(Numero("alt_inf", c->inferior));
     }
     return r;
 }
 
 Resultado Conjugado(const Pedido& p)
 {
-    Variables v = p.canal;
-    const double y = Calcular(capFalloConjugado, [&] { return TiranteConjugado(v, *p.tirante); });
-    return {{Numero("conj_depth", y)}, {}, {}, {}, false};
+    const auto c =
+        Calcular(capFalloConjugado, [&] { return calculo::Conjugado(p.canal, *p.tirante); });
+    return {{Numero("conj_depth", c->tirante)}, {}, {}, {}, false};
 }
 
 Resultado Perfil(const Pedido& p)
@@ -214,39 +222,39 @@ Resultado Perfil(const Pedido& p)
     Variables v = p.canal;
     v.xBorde = p.x0;
     v.tiranteBorde = p.y0;
-    if (!(v.nManning > 0))
-        DatoFaltante("--n", v.nManning, "is missing data: Manning's n must be positive");
-    if (!(v.caudal > 0))
-        DatoFaltante("--q", v.caudal, "is missing data: the discharge must be positive");
     Resultado r;
-    if (p.xf) {
+    const bool rungeKutta = p.xf.has_value();
+    if (rungeKutta)
         v.xBuscado = *p.xf;
-        if (v.tiranteBorde == 0)
-            DatoFaltante("--y0", v.tiranteBorde, "is missing data: the depth must not be 0");
-        if (v.xBuscado == v.xBorde)
-            DatoFaltante("--xf", v.xBuscado, "is missing data: it must differ from --x0");
-        Calcular(capFalloRungeKutta, [&] {
-            TirantesCriticoNormal(v);
-            CalcularPerfil(v);
-            ElementosHidraulicos(v, v.tiranteFinal);
-        });
-        r.campos = {{"method", Celda::De(std::string("rk"))}, Numero("yf", v.tiranteFinal)};
-    } else {
-        v.tiranteBuscado = *p.yf;
-        if (!(v.tiranteBorde > 0))
-            DatoFaltante("--y0", v.tiranteBorde, "is missing data: the depth must be positive");
-        const double x = Calcular(capFalloPasoDirecto, [&] {
-            NuevaTablaPerfil(v);
-            return PasoDirectoDePanel(v);
-        });
-        r.campos = {{"method", Celda::De(std::string("direct"))}, Numero("xf", x)};
+    const auto c =
+        rungeKutta
+            ? Calcular(capFalloRungeKutta, [&] { return calculo::PerfilRungeKutta(v); })
+            : Calcular(capFalloPasoDirecto, [&] { return calculo::PerfilPasoDirecto(v, *p.yf); });
+    if (!c.hecho()) {
+        switch (c.rechazo().motivo) {
+        case Rechazo::Motivo::IgualAlBorde:
+            if (c.rechazo().dato == Dato::TiranteBuscado)
+                throw FalloCalculo(capFalloPasoDirecto.toStdString() + ": " +
+                                   capPasoDirectoIguales.toStdString());
+            break;
+        case Rechazo::Motivo::ZonasDistintas:
+            throw FalloCalculo(capFalloPasoDirecto.toStdString() +
+                               ": the boundary depth and the depth sought lie in different "
+                               "zones of the profile (Yo & Yf incorrectos).");
+        default: break;
+        }
+        Rechazar(c);
     }
-    r.campos.push_back(Numero("E", v.energia));
-    r.campos.push_back({"type", Celda::De(TipoPerfil(v))});
-    r.campos.push_back({"end", Celda::De(std::string(NombreFin(v.perfil.fin)))});
-    r.campos.push_back(Numero("x_end", v.perfil.xFin));
+    if (rungeKutta)
+        r.campos = {{"method", Celda::De(std::string("rk"))}, Numero("yf", c->tiranteFinal)};
+    else
+        r.campos = {{"method", Celda::De(std::string("direct"))}, Numero("xf", c->xFinal)};
+    r.campos.push_back(Numero("E", c->energia));
+    r.campos.push_back({"type", Celda::De(TipoPerfil(c.estado))});
+    r.campos.push_back({"end", Celda::De(std::string(NombreFin(c.estado.perfil.fin)))});
+    r.campos.push_back(Numero("x_end", c.estado.perfil.xFin));
     if (p.tabla)
-        TablaPerfil(v, r);
+        TablaPerfil(c.estado, r);
     return r;
 }
 
@@ -261,10 +269,15 @@ Resultado Curva(const Pedido& p)
     for (long i = 0; i <= p.pasos; ++i) {
         Variables v = p.canal;
         v.caudal = i == p.pasos ? b : a + i * (b - a) / p.pasos;
-        ComprobarUniforme(v, "--slope", "--n", i == 0 ? "--q-from" : "Q");
         const QString queFallo = capFalloFlujoUniforme + QStringLiteral(" for Q = ") +
                                  QString::fromStdString(NumeroExacto(v.caudal));
-        const FlujoUniforme f = Calcular(queFallo, [&] { return CalcularUniforme(v); });
+        const auto c = Calcular(queFallo, [&] { return calculo::FlujoUniforme(v); });
+        if (!c.hecho()) {
+            const Dato dato = c.rechazo().dato;
+            const char* opcion = dato != Dato::Caudal ? OpcionDe(dato) : i == 0 ? "--q-from" : "Q";
+            throw ErrorUso(QueFalta(c.rechazo(), opcion, ValorDe(v, dato)));
+        }
+        const calculo::ResultadoUniforme& f = *c;
         auto celda = [](const std::optional<double>& x) { return x ? Celda::De(*x) : Celda(); };
         r.filas.push_back({Celda::De(v.caudal), Celda::De(f.yc), CeldaNormal(f), celda(f.sc),
                            celda(f.ec), celda(f.en), celda(f.velocidad), celda(f.froude)});

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Calculos.h"
 #include "cli/Opciones.h"
 #include "cli/Salida.h"
 
@@ -20,20 +21,12 @@ public:
     explicit FalloCalculo(const std::string& mensaje) : std::runtime_error(mensaje) {}
 };
 
-// The uniform-flow panel's results for the state's channel.
-struct FlujoUniforme {
-    double yc = 0, yn = 0;
-    bool qLleno = false;  // a pipe that cannot carry Q
-    std::optional<double> sc, ec, en, pct, velocidad, froude;
-    std::string tipo;  // "M", "S" or "" (Sc = S, or no Sc)
-};
-FlujoUniforme CalcularUniforme(Variables v);
-std::vector<Campo> CamposUniforme(const FlujoUniforme& f, bool circular);
+std::vector<Campo> CamposUniforme(const calculo::ResultadoUniforme& f, bool circular);
 // The elements of ElementosHidraulicos just evaluated in v.
 std::vector<Campo> CamposElementos(const Variables& v);
-// Refuses, as missing data, what the uniform-flow panel refuses. nombres
-// gives the option or column names of slope, n and q.
-void ComprobarUniforme(const Variables& v, const char* pendiente, const char* n, const char* q);
+// The usage error of a refused calculation: the option or column (nombre),
+// the value it held and what is missing.
+std::string QueFalta(const calculo::Rechazo& rechazo, const std::string& nombre, double valor);
 
 Resultado Uniforme(const Pedido& p);
 Resultado Elementos(const Pedido& p);

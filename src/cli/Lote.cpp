@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "calc/Calculos.h"
 #include "captions/modBelco.h"
 #include "cli/Comandos.h"
 #include "cli/Salida.h"
@@ -135,43 +136,64 @@ public:
     bool Fallida() const { return !errores_.empty(); }
 
 private:
+    // What the panels compute for the row's channel, each part with its own
+    // refusals, which name the row's column.
     void Partes(const Variables& canal)
     {
         Intentar("uniform", capFalloFlujoUniforme, [&] {
-            ComprobarUniforme(canal, "column slope", "column n", "column q");
-            const FlujoUniforme f = CalcularUniforme(canal);
-            for (const Campo& c : CamposUniforme(f, canal.esCircular != 0))
-                Poner(c.nombre, c.valor);
+            const auto c = calculo::FlujoUniforme(canal);
+            if (!c.hecho())
+                Rechazar(c.rechazo(), c.estado);
+            for (const Campo& campo : CamposUniforme(*c, canal.esCircular != 0))
+                Poner(campo.nombre, campo.valor);
         });
         double y = 0;
         if (esquema_.conTirante && !Texto("depth").empty() && Numero("depth", y)) {
             Intentar("alternate", capFalloAlterno, [&] {
-                Variables v = canal;
-                Poner("alt_depth", Celda::De(TiranteAlterno(v, y)));
+                Poner("alt_depth", Celda::De(calculo::AlternoDeTirante(canal, y)->tirante));
             });
             Intentar("conjugate", capFalloConjugado, [&] {
-                Variables v = canal;
-                Poner("conj_depth", Celda::De(TiranteConjugado(v, y)));
+                Poner("conj_depth", Celda::De(calculo::Conjugado(canal, y)->tirante));
             });
             Intentar("elements", capFalloParametros, [&] {
-                if (!(y > 0))
-                    throw ErrorUso("column depth: \"" + Texto("depth") +
-                                   "\" is missing data: the depth must be positive");
-                Variables v = canal;
-                ElementosHidraulicos(v, y);
-                for (const Campo& c : CamposElementos(v))
-                    Poner(c.nombre, c.valor);
+                const auto c = calculo::Elementos(canal, y);
+                if (!c.hecho())
+                    Rechazar(c.rechazo(), c.estado, y);
+                for (const Campo& campo : CamposElementos(c.estado))
+                    Poner(campo.nombre, campo.valor);
             });
         }
         double E = 0;
         if (esquema_.conEnergia && !Texto("energy").empty() && Numero("energy", E)) {
             Intentar("alternate", capFalloAlterno, [&] {
-                Variables v = canal;
-                TirantesAlternosEnergia(v, E);
-                Poner("alt_sup", Celda::De(v.tiranteAlternoSup));
-                Poner("alt_inf", Celda::De(v.tiranteAlternoInf));
+                const auto c = calculo::AlternosDeEnergia(canal, E);
+                Poner("alt_sup", Celda::De(c->superior));
+                Poner("alt_inf", Celda::De(c->inferior));
             });
         }
+    }
+
+    // A refusal names the row's column and the text it held.
+    [[noreturn]] void Rechazar(const calculo::Rechazo& r, const Variables& v, double y = 0) const
+    {
+        using calculo::Dato;
+        const char* columna = r.dato == Dato::Tirante     ? "depth"
+                              : r.dato == Dato::Pendiente ? "slope"
+                              : r.dato == Dato::Manning   ? "n"
+                              : r.dato == Dato::Caudal    ? "q"
+                                                          : "error";
+        const double valor = r.dato == Dato::Tirante     ? y
+                             : r.dato == Dato::Pendiente ? v.pendiente
+                             : r.dato == Dato::Manning   ? v.nManning
+                             : r.dato == Dato::Caudal    ? v.caudal
+                                                         : v.errorAdmisible;
+        std::string mensaje = QueFalta(r, std::string("column ") + columna, valor);
+        if (r.dato == Dato::Tirante) {  // the depth as typed, not the number read from it
+            const std::size_t comillas = mensaje.find('"');
+            mensaje.replace(comillas + 1, mensaje.find('"', comillas + 1) - comillas - 1,
+                            Texto(columna));
+        }
+        throw ErrorUso(mensaje);
     }
 
     std::string Texto(const char* columna) const

@@ -1,11 +1,12 @@
 // Command handlers of the main window's calculation panels: read the boxes,
-// check what the panel needs, run the engine, then write the rounded results.
-// Every result is computed before anything is written, so a calculation that
-// fails leaves the previous results on the screen.
+// ask the calculation layer, then write the rounded results (or open the
+// missing-data warning it calls for). Every result is computed before anything
+// is written, so a calculation that fails leaves the previous results on the
+// screen.
 #include <QApplication>
 
+#include "calc/Calculos.h"
 #include "captions/modBelco.h"
-#include "engine/modFuncionesTorvel.h"
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"
@@ -14,19 +15,6 @@
 #include "windows/Mensajes.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmParamVarios.h"
-
-namespace {
-
-// Both profile panels draw yc, yn and yn*, so the depth range must hold them.
-void AmpliarRangoConReferencias(Variables& v)
-{
-    for (double referencia : {v.tiranteCritico, v.tiranteNormal, v.tiranteNormalConj}) {
-        if (v.yMaxGraf < referencia)
-            v.yMaxGraf = referencia;
-    }
-}
-
-}  // namespace
 
 bool RungeKutta::Ejecutar(const QString& fallo, const std::function<void()>& calculo,
                           bool conservaResultados)
@@ -102,62 +90,44 @@ void RungeKutta::Calc_tir_Click()
 {
     Ejecutar(capFalloFlujoUniforme, [this] {
         LeerDatos();
-        const Variables& v = estado();
-        if (v.pendiente == 0 || v.nManning <= 0 || v.caudal <= 0 || v.errorAdmisible == 0) {
+        const auto calculo = calculo::FlujoUniforme(estado());
+        if (!calculo.hecho()) {
             ui->Por_Diam->clear();
             ui->Text37->clear();
             ui->Text38->clear();
             MostrarVentana<Adv_faltandatos>();
             return;
         }
-        MostrarFlujoUniforme();
+        estado() = calculo.estado;
+        MostrarFlujoUniforme(*calculo);
     });
 }
 
 // yc, yn, the critical slope, the slope type and the two energies. A depth the
 // scans did not find (0) is never evaluated: the boxes that depend on it stay
 // empty.
-void RungeKutta::MostrarFlujoUniforme()
+void RungeKutta::MostrarFlujoUniforme(const calculo::ResultadoUniforme& r)
 {
-    Variables& v = estado();
-    TirantesCriticoNormal(v);
-    const double yc = v.tiranteCritico;
-    const double yn = v.tiranteNormal;
-    const bool circular = v.esCircular != 0;
-    const bool qLleno = circular && !v.normalHallado;  // the pipe cannot carry Q
-
-    std::optional<double> sc, energiaCritica, energiaNormal;
-    if (!qLleno && yc != 0) {
-        sc = PendienteCritica(v);  // leaves the elements of yc in the state
-        energiaCritica = v.energia;
-    }
-    if (!qLleno && yn != 0) {
-        ElementosHidraulicos(v, yn);
-        energiaNormal = v.energia;
-    }
-
-    ui->Text13->setText(TextoRedondeado(yc, 4));
-    ui->Text14->setText(qLleno ? QStringLiteral("Q LLENO") : TextoRedondeado(yn, 4));
-    ui->Por_Diam->setText(circular && !qLleno ? TextoRedondeado(yn * 100 / v.diametro, 2)
-                                              : QString());
+    const bool circular = estado().esCircular != 0;
+    ui->Text13->setText(TextoRedondeado(r.yc, 4));
+    ui->Text14->setText(r.qLleno ? QStringLiteral("Q LLENO") : TextoRedondeado(r.yn, 4));
+    ui->Por_Diam->setText(r.pct && circular ? TextoRedondeado(*r.pct, 2) : QString());
     ui->Text37->clear();
     ui->Text38->clear();
     Pitar();
-    if (qLleno)
+    if (r.qLleno)
         return;  // the energies of the previous calculation stay
 
-    if (sc) {
-        pendCritica = *sc;
+    if (r.sc) {
+        pendCritica = *r.sc;
         ui->Text38->setText(TextoRedondeado(pendCritica, 3));
         // Exactly critical: no new letter.
-        if (pendCritica > v.pendiente)
-            tipoPendiente = QStringLiteral("M");
-        else if (pendCritica < v.pendiente)
-            tipoPendiente = QStringLiteral("S");
+        if (!r.tipo.empty())
+            tipoPendiente = QString::fromStdString(r.tipo);
         ui->Text37->setText(tipoPendiente);
     }
-    ui->txtEyc->setText(energiaCritica ? TextoRedondeado(*energiaCritica, 3) : QString());
-    ui->txtEYn->setText(energiaNormal ? TextoRedondeado(*energiaNormal, 3) : QString());
+    ui->txtEyc->setText(r.ec ? TextoRedondeado(*r.ec, 3) : QString());
+    ui->txtEYn->setText(r.en ? TextoRedondeado(*r.en, 3) : QString());
 }
 
 // --- Alternate and conjugate depths -------------------------------------------------
@@ -166,20 +136,22 @@ void RungeKutta::cmdAlterno_Click()
 {
     Ejecutar(capFalloAlterno, [this] {
         LeerDatos();
-        Variables& v = estado();
         const QString marco = ui->frmTirantesAlternos->title();
         if (ui->optEnergia->isChecked()) {
             const double E0 =
                 LeerNumeroInicial(ui->Text34, NombreCaja(ui->optEnergia->text(), marco));
-            TirantesAlternosEnergia(v, E0);
-            ui->Text35->setText(TextoRedondeado(v.tiranteAlternoSup, 4));
-            ui->Text36->setText(TextoRedondeado(v.tiranteAlternoInf, 4));
+            const auto calculo = calculo::AlternosDeEnergia(estado(), E0);
+            estado() = calculo.estado;
+            ui->Text35->setText(TextoRedondeado(calculo->superior, 4));
+            ui->Text36->setText(TextoRedondeado(calculo->inferior, 4));
         } else if (ui->Option8->isChecked()) {
             const QString caja = NombreCaja(ui->Option8->text(), marco);
             const double y0 = LeerNumeroInicial(ui->Text32, caja);
             if (y0 == 0)
                 cajaTirante_ = caja;
-            ui->Text33->setText(TextoRedondeado(TiranteAlterno(v, y0), 4));
+            const auto calculo = calculo::AlternoDeTirante(estado(), y0);
+            estado() = calculo.estado;
+            ui->Text33->setText(TextoRedondeado(calculo->tirante, 4));
         }
     });
 }
@@ -194,7 +166,9 @@ void RungeKutta::cmdConjugado_Click()
             const double y1 = LeerNumeroInicial(ui->txtY1Conj, caja);
             if (y1 == 0)
                 cajaTirante_ = caja;
-            ui->txtY2Conj->setText(TextoRedondeado(TiranteConjugado(estado(), y1), 4));
+            const auto calculo = calculo::Conjugado(estado(), y1);
+            estado() = calculo.estado;
+            ui->txtY2Conj->setText(TextoRedondeado(calculo->tirante, 4));
         },
         false);
     // No result is shown as no result, never as a depth of 0.
@@ -208,27 +182,25 @@ void RungeKutta::Calc_sup_libre_Click()
 {
     Ejecutar(capFalloRungeKutta, [this] {
         LeerDatos();
-        Variables& v = estado();
-        if (v.tiranteBorde == 0 || v.xBuscado == v.xBorde || v.nManning <= 0 || v.caudal <= 0 ||
-            v.puntosPerfil == 0) {
+        const Variables entrada = estado();
+        const auto calculo = [&] {
+            try {
+                return calculo::PerfilRungeKutta(entrada);
+            } catch (const ErrorCalculo&) {
+                // At the critical depth dy/dx has no value: the march cannot leave it.
+                if (const std::optional<double> yc = calculo::BordeEnCritico(entrada))
+                    motivoSiFalla_ = capMotivoBordeCritico.arg(TextoRedondeado(*yc, 4));
+                throw;
+            }
+        }();
+        if (!calculo.hecho()) {
             MostrarVentana<Adv_faltandatos>();
             return;
         }
-        TirantesCriticoNormal(v);
-        // At the critical depth dy/dx has no value: the march cannot leave it.
-        if (RedondearDecimales(v.tiranteBorde, 4) == RedondearDecimales(v.tiranteCritico, 4))
-            motivoSiFalla_ = capMotivoBordeCritico.arg(TextoRedondeado(v.tiranteCritico, 4));
-        CalcularPerfil(v);
-        // Without a normal depth the yn* of an earlier calculation stays.
-        if (v.tiranteNormal != 0)
-            v.tiranteNormalConj = ConjugadoDeNormal(v);
-        AmpliarRangoConReferencias(v);
-        // The elements of the depth found, for the parameters-of-interest window.
-        ElementosHidraulicos(v, v.tiranteFinal);
-
-        grafico()->DibujarPerfil(v);
-        ui->Text10->setText(TextoRedondeado(v.tiranteFinal, 4));
-        ui->Text12->setText(TextoRedondeado(v.energia, 4));
+        estado() = calculo.estado;
+        grafico()->DibujarPerfil(estado());
+        ui->Text10->setText(TextoRedondeado(calculo->tiranteFinal, 4));
+        ui->Text12->setText(TextoRedondeado(calculo->energia, 4));
         ui->Text32->setText(ui->Text10->text());
         ui->Text34->setText(ui->Text12->text());
         Pitar();
@@ -241,42 +213,40 @@ void RungeKutta::Paso_directo_Click()
 {
     Ejecutar(capFalloPasoDirecto, [this] {
         LeerDatos();
-        Variables& v = estado();
         const QString caja = NombreCaja(ui->Label37->text(), ui->frmDadoyf->title());
-        v.tiranteBuscado = LeerCaja(ui->Text28, caja);
-        if (v.tiranteBuscado == 0)
+        const double yf = LeerCaja(ui->Text28, caja);
+        if (yf == 0)
             cajaTirante_ = caja;
-        NuevaTablaPerfil(v);
-
-        // A zero or negative boundary depth, roughness or discharge is passed
-        // over without a message; only the beep and the copies below follow.
-        if (v.nManning > 0 && v.caudal > 0 && v.tiranteBorde > 0) {
-            if (v.puntosPerfil == 0)
-                MostrarVentana<Adv_faltandatos>();
-            else if (v.tiranteBuscado == v.tiranteBorde)
-                MostrarMensaje(this, capPasoDirectoIguales);
-            else
-                CalcularPasoDirecto();
-        }
+        const auto calculo = calculo::PerfilPasoDirecto(estado(), yf);
+        estado() = calculo.estado;
+        MostrarPasoDirecto(calculo);
         Pitar();
         ui->Text34->setText(ui->Text31->text());
         ui->Text32->setText(ui->Text28->text());
     });
 }
 
-void RungeKutta::CalcularPasoDirecto()
+// A zero or negative boundary depth, roughness or discharge is passed over
+// without a message; only the beep and the copies follow.
+void RungeKutta::MostrarPasoDirecto(const calculo::Calculo<calculo::ResultadoPerfil>& calculo)
 {
-    Variables& v = estado();
-    TirantesCriticoNormal(v);
-    const std::optional<double> xT = PerfilPasoDirecto(v);
-    if (!xT) {
-        MostrarMensaje(this, QStringLiteral("Yo & Yf incorrectos"));
+    if (calculo.hecho()) {
+        grafico()->DibujarPerfil(estado());
+        ui->Text30->setText(TextoRedondeado(calculo->xFinal, 2));
+        ui->Text31->setText(TextoRedondeado(calculo->energia, 3));
         return;
     }
-    ElementosHidraulicos(v, v.tiranteBuscado);
-    grafico()->DibujarPerfil(v);
-    ui->Text30->setText(TextoRedondeado(*xT, 2));
-    ui->Text31->setText(TextoRedondeado(v.energia, 3));
+    switch (calculo.rechazo().motivo) {
+    case calculo::Rechazo::Motivo::Cero:
+    case calculo::Rechazo::Motivo::NoPositivo:
+        if (calculo.rechazo().dato == calculo::Dato::PuntosPerfil)
+            MostrarVentana<Adv_faltandatos>();
+        break;
+    case calculo::Rechazo::Motivo::IgualAlBorde: MostrarMensaje(this, capPasoDirectoIguales); break;
+    case calculo::Rechazo::Motivo::ZonasDistintas:
+        MostrarMensaje(this, QStringLiteral("Yo & Yf incorrectos"));
+        break;
+    }
 }
 
 // --- Parameters of interest --------------------------------------------------------------
@@ -285,7 +255,6 @@ void RungeKutta::Command1_Click()
 {
     Ejecutar(capFalloParametros, [this] {
         LeerDatos();
-        Variables& v = estado();
         double y = 0;
         if (ui->optRungeKutta->isChecked())
             y = LeerCaja(ui->Text10, NombreCaja(ui->Label15->text(), ui->frmDadoxf->title()));
@@ -294,11 +263,12 @@ void RungeKutta::Command1_Click()
                          NombreCaja(ui->lblCdeBTirante->text(), ui->frmCondBorde->title()));
         if (ui->optManual->isChecked())
             y = LeerCaja(ui->Text21, NombreCaja(ui->optManual->text()));
-        if (v.nManning <= 0 || v.caudal <= 0 || y <= 0) {
+        const auto calculo = calculo::Elementos(estado(), y);
+        if (!calculo.hecho()) {
             MostrarVentana<Adv_faltandatos>();
             return;
         }
-        ElementosHidraulicos(v, y);
+        estado() = calculo.estado;
         // The window copies the elements when it opens; an open one is
         // refreshed so that it always shows the depth asked for last.
         if (frmParamVarios* abierta = VentanaAbierta<frmParamVarios>())

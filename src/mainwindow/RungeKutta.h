@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "calc/Calculos.h"
+
 class ErrorCalculo;
 class ErrorLectura;
 class GraficoPerfil;
@@ -88,8 +90,8 @@ private:
                   bool conservaResultados = true);
     QString MotivoDelFallo(const ErrorCalculo& e) const;
     QString DimensionQueFalta(const ErrorCalculo& e) const;
-    void MostrarFlujoUniforme();
-    void CalcularPasoDirecto();
+    void MostrarFlujoUniforme(const calculo::ResultadoUniforme& r);
+    void MostrarPasoDirecto(const calculo::Calculo<calculo::ResultadoPerfil>& calculo);
     void Pitar();
     // Caption and text of every result box that holds a value, for the report.
     QList<QPair<QString, QString>> ResultadosMostrados() const;

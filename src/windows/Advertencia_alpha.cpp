@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QIcon>
 
-#include "mainwindow/RungeKutta.h"
 #include "ui_Advertencia_alpha.h"
 #include "windows/Form_inicio.h"
 #include "windows/VentanaUnica.h"
@@ -20,17 +19,18 @@ Advertencia_alpha::Advertencia_alpha(QWidget* parent)
     CentrarEnPantalla(this);
 
     connect(ui->Aceptar, &QPushButton::clicked, this, &Advertencia_alpha::Aceptar_Click);
-    connect(ui->Salir, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->Salir, &QPushButton::clicked, this, [this] {
+        emit abandonada();
+        close();
+    });
     connect(ui->Informacion, &QPushButton::clicked, this, &Advertencia_alpha::Informacion_Click);
 }
 
 Advertencia_alpha::~Advertencia_alpha() = default;
 
-// The main window opens before the warning closes, so that the application
-// never finds itself without a window in between and quits.
 void Advertencia_alpha::Aceptar_Click()
 {
-    MostrarVentana<RungeKutta>();
+    emit aceptada();
     close();
 }
 

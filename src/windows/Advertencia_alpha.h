@@ -1,5 +1,6 @@
 // The start-up warning about the decimal separator. From here the user goes on
-// to the main window, leaves, or looks at the product window.
+// (aceptada), leaves (abandonada), or looks at the product window; what follows
+// is the program start's business.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +15,12 @@ class Advertencia_alpha : public QWidget {
 public:
     explicit Advertencia_alpha(QWidget* parent = nullptr);
     ~Advertencia_alpha() override;
+
+signals:
+    // Emitted before the warning closes, so that the next window can open
+    // while this one is still up and the application never runs out of windows.
+    void aceptada();
+    void abandonada();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;

@@ -1,5 +1,5 @@
-// The splash window: logo and product name for a moment, then the start-up
-// warning. It closes when the warning closes.
+// The splash window: logo and product name for a moment; then it says so
+// (esperaCumplida) and stays behind the start-up warning until that closes.
 #pragma once
 
 #include <QWidget>
@@ -16,22 +16,14 @@ public:
     explicit Form_inicio(int demoraMs = 1000, QWidget* parent = nullptr);
     ~Form_inicio() override;
 
+signals:
+    void esperaCumplida();
+
 protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    void MostrarAdvertencia();
-
     std::unique_ptr<Ui::Form_inicio> ui;
     int demoraMs_;
     bool esperaIniciada_ = false;
 };
-
-// Start of the application: reads the stored language, fills the captions and
-// shows the splash, which leads on to the start-up warning.
-void IniciarAplicacion(int demoraMs = 1000);
-
-// Whether Qt will find a screen to open windows on. Without one, Qt would
-// abort with a long platform-plugin message; the program says instead, in one
-// line, how to get a display.
-bool HayPantalla();

@@ -6,6 +6,7 @@
 
 #include "../common/Ventanas.h"
 #include "mainwindow/RungeKutta.h"
+#include "app/Inicio.h"
 #include "windows/Advertencia_alpha.h"
 #include "windows/Form_inicio.h"
 #include "windows/VentanaUnica.h"
