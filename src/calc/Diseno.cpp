@@ -24,9 +24,12 @@
 
 namespace {
 
-constexpr double kTope = 1e4;         // upper end of the search for y, b, D and z (m)
-constexpr double kFondoTubo = 1e-10;  // the smallest depth sought in a pipe, times D
-constexpr int kPasosAcotar = 1100;    // halvings or doublings while bracketing a root
+constexpr double kTope = 1e4;  // upper end of the search for y, b, D and z (m)
+// The smallest depth of a pipe, times D. Below it the area's theta - sin·cos
+// cancels away more than the last three digits, and the section no longer
+// gives Q to 12 digits.
+constexpr double kLlenadoMinimo = 1e-3;
+constexpr int kPasosAcotar = 1100;  // halvings or doublings while bracketing a root
 constexpr std::uintmax_t kIteraciones = 100;
 const double kInfinito = std::numeric_limits<double>::infinity();
 
@@ -210,7 +213,15 @@ std::optional<Falta> RevisarProfundidad(const CanalDiseno& c, double y)
         return falta;
     if (c.forma == FormaCanal::Circular && y >= c.d)
         return Falta{MotivoDiseno::TiranteSobreDiametro, Incognita::Tirante};
+    if (c.forma == FormaCanal::Circular && y < c.d * kLlenadoMinimo)
+        return Falta{MotivoDiseno::TuboCasiVacio, Incognita::Tirante};
     return std::nullopt;
+}
+
+// A depth found for the result, kept only where it would be accepted as an input.
+std::optional<double> Admisible(const CanalDiseno& c, std::optional<double> y)
+{
+    return y && !RevisarProfundidad(c, *y) ? y : std::nullopt;
 }
 
 // --- Roots -------------------------------------------------------------------------------
@@ -305,14 +316,14 @@ CapacidadTubo Capacidad(const CanalDiseno& c)
 }
 
 // The lower depth carrying Q (up to yQMax), none where Q exceeds qMax or lies
-// below what the pipe carries at kFondoTubo·D.
+// below what the pipe carries at kLlenadoMinimo·D.
 std::optional<double> TiranteBajo(const CanalDiseno& c, const CapacidadTubo& k)
 {
     const double Q = c.caudal;
     if (Q == k.qMax)
         return k.yQMax;
     auto f = [&c, Q](double y) { return CaudalEn(c, y) - Q; };
-    const double piso = c.d * kFondoTubo;
+    const double piso = c.d * kLlenadoMinimo;
     if (!(f(piso) < 0))
         return std::nullopt;
     return RaizCreciente(f, piso, {k.yQMax, k.qMax - Q}, k.yQMax / 2);
@@ -389,7 +400,8 @@ Solucion TaludDe(const CanalDiseno& c)
     return RaizCreciente(f, 0, {kTope, f(kTope)}, guia);
 }
 
-// The depth is fixed, so D runs from y (a full pipe) up.
+// The depth is fixed, so D runs from y (a full pipe) up to 1e4 m, or to where
+// y is the smallest depth of the pipe.
 Solucion DiametroDe(const CanalDiseno& c)
 {
     const double y = c.tirante;
@@ -404,7 +416,8 @@ Solucion DiametroDe(const CanalDiseno& c)
     // A full pipe's Q grows as D^(8/3).
     const double qLleno = lleno + c.caudal;
     const double guia = qLleno > 0 ? y * std::pow(c.caudal / qLleno, 3.0 / 8.0) : 2 * y;
-    return RaizCreciente(f, y, {kTope, f(kTope)}, guia);
+    const double techo = std::min(kTope, y / kLlenadoMinimo);
+    return RaizCreciente(f, y, {techo, f(techo)}, guia);
 }
 
 // The engine's closed form for the rectangle.
@@ -413,7 +426,7 @@ double CriticoRectangular(double Q, double b)
     return std::pow(Q / std::pow(9.81, 0.5) / b, 2.0 / 3.0);
 }
 
-std::optional<double> CriticoDe(const CanalDiseno& c)
+std::optional<double> CriticoBuscado(const CanalDiseno& c)
 {
     const double Q = c.caudal;
     if (c.forma == FormaCanal::Rectangular) {
@@ -430,10 +443,26 @@ std::optional<double> CriticoDe(const CanalDiseno& c)
         guia = std::min(guia, std::pow(2 * Q * Q / (9.81 * c.z * c.z), 0.2));  // the triangle
         return RaizCreciente(r, 0, {kTope, r(kTope)}, guia);
     }
-    const double piso = c.d * kFondoTubo;
+    const double piso = c.d * kLlenadoMinimo;
     if (!(r(piso) < 0))
         return std::nullopt;
     return RaizCreciente(r, piso, {c.d, r(c.d)}, c.d / 2);
+}
+
+// The Froude number at depth y, as Elementos has it; 0 where there is no section.
+double FroudeEn(const CanalDiseno& c, double y)
+{
+    const Seccion s = SeccionDe(c, y);
+    const double cuboA = std::pow(s.A, 3) * 9.81;
+    return s.valida && cuboA > 0 ? std::sqrt(std::pow(c.caudal, 2) * s.T / cuboA) : 0;
+}
+
+// Kept where Fr = 1 to 12 digits: just below a pipe's crown T changes so fast
+// with the depth that no double is that close.
+std::optional<double> CriticoDe(const CanalDiseno& c)
+{
+    const auto yc = Admisible(c, CriticoBuscado(c));
+    return yc && std::abs(FroudeEn(c, *yc) - 1) <= 1e-12 ? yc : std::nullopt;
 }
 
 std::optional<double> PendienteCriticaEn(const CanalDiseno& c, double y)
@@ -481,8 +510,9 @@ ResultadoDiseno Completar(const CanalDiseno& c, Incognita incognita)
     if (c.forma == FormaCanal::Circular) {
         r.pctLleno = 100 * c.tirante / c.d;
         r.capacidad = Capacidad(c);
-        r.segundoTirante = c.tirante <= r.capacidad.yQMax ? TiranteAlto(c, r.capacidad)
-                                                          : TiranteBajo(c, r.capacidad);
+        r.segundoTirante = Admisible(c, c.tirante <= r.capacidad.yQMax
+                                            ? TiranteAlto(c, r.capacidad)
+                                            : TiranteBajo(c, r.capacidad));
     }
     r.ok = true;
     return r;
@@ -496,8 +526,10 @@ ResultadoDiseno ResolverTiranteTubo(CanalDiseno c)
         r.capacidad = k;
         return r;
     }
+    if (!(CaudalEn(c, c.d * kLlenadoMinimo) < c.caudal))
+        return Rechazo(MotivoDiseno::TuboCasiVacio, Incognita::Tirante);
     const auto y = TiranteBajo(c, k);
-    if (!y)
+    if (!y || *y < RangoDeDato(Incognita::Tirante).minimo)
         return Rechazo(MotivoDiseno::SinSolucionEnRango, Incognita::Tirante);
     c.tirante = *y;
     return Completar(c, Incognita::Tirante);
@@ -526,7 +558,8 @@ ResultadoDiseno Resolver(CanalDiseno c, Incognita incognita)
     case Incognita::Talud: x = TaludDe(c); break;
     case Incognita::Diametro: x = DiametroDe(c); break;
     }
-    if (!x || !(*x > 0) || !Finito(*x))
+    const RangoDato rango = RangoDeDato(incognita);
+    if (!x || !(*x >= rango.minimo && *x <= rango.maximo))
         return Rechazo(MotivoDiseno::SinSolucionEnRango, incognita);
     Campo(c, incognita) = *x;
     return Completar(c, incognita);
@@ -553,8 +586,9 @@ ResultadoDiseno ResolverCanal(const CanalDiseno& canal, Incognita incognita)
     if (auto falta = Revisar(c, [incognita](Incognita dato) { return dato != incognita; }))
         return Rechazo(falta->motivo, falta->dato);
     const bool conTirante = incognita != Incognita::Tirante && incognita != Incognita::Diametro;
-    if (conTirante && c.forma == FormaCanal::Circular && c.tirante >= c.d)
-        return Rechazo(MotivoDiseno::TiranteSobreDiametro, Incognita::Tirante);
+    if (conTirante)
+        if (auto falta = RevisarProfundidad(c, c.tirante))
+            return Rechazo(falta->motivo, falta->dato);
     return Resolver(c, incognita);
 }
 

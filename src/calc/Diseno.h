@@ -45,6 +45,7 @@ enum class MotivoDiseno {
     DatoFueraDeRango,      // an input lies outside RangoDeDato
     IncognitaNoAplica,     // the unknown does not belong to the shape (D of a rectangle)
     TiranteSobreDiametro,  // the depth is at or above the pipe's diameter
+    TuboCasiVacio,         // the depth is (or would be) below 0.001 D, see RangoDeDato
     TuboNoConduce,         // Q is above the largest discharge of the pipe (qMax, yQMax)
     SinSolucionEnRango,    // no value of the unknown within its search range gives Q
     Desbordamiento,        // a result too large for a double
@@ -81,7 +82,7 @@ struct ResultadoDiseno {
     CanalDiseno canal;  // the channel with the unknown filled in
     double valor = 0;   // the unknown
     ElementosSeccion elementos;
-    std::optional<double> tiranteCritico;    // none when above 1e4 m or the crown
+    std::optional<double> tiranteCritico;    // none above 1e4 m, 0.001 D or a crown
     std::optional<double> pendienteCritica;  // Sc at tiranteCritico
     Regimen regimen = Regimen::Subcritico;   // by the Froude number at the depth
     bool casiCritico = false;                // |Fr - 1| < 0.1
@@ -99,8 +100,9 @@ struct RangoDato {
     double minimo, maximo;
 };
 
-// Admissible values of an input (a trapezoid's bottom width may also be 0).
-// Solved widths, diameters, side slopes and depths are sought in (0, 1e4].
+// Admissible values of an input (a trapezoid's bottom width may also be 0) and
+// of a solved unknown. A pipe's depth must also be at least 0.001 D, where its
+// area formula still keeps 13 digits: a diameter is sought up to 1000 y.
 RangoDato RangoDeDato(Incognita dato);
 
 ResultadoDiseno ResolverCanal(const CanalDiseno& canal, Incognita incognita);
