@@ -198,12 +198,13 @@ std::optional<Falta> Revisar(const CanalDiseno& canal, Usa usa)
 }
 
 // The section's own inputs and those listed.
-auto GeometriaY(std::initializer_list<Incognita> otros)
+template <class... Otros>
+auto GeometriaY(Otros... otros)
 {
-    return [otros](Incognita dato) {
-        if (dato == Incognita::Ancho || dato == Incognita::Diametro || dato == Incognita::Talud)
-            return true;
-        return std::find(otros.begin(), otros.end(), dato) != otros.end();
+    return [otros...](Incognita dato) {
+        const bool geometria = dato == Incognita::Ancho || dato == Incognita::Diametro ||
+                               dato == Incognita::Talud;
+        return geometria || ((dato == otros) || ...);
     };
 }
 
@@ -594,7 +595,7 @@ ResultadoDiseno ResolverCanal(const CanalDiseno& canal, Incognita incognita)
 
 std::optional<ElementosSeccion> ElementosDiseno(const CanalDiseno& canal, double y)
 {
-    if (Revisar(canal, GeometriaY({Incognita::Manning, Incognita::Caudal})) ||
+    if (Revisar(canal, GeometriaY(Incognita::Manning, Incognita::Caudal)) ||
         RevisarProfundidad(canal, y))
         return std::nullopt;
     return Elementos(SeccionDe(canal, y), y, canal.caudal, canal.n);
@@ -602,7 +603,7 @@ std::optional<ElementosSeccion> ElementosDiseno(const CanalDiseno& canal, double
 
 std::optional<double> CaudalDeTirante(const CanalDiseno& canal, double y)
 {
-    if (Revisar(canal, GeometriaY({Incognita::Pendiente, Incognita::Manning})) ||
+    if (Revisar(canal, GeometriaY(Incognita::Pendiente, Incognita::Manning)) ||
         RevisarProfundidad(canal, y))
         return std::nullopt;
     const Seccion s = SeccionDe(canal, y);
@@ -611,14 +612,14 @@ std::optional<double> CaudalDeTirante(const CanalDiseno& canal, double y)
 
 std::optional<double> TiranteCriticoExacto(const CanalDiseno& canal)
 {
-    if (Revisar(canal, GeometriaY({Incognita::Caudal})))
+    if (Revisar(canal, GeometriaY(Incognita::Caudal)))
         return std::nullopt;
     return CriticoDe(canal);
 }
 
 std::optional<double> PendienteCriticaExacta(const CanalDiseno& canal, double y)
 {
-    if (Revisar(canal, GeometriaY({Incognita::Manning, Incognita::Caudal})) ||
+    if (Revisar(canal, GeometriaY(Incognita::Manning, Incognita::Caudal)) ||
         RevisarProfundidad(canal, y))
         return std::nullopt;
     return PendienteCriticaEn(canal, y);
@@ -627,7 +628,7 @@ std::optional<double> PendienteCriticaExacta(const CanalDiseno& canal, double y)
 std::optional<CapacidadTubo> CapacidadDeTubo(const CanalDiseno& canal)
 {
     if (canal.forma != FormaCanal::Circular ||
-        Revisar(canal, GeometriaY({Incognita::Pendiente, Incognita::Manning})))
+        Revisar(canal, GeometriaY(Incognita::Pendiente, Incognita::Manning)))
         return std::nullopt;
     return Capacidad(canal);
 }
