@@ -82,7 +82,7 @@ struct ResultadoDiseno {
     CanalDiseno canal;  // the channel with the unknown filled in
     double valor = 0;   // the unknown
     ElementosSeccion elementos;
-    std::optional<double> tiranteCritico;    // none above 1e4 m, 0.001 D or a crown
+    std::optional<double> tiranteCritico;    // as TiranteCriticoExacto
     std::optional<double> pendienteCritica;  // Sc at tiranteCritico
     Regimen regimen = Regimen::Subcritico;   // by the Froude number at the depth
     bool casiCritico = false;                // |Fr - 1| < 0.1
@@ -115,7 +115,8 @@ std::optional<ElementosSeccion> ElementosDiseno(const CanalDiseno& canal, double
 // Q = A·R^(2/3)·S^(1/2)/n at depth y, ignoring canal.caudal.
 std::optional<double> CaudalDeTirante(const CanalDiseno& canal, double y);
 // The depth where Q²·T = g·A³ (ignores S, n and the depth); the rectangle's is
-// the closed form the engine uses. None above 1e4 m or, in a pipe, the crown.
+// the closed form the engine uses. None outside the depths an input may take,
+// or where Fr = 1 does not hold to 12 digits (just below a pipe's crown).
 std::optional<double> TiranteCriticoExacto(const CanalDiseno& canal);
 // (Q·n/(A·R^(2/3)))² at depth y (ignores S and the depth).
 std::optional<double> PendienteCriticaExacta(const CanalDiseno& canal, double y);
