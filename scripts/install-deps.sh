@@ -4,7 +4,7 @@ set -euo pipefail
 
 paquetes=(cmake make g++ qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev xvfb xauth
           fonts-liberation fonts-dejavu-core locales dpkg-dev desktop-file-utils
-          qt6-translations-l10n clang-format)
+          qt6-translations-l10n clang-format libboost-dev)
 
 faltan=()
 for p in "${paquetes[@]}"; do

@@ -1,0 +1,243 @@
+// Channel design: every unknown round-trips, the elements and depths agree with
+// the engine, a pipe's two depths and its capacity, and the refusals.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "calc/Diseno.h"
+#include "engine/modFuncionesTorvel.h"
+
+namespace {
+
+using F = FormaCanal;
+using I = Incognita;
+
+// A channel whose Q is the one Manning gives at depth y.
+CanalDiseno Canal(F forma, double b, double d, double grados, double y, double S = 0.001,
+                  double n = 0.015)
+{
+    CanalDiseno c{forma, b, d, grados > 0 ? TaludDeAngulo(grados).value() : 0, S, n, 0, y};
+    c.caudal = CaudalDeTirante(c, y).value();
+    return c;
+}
+
+const CanalDiseno kCanales[] = {
+    Canal(F::Rectangular, 2, 0, 0, 1),
+    Canal(F::Rectangular, 0.3, 0, 0, 4, 0.02),
+    Canal(F::Trapezoidal, 2, 0, 30, 0.8),
+    Canal(F::Trapezoidal, 5, 0, 60, 2.5, 1e-4),
+    Canal(F::Trapezoidal, 0, 0, 20, 0.4, 0.05),
+    Canal(F::Trapezoidal, 1.5, 0, 75, 1.2),
+    Canal(F::Circular, 0, 1, 0, 0.6, 0.001, 0.013),
+    Canal(F::Circular, 0, 2.5, 0, 0.3, 0.01),
+};
+
+double Relativo(double a, double b)
+{
+    return std::abs(a - b) / std::abs(b);
+}
+
+// The same channel as the engine's state; z = TaludDeAngulo(grados) is the
+// engine's own z, bit for bit.
+Variables Estado(const CanalDiseno& c, double grados)
+{
+    Variables v;
+    ParametrosPorDefecto(v);
+    v.esRectangular = c.forma == F::Rectangular ? VERDADERO : FALSO;
+    v.esTrapezoidal = c.forma == F::Trapezoidal ? VERDADERO : FALSO;
+    v.esCircular = c.forma == F::Circular ? VERDADERO : FALSO;
+    v.ancho = v.anchoFondo = c.b;
+    v.anguloTalud = GradosARadianes(grados);
+    v.diametro = c.d;
+    v.caudal = c.caudal;
+    v.nManning = c.n;
+    v.pendiente = c.pendiente;
+    return v;
+}
+
+}  // namespace
+
+TEST(Diseno, CadaIncognitaDaElMismoCaudal)
+{
+    for (const CanalDiseno& c : kCanales) {
+        for (I i :
+             {I::Caudal, I::Tirante, I::Ancho, I::Diametro, I::Talud, I::Pendiente, I::Manning}) {
+            // Each shape's own unknowns; a triangle's width of 0 is no root.
+            if ((i == I::Ancho && (c.forma == F::Circular || c.b == 0)) ||
+                (i == I::Diametro && c.forma != F::Circular) ||
+                (i == I::Talud && c.forma != F::Trapezoidal))
+                continue;
+            CanalDiseno dado = c;
+            double original = 0;
+            switch (i) {
+            case I::Caudal: original = std::exchange(dado.caudal, std::nan("")); break;
+            case I::Tirante: original = std::exchange(dado.tirante, std::nan("")); break;
+            case I::Ancho: original = std::exchange(dado.b, std::nan("")); break;
+            case I::Diametro: original = std::exchange(dado.d, std::nan("")); break;
+            case I::Talud: original = std::exchange(dado.z, std::nan("")); break;
+            case I::Pendiente: original = std::exchange(dado.pendiente, std::nan("")); break;
+            case I::Manning: original = std::exchange(dado.n, std::nan("")); break;
+            }
+            const ResultadoDiseno r = ResolverCanal(dado, i);
+            const std::string que = "shape " + std::to_string(int(c.forma)) + ", unknown " +
+                                    std::to_string(int(i)) + ", Q " + std::to_string(c.caudal);
+            ASSERT_TRUE(r.ok) << que << ", refused " << int(r.motivo);
+            const double Q = CaudalDeTirante(r.canal, r.canal.tirante).value();
+            EXPECT_LT(Relativo(Q, c.caudal), 1e-12) << que;
+            EXPECT_LT(Relativo(r.valor, original), 1e-13) << que;
+            EXPECT_LT(Relativo(r.elementos.pendFriccion, r.canal.pendiente), 1e-12) << que;
+        }
+    }
+}
+
+TEST(Diseno, ElementosComoElMotor)
+{
+    const double grados[] = {0, 0, 30, 60, 20, 75, 0, 0};
+    for (int k = 0; k < 8; ++k) {
+        const CanalDiseno& c = kCanales[k];
+        Variables v = Estado(c, grados[k]);
+        for (double y : {0.01, 0.3, 0.77, 0.999}) {
+            const double yy = c.forma == F::Circular ? y * c.d : 3 * y;
+            ElementosHidraulicos(v, yy);
+            const ElementosSeccion e = ElementosDiseno(c, yy).value();
+            const double nuestro[] = {e.area,     e.perimetro, e.radioHidraulico,
+                                      e.anchoSup, e.velocidad, e.froude,
+                                      e.energia,  e.tension,   e.pendFriccion};
+            const double motor[] = {v.area,     v.perimetro, v.radioHidraulico,
+                                    v.anchoSup, v.velocidad, v.froude,
+                                    v.energia,  v.tension,   v.pendFriccion};
+            for (int i = 0; i < 9; ++i)
+                EXPECT_EQ(nuestro[i], motor[i]) << "channel " << k << ", y " << yy << ", " << i;
+        }
+    }
+}
+
+// The engine's scans land on a grid point within its admissible error of the
+// exact depths; the exact critical depth has Q²·T = g·A³ and the engine's Sc.
+TEST(Diseno, TirantesComoElBarridoDelMotor)
+{
+    const double grados[] = {0, 0, 30, 60, 20, 75, 0, 0};
+    for (int k = 0; k < 8; ++k) {
+        const CanalDiseno& c = kCanales[k];
+        Variables v = Estado(c, grados[k]);
+        TirantesCriticoNormal(v);
+        const ResultadoDiseno r = ResolverCanal(c, I::Tirante);
+        ASSERT_TRUE(r.ok && r.tiranteCritico && r.pendienteCritica) << k;
+        EXPECT_NEAR(v.tiranteNormal, r.valor, v.errorAdmisible) << k;
+        EXPECT_NEAR(v.tiranteCritico, *r.tiranteCritico, v.errorAdmisible) << k;
+        if (c.forma == F::Rectangular) {
+            EXPECT_EQ(v.tiranteCritico, *r.tiranteCritico) << k;
+        }
+        EXPECT_NEAR(ElementosDiseno(c, *r.tiranteCritico)->froude, 1, 1e-14) << k;
+        v.tiranteCritico = *r.tiranteCritico;
+        EXPECT_EQ(PendienteCritica(v), *r.pendienteCritica) << k;
+        EXPECT_EQ(r.regimen, r.elementos.froude < 1 ? Regimen::Subcritico : Regimen::Supercritico);
+    }
+}
+
+TEST(Diseno, TuboConDosTirantesOSinCapacidad)
+{
+    CanalDiseno tubo = kCanales[6];
+    const CapacidadTubo k = CapacidadDeTubo(tubo).value();
+    EXPECT_NEAR(k.yQMax / tubo.d, 0.938, 0.001);
+    EXPECT_GT(k.qMax, k.qLleno);
+    for (double dy : {-1e-4, 1e-4})
+        EXPECT_LT(CaudalDeTirante(tubo, k.yQMax + dy).value(), k.qMax);
+
+    tubo.caudal = (k.qLleno + k.qMax) / 2;
+    const ResultadoDiseno dos = ResolverCanal(tubo, I::Tirante);
+    ASSERT_TRUE(dos.ok && dos.segundoTirante);
+    EXPECT_LT(dos.valor, k.yQMax);
+    EXPECT_GT(*dos.segundoTirante, k.yQMax);
+    EXPECT_LT(*dos.segundoTirante, tubo.d);
+    for (double y : {dos.valor, *dos.segundoTirante})
+        EXPECT_LT(Relativo(CaudalDeTirante(tubo, y).value(), tubo.caudal), 1e-12);
+
+    tubo.caudal = k.qMax * 1.01;
+    const ResultadoDiseno no = ResolverCanal(tubo, I::Tirante);
+    EXPECT_FALSE(no.ok);
+    EXPECT_EQ(no.motivo, MotivoDiseno::TuboNoConduce);
+    EXPECT_EQ(no.dato, I::Caudal);
+    EXPECT_EQ(no.capacidad.qMax, k.qMax);
+    EXPECT_EQ(no.capacidad.yQMax, k.yQMax);
+}
+
+TEST(Diseno, RechazosNombranElDato)
+{
+    using M = MotivoDiseno;
+    const CanalDiseno rect = kCanales[0], trap = kCanales[2], tubo = kCanales[6];
+    auto con = [](CanalDiseno c, double CanalDiseno::*campo, double valor) {
+        c.*campo = valor;
+        return c;
+    };
+    const struct {
+        CanalDiseno canal;
+        I incognita, dato;
+        M motivo;
+    } casos[] = {
+        {con(rect, &CanalDiseno::b, 0), I::Tirante, I::Ancho, M::DatoFaltante},
+        {con(rect, &CanalDiseno::pendiente, std::nan("")), I::Tirante, I::Pendiente,
+         M::DatoFaltante},
+        {con(trap, &CanalDiseno::caudal, HUGE_VAL), I::Tirante, I::Caudal, M::DatoFaltante},
+        {con(trap, &CanalDiseno::n, -0.015), I::Caudal, I::Manning, M::DatoFaltante},
+        {con(trap, &CanalDiseno::z, 0), I::Caudal, I::Talud, M::DatoFaltante},
+        {con(trap, &CanalDiseno::tirante, 1e-300), I::Caudal, I::Tirante, M::DatoFueraDeRango},
+        {con(tubo, &CanalDiseno::caudal, 1e300), I::Tirante, I::Caudal, M::DatoFueraDeRango},
+        {con(tubo, &CanalDiseno::d, 1e300), I::Caudal, I::Diametro, M::DatoFueraDeRango},
+        {rect, I::Diametro, I::Diametro, M::IncognitaNoAplica},
+        {tubo, I::Talud, I::Talud, M::IncognitaNoAplica},
+        {tubo, I::Ancho, I::Ancho, M::IncognitaNoAplica},
+        {con(tubo, &CanalDiseno::tirante, 1), I::Manning, I::Tirante, M::TiranteSobreDiametro},
+        {con(rect, &CanalDiseno::caudal, 1e9), I::Ancho, I::Ancho, M::SinSolucionEnRango},
+        {con(rect, &CanalDiseno::caudal, 1e9), I::Tirante, I::Tirante, M::SinSolucionEnRango},
+        {con(trap, &CanalDiseno::caudal, 1e-3), I::Talud, I::Talud, M::SinSolucionEnRango},
+        {con(trap, &CanalDiseno::caudal, 1e-3), I::Ancho, I::Ancho, M::SinSolucionEnRango},
+        {con(tubo, &CanalDiseno::caudal, 1e-3), I::Diametro, I::Diametro, M::SinSolucionEnRango},
+        {con(rect, &CanalDiseno::caudal, 1e-9), I::Pendiente, I::Pendiente, M::SinSolucionEnRango},
+        {con(tubo, &CanalDiseno::tirante, 1e-4), I::Caudal, I::Tirante, M::TuboCasiVacio},
+        {con(tubo, &CanalDiseno::caudal, 1e-9), I::Tirante, I::Tirante, M::TuboCasiVacio},
+    };
+    for (const auto& k : casos) {
+        const ResultadoDiseno r = ResolverCanal(k.canal, k.incognita);
+        EXPECT_FALSE(r.ok) << int(k.dato);
+        EXPECT_EQ(r.motivo, k.motivo) << int(k.dato);
+        EXPECT_EQ(r.dato, k.dato) << int(k.motivo);
+    }
+    EXPECT_EQ(TaludDeAngulo(45).value(), 1 / std::tan(GradosARadianes(45)));
+    for (double grados : {0.0, -10.0, 91.0, std::nan(""), HUGE_VAL})
+        EXPECT_FALSE(TaludDeAngulo(grados)) << grados;
+}
+
+// Every input at the ends of its range, every shape and unknown: a refusal, or
+// finite numbers and a channel that carries its Q.
+TEST(Diseno, NuncaNaN)
+{
+    const double largos[] = {1e-6, 1, 1e4}, caudales[] = {1e-9, 1, 1e9};
+    const double pendientes[] = {1e-9, 1e3}, ns[] = {1e-6, 10};
+    int resueltos = 0;
+    for (F forma : {F::Rectangular, F::Trapezoidal, F::Circular})
+        for (double b : largos)
+            for (double y : largos)
+                for (double Q : caudales)
+                    for (double S : pendientes)
+                        for (double n : ns)
+                            for (int i = 0; i <= int(I::Manning); ++i) {
+                                const CanalDiseno c{forma, b, b * 2, b, S, n, Q, y};
+                                const ResultadoDiseno r = ResolverCanal(c, I(i));
+                                const ElementosSeccion& e = r.elementos;
+                                for (double x :
+                                     {r.valor, e.area, e.froude, e.energia, e.tension,
+                                      r.tiranteCritico.value_or(0), r.pendienteCritica.value_or(0),
+                                      r.capacidad.qMax, r.segundoTirante.value_or(0)})
+                                    ASSERT_TRUE(std::isfinite(x)) << int(forma) << " " << i;
+                                if (r.ok) {
+                                    const double Qr =
+                                        CaudalDeTirante(r.canal, r.canal.tirante).value();
+                                    ASSERT_LT(Relativo(Qr, r.canal.caudal), 1e-12);
+                                }
+                                resueltos += r.ok;
+                            }
+    EXPECT_GT(resueltos, 300);
+}
