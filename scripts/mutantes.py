@@ -12,7 +12,7 @@ Every mutant is built and tested in a scratch worktree (.mutantes/arbol, build i
 .mutantes/build), never in the working copy; both stay between runs, so every build is
 incremental. The working copy's uncommitted changes are copied in first. Not part of CI.
 """
-import argparse, hashlib, json, os, random, re, shutil, subprocess, sys, time
+import argparse, hashlib, json, os, random, re, shutil, signal, subprocess, sys, time
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -153,10 +153,14 @@ class Mutante:
     mutado: str
     operador: str
     renglon: str  # the source line, shown when the change is a single token
+    vez: int  # how many identical lines came before it in the file
 
     @property
     def id(self):
-        clave = f"{self.archivo}:{self.linea}:{self.col}:{self.operador}:{self.mutado}"
+        """Made of the line's text rather than its number: it survives edits elsewhere."""
+        sangria = len(self.renglon) - len(self.renglon.lstrip())
+        clave = (f"{self.archivo}:{self.renglon.strip()}:{self.vez}:{self.col - sangria}:"
+                 f"{self.operador}:{self.mutado}")
         return hashlib.sha1(clave.encode()).hexdigest()[:8]
 
     def describir(self):
@@ -292,16 +296,19 @@ def mutantes_de(archivo):
     fuente = (RAIZ / archivo).read_text(encoding="utf-8")
     toks = tokens(fuente)
     ctx = {"plantillas": plantillas(toks), "ajeno": ajeno(toks), "codigo": bloques(toks)}
-    salida = []
+    lineas, salida, vistas, veces = fuente.split("\n"), [], {}, []
+    for renglon in lineas:  # for each line, how many identical lines came before it
+        veces.append(vistas.get(renglon.strip(), 0))
+        vistas[renglon.strip()] = veces[-1] + 1
     for i in range(len(toks)):
         if i in ctx["ajeno"]:
             continue
         for nombre, operador in OPERADORES.items():
             for a, b, mutado in operador(fuente, toks, i, ctx):
                 ini, fin = toks[a].ini, toks[b].fin
-                renglon = fuente[fuente.rfind("\n", 0, ini) + 1: fuente.find("\n", ini)]
-                salida.append(Mutante(archivo, toks[a].linea, toks[a].col, ini, fin,
-                                      fuente[ini:fin], mutado, nombre, renglon))
+                n = toks[a].linea - 1
+                salida.append(Mutante(archivo, n + 1, toks[a].col, ini, fin, fuente[ini:fin],
+                                      mutado, nombre, lineas[n], veces[n]))
     return salida
 
 # ---------------------------------------------------------------------------------------------
@@ -415,6 +422,7 @@ def main():
     p.add_argument("--timeout", type=int, help="seconds per test (5 times the unmutated run, "
                    "at least 20)")
     a = p.parse_args()
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # --list | head
     inicio = time.monotonic()
 
     archivos = list(a.archivos)
