@@ -13,6 +13,7 @@ Every mutant is built and tested in a scratch worktree (.mutantes/arbol, build i
 incremental. The working copy's uncommitted changes are copied in first. Not part of CI.
 """
 import argparse, hashlib, json, os, random, re, shutil, signal, subprocess, sys, time
+from collections import namedtuple
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -60,14 +61,7 @@ PALABRAS = set("""auto bool break case catch char class const constexpr continue
     struct switch template throw true try typedef typename union unsigned using virtual void
     volatile while""".split())
 
-@dataclass
-class Token:
-    tipo: str
-    texto: str
-    ini: int
-    fin: int
-    linea: int
-    col: int
+Token = namedtuple("Token", "tipo texto ini fin linea col")
 
 def tokens(fuente):
     """The tokens that matter, without spaces, comments and preprocessor lines."""
@@ -98,7 +92,8 @@ def plantillas(toks):
     """Indices inside template argument lists (std::vector<double>, static_cast<int>(x))."""
     dentro = set()
     for i, t in enumerate(toks):
-        if t.texto != "<" or i == 0 or toks[i - 1].tipo != "nombre" or toks[i - 1].texto == "operator":
+        antes = toks[i - 1] if i else None
+        if t.texto != "<" or not antes or antes.tipo != "nombre" or antes.texto == "operator":
             continue
         prof, parentesis, j = 1, 0, i + 1
         while j < len(toks) and prof > 0:
@@ -187,9 +182,11 @@ def op_comparacion(fuente, toks, i, ctx):
         yield i, i, cambio[toks[i].texto]
 
 def op_aritmetica(fuente, toks, i, ctx):
-    cambio = {"+": "-", "-": "+", "*": "/", "/": "*", "+=": "-=", "-=": "+=", "*=": "/=", "/=": "*="}
+    cambio = {"+": "-", "-": "+", "*": "/", "/": "*", "+=": "-=", "-=": "+=", "*=": "/=",
+              "/=": "*="}
     t = toks[i].texto
-    if t in cambio and toks[i - 1].texto != "operator" and (t.endswith("=") or binario(fuente, toks, i)):
+    if t in cambio and toks[i - 1].texto != "operator" and (
+            t.endswith("=") or binario(fuente, toks, i)):
         yield i, i, cambio[t]
 
 def op_numero(fuente, toks, i, ctx):
@@ -338,7 +335,8 @@ def preparar_arbol():
         git("clean", "-fdq", cwd=ARBOL)
     for nombre in git("ls-files", "-m", "-o", "--exclude-standard").splitlines():
         origen, destino = RAIZ / nombre, ARBOL / nombre
-        if origen.is_file() and (not destino.exists() or destino.read_bytes() != origen.read_bytes()):
+        if origen.is_file() and not (destino.exists()
+                                     and destino.read_bytes() == origen.read_bytes()):
             destino.parent.mkdir(parents=True, exist_ok=True)
             shutil.copyfile(origen, destino)  # a new time: rebuilt
     for nombre in git("ls-files", "-d").splitlines():
@@ -394,7 +392,7 @@ def etiquetas_para(archivo, forzadas, existentes):
     return tuple(sorted(e for e in pedidas if e in existentes))
 
 def leer_equivalentes():
-    """Keys of the equivalent mutants: '<id> -- reason' or 'file:line:original→mutated -- reason'."""
+    """Keys of the equivalent mutants: '<id> -- why' or 'file:line:original→mutated -- why'."""
     claves = set()
     if EQUIVALENTES.exists():
         for linea in EQUIVALENTES.read_text(encoding="utf-8").splitlines():
