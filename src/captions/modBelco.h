@@ -1,5 +1,5 @@
-// Caption strings of the two interface languages, the stored language, and the
-// reading and writing of numbers in the user's locale.
+// Caption strings of the two interface languages, and the reading and writing of
+// numbers in the user's locale.
 //
 // Each translatable text is one variable; CargarTextos fills them all for one
 // language and every window copies the ones it needs when it is created.
@@ -188,13 +188,6 @@ extern QString capInformeNo;
 // Fills every caption string with the texts of language 0 (Spanish) or 1
 // (English); any other value changes nothing.
 void CargarTextos(int16_t idioma);
-
-// Reads the stored language into v.idioma (1 when absent). A stored value
-// other than "0" or "1", or a settings store that cannot be read, gives 1 and
-// returns false so that the caller can tell the user.
-bool LeerIdioma(Variables& v);
-// Stores v.idioma. Returns false when the settings store could not be written.
-bool GuardarIdioma(const Variables& v);
 
 class ErrorCalculo;
 // Why a calculation failed, in the current language, for capFalloMensaje.

@@ -14,6 +14,7 @@
 #include "state/Variables.h"
 #include "ui_RungeKutta.h"
 #include "windows/CajasTexto.h"
+#include "windows/Idioma.h"
 #include "windows/InformeCalculo.h"
 #include "windows/Mensajes.h"
 #include "windows/TextosQt.h"

@@ -6,6 +6,7 @@
 #include "state/Variables.h"
 #include "ui_Form_inicio.h"
 #include "windows/Advertencia_alpha.h"
+#include "windows/Idioma.h"
 #include "windows/TextosQt.h"
 #include "windows/VentanaUnica.h"
 

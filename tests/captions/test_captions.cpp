@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "captions/modBelco.h"
+#include "windows/Idioma.h"
 
 namespace {
 
