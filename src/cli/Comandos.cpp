@@ -3,7 +3,8 @@
 // panel shows, unrounded.
 #include "cli/Comandos.h"
 
-#include "captions/modBelco.h"
+#include "captions/ExplicarError.h"
+#include "captions/Textos.h"
 #include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
 

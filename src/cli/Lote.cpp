@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "cli/Comandos.h"
 #include "cli/Salida.h"
 #include "engine/modFuncionesTorvel.h"

@@ -4,7 +4,9 @@
 // fails leaves the previous results on the screen.
 #include <QApplication>
 
-#include "captions/modBelco.h"
+#include "captions/ExplicarError.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"

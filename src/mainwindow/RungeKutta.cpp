@@ -8,7 +8,8 @@
 #include <QTimer>
 #include <utility>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"

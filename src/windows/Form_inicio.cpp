@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "state/Variables.h"
 #include "ui_Form_inicio.h"
 #include "windows/Advertencia_alpha.h"

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
 #include "windows/Idioma.h"
 
 namespace {

@@ -1,21 +1,8 @@
-// The explanation of faults, and the reading and writing of numbers in the user's locale.
-// The caption strings are in captions/Textos.h.
+// Reading and writing of numbers in the user's locale.
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <stdexcept>
-
-#include "captions/Textos.h"
-#include "state/Variables.h"
-
-class ErrorCalculo;
-// Why a calculation failed, in the current language, for capFalloMensaje.
-// cajaTirante: the box whose depth the calculation used, named when that depth
-// was 0 (empty when none was typed).
-QString ExplicarError(const ErrorCalculo& e, const QString& cajaTirante = QString());
-
-// --- Numbers ---------------------------------------------------------------------
 
 // A text that does not read as a number. caja names the box (its label) when
 // the reader knows it.
