@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QPixmap>
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "PrincipalVentanas.h"
 #include "mainwindow/RungeKutta.h"

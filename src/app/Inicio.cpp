@@ -4,11 +4,12 @@
 
 #include <QByteArray>
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "mainwindow/RungeKutta.h"
 #include "state/Variables.h"
 #include "windows/Advertencia_alpha.h"
 #include "windows/Form_inicio.h"
+#include "windows/Idioma.h"
 #include "windows/TextosQt.h"
 #include "windows/VentanaUnica.h"
 

@@ -1,5 +1,8 @@
 // Plain-language reasons for the engine's faults.
-#include "captions/modBelco.h"
+#include "captions/ExplicarError.h"
+
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "engine/ErrorCalculo.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // the locale's own separator as well, so that the results copied into those boxes read back
 // as written. It is converted with std::from_chars: strtod and atof follow the C locale, which
 // the application takes from the user's environment.
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
 #include "engine/Aritmetica.h"
 
 #include <QLocale>

@@ -6,7 +6,8 @@
 #include <map>
 
 #include "calc/Calculos.h"
-#include "captions/modBelco.h"
+#include "captions/ExplicarError.h"
+#include "captions/Textos.h"
 #include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
 

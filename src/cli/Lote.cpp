@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "calc/Calculos.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "cli/Comandos.h"
 #include "cli/Salida.h"
 #include "engine/modFuncionesTorvel.h"

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <vector>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
 #include "engine/modFuncionesTorvel.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "cli/Comandos.h"
 #include "cli/Lote.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
 #include "engine/Csv.h"
 
 namespace {

@@ -6,7 +6,9 @@
 #include <QApplication>
 
 #include "calc/Calculos.h"
-#include "captions/modBelco.h"
+#include "captions/ExplicarError.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"

@@ -8,12 +8,14 @@
 #include <QTimer>
 #include <utility>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"
 #include "ui_RungeKutta.h"
 #include "windows/CajasTexto.h"
+#include "windows/Idioma.h"
 #include "windows/InformeCalculo.h"
 #include "windows/Mensajes.h"
 #include "windows/TextosQt.h"

@@ -10,7 +10,7 @@
 #include <QRectF>
 #include <cmath>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
 #include "state/Variables.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "captions/TextoFijo.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "state/Variables.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "ui_Adv_faltandatos.h"
 #include "windows/VentanaUnica.h"
 

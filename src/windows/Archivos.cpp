@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "windows/Mensajes.h"
 
 namespace {

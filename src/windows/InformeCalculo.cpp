@@ -10,7 +10,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "plot/GraficoVentanaPerfil.h"
 #include "state/Variables.h"
 #include "windows/Archivos.h"

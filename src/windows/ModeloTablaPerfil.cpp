@@ -1,7 +1,7 @@
 #include "windows/ModeloTablaPerfil.h"
 
 #include "captions/TextoFijo.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
 #include "state/Variables.h"

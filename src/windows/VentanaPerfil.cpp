@@ -10,7 +10,7 @@
 #include <QSvgGenerator>
 
 #include "captions/TextoFijo.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "plot/GraficoVentanaPerfil.h"
 #include "state/Variables.h"

@@ -1,6 +1,6 @@
 #include "windows/frmInfoProg.h"
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "ui_frmInfoProg.h"
 #include "windows/VentanaUnica.h"
 

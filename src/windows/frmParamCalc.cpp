@@ -3,7 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "state/Variables.h"
 #include "ui_frmParamCalc.h"
 #include "windows/Mensajes.h"

@@ -2,7 +2,8 @@
 
 #include <exception>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "state/Variables.h"
 #include "ui_frmParamVarios.h"
 #include "windows/Accesibilidad.h"

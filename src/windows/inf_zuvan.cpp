@@ -1,6 +1,6 @@
 #include "windows/inf_zuvan.h"
 
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "ui_inf_zuvan.h"
 #include "windows/VentanaUnica.h"
 

@@ -1,12 +1,26 @@
-// The stored language, and number reading and writing.
+// The captions of both languages, the stored language, and number reading and writing.
 #include <QFile>
 #include <QSettings>
 #include <QtTest>
 #include <cmath>
 
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
+#include "windows/Idioma.h"
 
 namespace {
+
+// Every caption of the table with its two texts.
+struct Fila {
+    QString* variable;
+    const char* espanol;
+    const char* ingles;
+};
+const Fila kTabla[] = {
+#define TEXTO(nombre, espanol, ingles) {&nombre, espanol, ingles},
+#include "captions/Textos.def"
+#undef TEXTO
+};
 
 // The language read back from the store, and whether it was read without complaint.
 std::pair<int, bool> IdiomaLeido()
@@ -56,6 +70,20 @@ class TestCaptions : public QObject {
     Q_OBJECT
 
 private slots:
+    // Language 0 loads the Spanish column of the table and 1 the English one; any other value
+    // leaves every caption as it was.
+    void textosDeLaTabla()
+    {
+        for (const int16_t idioma : {0, 1}) {
+            CargarTextos(idioma);
+            for (const int16_t otro : {-1, 2, 32767})
+                CargarTextos(otro);
+            for (const Fila& fila : kTabla)
+                QCOMPARE(*fila.variable,
+                         QString::fromUtf8(idioma == 0 ? fila.espanol : fila.ingles));
+        }
+    }
+
     void idiomaGuardado()
     {
         const QString archivo =

@@ -9,8 +9,10 @@
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
-#include "captions/modBelco.h"
+#include "captions/Numeros.h"
+#include "captions/Textos.h"
 #include "mainwindow/RungeKutta.h"
+#include "state/Variables.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
 #include "windows/frmParamCalc.h"

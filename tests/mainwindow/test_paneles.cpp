@@ -5,7 +5,7 @@
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"

@@ -6,8 +6,9 @@
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "mainwindow/RungeKutta.h"
+#include "state/Variables.h"
 #include "windows/CajasTexto.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"

@@ -9,7 +9,7 @@
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"

@@ -6,7 +6,7 @@
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
-#include "captions/modBelco.h"
+#include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "state/Variables.h"
 #include "windows/Adv_faltandatos.h"
