@@ -2,10 +2,12 @@
 // written (std::pow for every power, left to right), but every division,
 // square root and power goes through a Comprobador, which throws ErrorCalculo
 // where plain IEEE arithmetic would hand back an infinity or a NaN and let it
-// spread silently through the rest of the calculation.
+// spread silently through the rest of the calculation. Rows of the profile
+// table are reached the same way, through FilaPerfil.
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +15,7 @@
 #include <string>
 
 #include "engine/ErrorCalculo.h"
+#include "state/Variables.h"
 
 namespace aritmetica {
 
@@ -115,6 +118,15 @@ inline double Redondear(double valor, int decimales)
     double resultado = valor;
     std::from_chars(texto.data(), fin, resultado);
     return resultado + 0.0;  // -0 becomes 0
+}
+
+// Row fila of the profile table; a row outside it is a fault of the profile
+// (operacion) that asked for it, never a read past the end.
+inline std::array<double, 3>& FilaPerfil(Variables& v, int fila, Operacion operacion)
+{
+    if (fila < 0 || fila >= static_cast<int>(v.tablaPerfil.size()))
+        throw ErrorCalculo(TipoError::OperacionInvalida, operacion, fila);
+    return v.tablaPerfil[fila];
 }
 
 }  // namespace aritmetica

@@ -84,7 +84,7 @@ Evaluador::Evaluador(Variables& v) : v_(v)
         const double r = 1 - t * t;
         if (!(r > 0))
             return false;
-        const double theta = 3.14159 / 2 - std::atan(t / std::sqrt(r));
+        const double theta = kPiCircular / 2 - std::atan(t / std::sqrt(r));
         const double seno = std::sin(theta);
         const double coseno = std::cos(theta);
         s.area = d2_ * (theta - coseno * seno) / 4;

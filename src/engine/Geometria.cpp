@@ -81,12 +81,12 @@ void ElementosComunes(Variables& v, double y, const Comprobador& c)
 
 }  // namespace
 
-double SemiAnguloCircular(Variables& v, double y)
+double SemiAnguloCircular(const Variables& v, double y)
 {
     const Comprobador c(Operacion::ElementosSeccion, y);
     const double t = c.finito(1 - c.dividir(y + y, v.diametro));
     const double s = c.raiz(1 - t * t);
-    return 3.14159 / 2 - std::atan(c.dividir(t, s));
+    return kPiCircular / 2 - std::atan(c.dividir(t, s));
 }
 
 void ElementosHidraulicos(Variables& v, double y)
@@ -107,11 +107,16 @@ void ElementosHidraulicos(Variables& v, double y)
 double GradosARadianes(double grados)
 {
     const Comprobador c(Operacion::ConversionAngulo, grados);
-    return c.finito(grados * 3.1415 / 180);
+    return c.finito(grados * kPiAngulos / 180);
 }
 
 double TaludAGrados(double z)
 {
     const Comprobador c(Operacion::ConversionAngulo, z);
-    return std::atan(c.dividir(1, z)) * 180 / 3.1415;
+    return RadianesAGrados(std::atan(c.dividir(1, z)));
+}
+
+double RadianesAGrados(double radianes)
+{
+    return radianes * 180 / kPiAngulos;
 }

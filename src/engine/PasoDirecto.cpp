@@ -11,19 +11,13 @@
 #include "engine/Aritmetica.h"
 
 using aritmetica::Comprobador;
+using aritmetica::FilaPerfil;
 using aritmetica::Redondear;
 using aritmetica::Sumar16;
 
 namespace {
 
 constexpr Operacion kPaso = Operacion::PasoDirecto;
-
-std::array<double, 3>& Fila(Variables& v, int fila)
-{
-    if (fila < 0 || fila >= static_cast<int>(v.tablaPerfil.size()))
-        throw ErrorCalculo(TipoError::OperacionInvalida, kPaso, fila);
-    return v.tablaPerfil[fila];
-}
 
 // Manning's friction slope from the elements just evaluated.
 double PendienteFriccion(const Variables& v, const Comprobador& c)
@@ -36,8 +30,8 @@ double PendienteFriccion(const Variables& v, const Comprobador& c)
 // enter them.
 void RangosDesdeExtremos(Variables& v, int ultima)
 {
-    const auto& primera = Fila(v, 1);
-    const auto& final = Fila(v, ultima);
+    const auto& primera = FilaPerfil(v, 1, kPaso);
+    const auto& final = FilaPerfil(v, ultima, kPaso);
     if (primera[1] < final[1]) {
         v.xMinGraf = primera[1];
         v.xMaxGraf = final[1];
@@ -105,8 +99,8 @@ std::optional<double> PerfilPasoDirecto(Variables& v)
     const double xExtremo = PasoDirecto(v, x0, y0, yT);
     int i = x0 < xExtremo ? 1 : ultima;
     const int s = x0 < xExtremo ? 1 : -1;
-    Fila(v, i)[1] = x0;
-    Fila(v, i)[2] = y0;
+    FilaPerfil(v, i, kPaso)[1] = x0;
+    FilaPerfil(v, i, kPaso)[2] = y0;
 
     double x = x0;
     double yPrevio = y0;
@@ -118,8 +112,8 @@ std::optional<double> PerfilPasoDirecto(Variables& v)
         const double y2 = c.finito(dy + y);
         x = PasoDirecto(v, x, yPrevio, y2);
         yPrevio = y2;
-        Fila(v, i)[1] = Redondear(x, 4);
-        Fila(v, i)[2] = y2;
+        FilaPerfil(v, i, kPaso)[1] = Redondear(x, 4);
+        FilaPerfil(v, i, kPaso)[2] = y2;
     }
     RangosDesdeExtremos(v, ultima);
     v.perfil = {MetodoPerfil::PasoDirecto, FinPerfil::Alcanzado, x};

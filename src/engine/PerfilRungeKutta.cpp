@@ -23,6 +23,7 @@
 #include "engine/Evaluador.h"
 
 using aritmetica::Comprobador;
+using aritmetica::FilaPerfil;
 using aritmetica::Redondear;
 using aritmetica::Signo;
 using aritmetica::Sumar16;
@@ -36,20 +37,13 @@ constexpr Operacion kPerfil = Operacion::PerfilRungeKutta;
 // refined; only well over a thousand refined steps come near it.
 constexpr long kEvaluacionesMaximas = 6'000'000;
 
-std::array<double, 3>& Fila(Variables& v, int fila)
-{
-    if (fila < 0 || fila >= static_cast<int>(v.tablaPerfil.size()))
-        throw ErrorCalculo(TipoError::OperacionInvalida, kPerfil, fila);
-    return v.tablaPerfil[fila];
-}
-
 // Whether the depth y' (at row i, direction s) turns back against the two
 // points stored before it. The first rows in the direction of the march are
 // exempt, because the look-back rows still hold zeros there.
 bool Invierte(Variables& v, int i, int s, double yNuevo)
 {
-    const double anterior = Fila(v, i - s)[2];
-    const int d1 = Signo(anterior - Fila(v, i - 2 * s)[2]);
+    const double anterior = FilaPerfil(v, i - s, kPerfil)[2];
+    const int d1 = Signo(anterior - FilaPerfil(v, i - 2 * s, kPerfil)[2]);
     const int d2 = Signo(yNuevo - anterior);
     if (d1 == d2)
         return false;
@@ -131,8 +125,8 @@ double Marchar(Variables& v, Evaluador& evaluador, int i, int s)
             v.perfil.xFin = c.finito(x + v.pasoX);
             break;
         }
-        Fila(v, i)[1] = Redondear(c.finito(x + v.pasoX), 4);
-        Fila(v, i)[2] = yNuevo;
+        FilaPerfil(v, i, kPerfil)[1] = Redondear(c.finito(x + v.pasoX), 4);
+        FilaPerfil(v, i, kPerfil)[2] = yNuevo;
     }
     return y;
 }
@@ -155,7 +149,7 @@ double PasoRungeKutta(Variables& v, double y)
     return PasoRK(v, y, [&v](double y) { return PendienteSuperficie(v, y); });
 }
 
-int16_t ZonaTirante(Variables& v, double y)
+int16_t ZonaTirante(const Variables& v, double y)
 {
     const double yn = v.tiranteNormal;
     const double yc = v.tiranteCritico;
@@ -203,8 +197,8 @@ double IntegrarPerfil(Variables& v)
         v.xMinGraf = xf;
         v.xMaxGraf = x0;
     }
-    Fila(v, i)[1] = x0;
-    Fila(v, i)[2] = y0;
+    FilaPerfil(v, i, kPerfil)[1] = x0;
+    FilaPerfil(v, i, kPerfil)[2] = y0;
 
     Evaluador evaluador(v);
     double y;

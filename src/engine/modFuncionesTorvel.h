@@ -29,12 +29,20 @@
 
 // --- Section geometry ---------------------------------------------------------
 
+// The two values of pi the results were always computed with: one in the
+// half angle of a part-full circle, the other in the side angle's conversions
+// between degrees and radians.
+constexpr double kPiCircular = 3.14159;
+constexpr double kPiAngulos = 3.1415;
+
 // Half central angle (rad) of a circular section filled to depth y.
-double SemiAnguloCircular(Variables& v, double y);
+double SemiAnguloCircular(const Variables& v, double y);
 // Every section element for depth y, into the state.
 void ElementosHidraulicos(Variables& v, double y);
 // The side angle as typed (degrees) in radians, with pi taken as 3.1415.
 double GradosARadianes(double grados);
+// A side angle in radians back in degrees, with pi taken as 3.1415.
+double RadianesAGrados(double radianes);
 // The side angle (degrees) of a side slope of z horizontal per unit rise,
 // with pi taken as 3.1415, so that GradosARadianes gives back atan(1/z).
 double TaludAGrados(double z);
@@ -67,7 +75,7 @@ double PendienteSuperficie(Variables& v, double y);
 // The depth one step of pasoX further.
 double PasoRungeKutta(Variables& v, double y);
 // Zone of a depth: 1 above yn and yc, 2 between, 3 below both.
-int16_t ZonaTirante(Variables& v, double y);
+int16_t ZonaTirante(const Variables& v, double y);
 // Re-creates tablaPerfil with rows 0 to puntosPerfil + 2, all zero.
 void NuevaTablaPerfil(Variables& v);
 // Integrates from the boundary towards xBuscado; returns the last depth.

@@ -111,6 +111,7 @@ void RungeKutta::PrepararVentana()
                    Qt::WindowCloseButtonHint);
     setWindowIcon(IconoAplicacion());
 
+    ui->Label38->setText(QStringLiteral("Torvel " TORVEL_VERSION));
     PintarFondo(this, QPalette::Window);
     PintarFondo(ui->lblXY, QPalette::Window);
     // Result boxes are grey so that the user tells them from the inputs at a glance.
@@ -157,7 +158,7 @@ void RungeKutta::PrepararVentana()
 // every opening, and the captions follow the language.
 void RungeKutta::Cargar(std::optional<int16_t> idioma)
 {
-    setWindowTitle(QStringLiteral("TORVEL v1.3"));
+    setWindowTitle(QStringLiteral("TORVEL v" TORVEL_VERSION));
     Variables& v = estado();
     ParametrosPorDefecto(v);
     bool idiomaLegible = true;

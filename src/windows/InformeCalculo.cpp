@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "captions/Numeros.h"
+#include "engine/modFuncionesTorvel.h"
 #include "captions/Textos.h"
 #include "plot/GraficoVentanaPerfil.h"
 #include "state/Variables.h"
@@ -55,7 +56,7 @@ QList<QPair<QString, QString>> Canal(const Variables& v)
         // The angle was typed in degrees and converted with pi taken as 3.1415.
         canal << qMakePair(capInformeForma, capTrapezoidal)
               << qMakePair(capAnchFondo, NumeroATexto(v.anchoFondo))
-              << qMakePair(capAngTaludGrados, TextoRedondeado(v.anguloTalud * 180 / 3.1415, 6));
+              << qMakePair(capAngTaludGrados, TextoRedondeado(RadianesAGrados(v.anguloTalud), 6));
     } else if (v.esCircular) {
         canal << qMakePair(capInformeForma, capCircular)
               << qMakePair(capDiametro, NumeroATexto(v.diametro));

@@ -18,6 +18,7 @@ frmInfoProg::frmInfoProg(QWidget* parent) : QWidget(parent), ui(std::make_unique
     setFont(letra);
     CentrarEnPantalla(this);
 
+    ui->lblTorvelversion->setText(QStringLiteral("TORVEL v" TORVEL_VERSION));
     ui->lblVersion->setText(capVersion);
     ui->lblBug->setText(capBug);
     ui->lblCreado->setText(capCreado);

@@ -15,7 +15,7 @@ inf_zuvan::inf_zuvan(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     setFixedSize(414, 280);
     CentrarEnPantalla(this);
 
-    ui->lblInfoZuvanVersion->setText(capInfoZuvanVersion);
+    ui->lblInfoZuvanVersion->setText(capInfoZuvanVersion.arg(QStringLiteral(TORVEL_VERSION)));
     ui->lblInvestigacion->setText(capInvestigacion);
     ui->cmdInfoCerrar->setText(capInfoCerrar);
     ui->Text1->setPlainText(capTituloPrincipal);
