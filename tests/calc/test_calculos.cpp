@@ -1,0 +1,170 @@
+// The calculation layer: every refusal rule once, and each result equal to the
+// engine's operations run in the panels' order on the same inputs.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../engine/Canales.h"
+#include "calc/Calculos.h"
+
+namespace {
+
+using calculo::Dato;
+using Motivo = calculo::Rechazo::Motivo;
+
+// A profile's boundary condition on the reference rectangle.
+Variables ConBorde(double x0, double y0, double xf)
+{
+    Variables v = Rectangular(2, 3);
+    v.xBorde = x0;
+    v.tiranteBorde = y0;
+    v.xBuscado = xf;
+    return v;
+}
+
+template <class T>
+::testing::AssertionResult Rechaza(const calculo::Calculo<T>& c, Motivo motivo, Dato dato)
+{
+    if (c.hecho())
+        return ::testing::AssertionFailure() << "computed instead of refusing";
+    if (c.rechazo().motivo != motivo || c.rechazo().dato != dato)
+        return ::testing::AssertionFailure() << "refused with motivo " << int(c.rechazo().motivo)
+                                             << ", dato " << int(c.rechazo().dato);
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+// Each panel's rules, in the order it checks them: the first input at fault is
+// the one named, and a value just inside the rule is computed.
+TEST(Calculos, CadaPanelRechazaSusDatosFaltantes)
+{
+    using Cambio = std::function<void(Variables&)>;
+    const struct {
+        const char* panel;
+        Cambio cambio;
+        Motivo motivo;
+        Dato dato;
+    } casos[] = {
+        {"uniform", [](Variables& v) { v.pendiente = 0; }, Motivo::Cero, Dato::Pendiente},
+        {"uniform", [](Variables& v) { v.nManning = -0.015; }, Motivo::NoPositivo, Dato::Manning},
+        {"uniform", [](Variables& v) { v.caudal = 0, v.nManning = 0; }, Motivo::NoPositivo,
+         Dato::Manning},
+        {"uniform", [](Variables& v) { v.caudal = -3; }, Motivo::NoPositivo, Dato::Caudal},
+        {"uniform", [](Variables& v) { v.errorAdmisible = 0; }, Motivo::Cero, Dato::ErrorAdmisible},
+        {"rk", [](Variables& v) { v.tiranteBorde = 0, v.nManning = 0; }, Motivo::Cero,
+         Dato::TiranteBorde},
+        {"rk", [](Variables& v) { v.xBuscado = v.xBorde, v.caudal = 0; }, Motivo::IgualAlBorde,
+         Dato::XBuscado},
+        {"rk", [](Variables& v) { v.nManning = 0; }, Motivo::NoPositivo, Dato::Manning},
+        {"rk", [](Variables& v) { v.caudal = -1; }, Motivo::NoPositivo, Dato::Caudal},
+        {"rk", [](Variables& v) { v.puntosPerfil = 0; }, Motivo::Cero, Dato::PuntosPerfil},
+        {"direct", [](Variables& v) { v.nManning = 0, v.tiranteBorde = 0; }, Motivo::NoPositivo,
+         Dato::Manning},
+        {"direct", [](Variables& v) { v.caudal = 0; }, Motivo::NoPositivo, Dato::Caudal},
+        {"direct", [](Variables& v) { v.tiranteBorde = -1.5; }, Motivo::NoPositivo,
+         Dato::TiranteBorde},
+        {"direct", [](Variables& v) { v.puntosPerfil = 0; }, Motivo::Cero, Dato::PuntosPerfil},
+        {"direct", [](Variables& v) { v.tiranteBorde = 1.2; }, Motivo::IgualAlBorde,
+         Dato::TiranteBuscado},
+        {"direct", [](Variables& v) { v.tiranteBorde = 0.5; }, Motivo::ZonasDistintas,
+         Dato::TiranteBuscado},
+        {"elements", [](Variables& v) { v.nManning = 0; }, Motivo::NoPositivo, Dato::Manning},
+        {"elements", [](Variables& v) { v.caudal = 0; }, Motivo::NoPositivo, Dato::Caudal},
+        {"elements", [](Variables& v) { v.tirante = 0; }, Motivo::NoPositivo, Dato::Tirante},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.panel);
+        Variables v = ConBorde(1000, 1.5, 0);
+        v.tirante = 1;  // the depth given to the elements
+        caso.cambio(v);
+        const std::string panel = caso.panel;
+        if (panel == "uniform")
+            EXPECT_TRUE(Rechaza(calculo::FlujoUniforme(v), caso.motivo, caso.dato));
+        else if (panel == "rk")
+            EXPECT_TRUE(Rechaza(calculo::PerfilRungeKutta(v), caso.motivo, caso.dato));
+        else if (panel == "direct")
+            EXPECT_TRUE(Rechaza(calculo::PerfilPasoDirecto(v, 1.2), caso.motivo, caso.dato));
+        else
+            EXPECT_TRUE(Rechaza(calculo::Elementos(v, v.tirante), caso.motivo, caso.dato));
+    }
+    // A negative bed slope is an input, not missing data.
+    Variables adversa = Rectangular(2, 3, 0.015, -0.002);
+    EXPECT_TRUE(calculo::FlujoUniforme(adversa).hecho());
+    // The alternate and conjugate panels check nothing: n and Q of 0 still compute.
+    Variables sinN = Rectangular(2, 3, 0);
+    EXPECT_NEAR(calculo::AlternoDeTirante(sinN, 1)->tirante, 0.4007, 5e-5);
+    EXPECT_NEAR(calculo::Conjugado(sinN, 0.3)->tirante, 1.0956, 5e-5);
+}
+
+// The results are the engine's, run as the panels always ran it, and the state
+// a calculation leaves holds its inputs.
+TEST(Calculos, ResultadosIgualesAlMotorConSusEntradas)
+{
+    const Variables canales[] = {Rectangular(2, 3), Trapezoidal(2, 30, 3), Trapezoidal(0, 60, 1),
+                                 Circular(1, 0.5), Circular(1, 2)};
+    for (const Variables& canal : canales) {
+        Variables v = canal;
+        const auto u = calculo::FlujoUniforme(canal);
+        ASSERT_TRUE(u.hecho());
+        TirantesCriticoNormal(v);
+        EXPECT_EQ(u->yc, v.tiranteCritico);
+        EXPECT_EQ(u->yn, v.tiranteNormal);
+        EXPECT_EQ(u->qLleno, canal.esCircular && !v.normalHallado);
+        if (!u->qLleno) {
+            EXPECT_EQ(*u->sc, PendienteCritica(v));
+            EXPECT_EQ(*u->ec, v.energia);
+            EXPECT_EQ(u->tipo, *u->sc > canal.pendiente ? "M" : "S");
+            ElementosHidraulicos(v, v.tiranteNormal);
+            EXPECT_EQ(*u->en, v.energia);
+            EXPECT_EQ(u.estado.energia, v.energia);  // the elements of yn stay
+            EXPECT_EQ(u->pct.has_value(), canal.esCircular != 0);
+        }
+        EXPECT_EQ(u.estado.caudal, canal.caudal);
+    }
+
+    Variables v = ConBorde(1000, 1.5, 0);
+    const auto rk = calculo::PerfilRungeKutta(v);
+    ASSERT_TRUE(rk.hecho());
+    TirantesCriticoNormal(v);
+    CalcularPerfil(v);
+    EXPECT_EQ(rk->tiranteFinal, v.tiranteFinal);
+    EXPECT_EQ(rk.estado.tiranteNormalConj, ConjugadoDeNormal(v));
+    EXPECT_GE(rk.estado.yMaxGraf, rk.estado.tiranteNormalConj);
+    EXPECT_EQ(rk.estado.tablaPerfil, v.tablaPerfil);
+    ElementosHidraulicos(v, v.tiranteFinal);
+    EXPECT_EQ(rk->energia, v.energia);
+
+    const auto directo = calculo::PerfilPasoDirecto(ConBorde(1000, 1.5, 0), 1.2);
+    ASSERT_TRUE(directo.hecho());
+    EXPECT_NEAR(directo->xFinal, 289.25, 0.005);
+    EXPECT_EQ(directo.estado.tiranteBuscado, 1.2);
+    EXPECT_EQ(directo.estado.perfil.metodo, MetodoPerfil::PasoDirecto);
+    // A refused direct step leaves a fresh, empty table: no profile to describe.
+    const auto igual = calculo::PerfilPasoDirecto(ConBorde(1000, 1.5, 0), 1.5);
+    EXPECT_EQ(igual.estado.tablaPerfil.size(), 103u);
+    EXPECT_EQ(igual.estado.tablaPerfil[1][2], 0);
+
+    const auto alternos = calculo::AlternosDeEnergia(Rectangular(2, 3), 1.5);
+    EXPECT_NEAR(alternos->inferior, 0.3104, 5e-5);
+    EXPECT_NEAR(alternos->superior, 1.4451, 5e-5);
+}
+
+TEST(Calculos, BordeEnCriticoComoLoMuestranLasCajas)
+{
+    Variables v = Rectangular(2, 3);
+    TirantesCriticoNormal(v);
+    const double yc = v.tiranteCritico;  // 0.61212...
+    for (const auto& [y0, esCritico] :
+         {std::pair{0.6121, true}, {0.61214, true}, {0.61216, false}, {0.612, false}}) {
+        Variables borde = Rectangular(2, 3);
+        borde.tiranteBorde = y0;
+        const std::optional<double> critico = calculo::BordeEnCritico(borde);
+        EXPECT_EQ(critico.has_value(), esCritico) << y0;
+        if (critico)
+            EXPECT_EQ(*critico, yc);
+    }
+    Variables sinYc = Rectangular(2, 3);  // a scan too fine to run: no yc to compare with
+    sinYc.errorAdmisible = 1e-300;
+    EXPECT_FALSE(calculo::BordeEnCritico(sinYc));
+}
