@@ -132,6 +132,12 @@ Calculo<ResultadoPerfil> PerfilRungeKutta(const Variables& entrada)
     Variables v = entrada;
     TirantesCriticoNormal(v);
     CalcularPerfil(v);
+    // A profile of its boundary alone: no step could be taken.
+    const FinPerfil fin = v.perfil.fin;
+    if ((fin == FinPerfil::FueraDeZona || fin == FinPerfil::FueraDeSeccion) &&
+        v.perfil.xFin == v.xBorde)
+        return Rechazar<R>(entrada, Rechazo::Motivo::SinAvance,
+                           BordeEnCritico(entrada) ? Dato::TiranteBorde : Dato::XBuscado);
     // Without a normal depth the yn* of an earlier calculation stays.
     if (v.tiranteNormal != 0)
         v.tiranteNormalConj = ConjugadoDeNormal(v);

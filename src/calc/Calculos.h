@@ -43,12 +43,14 @@ enum class Dato {
 };
 
 struct Rechazo {
-    // Every refusal but ZonasDistintas is missing data to the user.
+    // Cero, NoPositivo and IgualAlBorde are missing data to the user.
     enum class Motivo {
         Cero,            // the input is 0
         NoPositivo,      // the input is 0 or negative
         IgualAlBorde,    // xf or yf equals the boundary's x or depth
         ZonasDistintas,  // the boundary and the depth sought lie in different zones
+        SinAvance,       // the first step already leaves the zone or the section: the
+                         // boundary is at yc (TiranteBorde) or the steps are too long (XBuscado)
     };
     Motivo motivo;
     Dato dato;

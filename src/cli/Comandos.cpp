@@ -52,6 +52,7 @@ const char* NombreFin(FinPerfil fin)
     case FinPerfil::Alcanzado: return "reached";
     case FinPerfil::FueraDeZona: return "zone";
     case FinPerfil::Inversion: return "reversal";
+    case FinPerfil::FueraDeSeccion: return "section";
     }
     return "";
 }
@@ -99,7 +100,8 @@ std::string QueFalta(const Rechazo& rechazo, const std::string& nombre, double v
         motivo += std::string(kQue.at(rechazo.dato)) + " must be positive";
         break;
     case Rechazo::Motivo::IgualAlBorde: motivo += "it must differ from --x0"; break;
-    case Rechazo::Motivo::ZonasDistintas: break;
+    case Rechazo::Motivo::ZonasDistintas:
+    case Rechazo::Motivo::SinAvance: break;
     }
     return nombre + ": \"" + NumeroExacto(valor) + "\" " + motivo;
 }
@@ -238,6 +240,15 @@ Resultado Perfil(const Pedido& p)
                 throw FalloCalculo(capFalloPasoDirecto.toStdString() + ": " +
                                    capPasoDirectoIguales.toStdString());
             break;
+        case Rechazo::Motivo::SinAvance: {
+            const std::optional<double> yc = calculo::BordeEnCritico(v);
+            const QString motivo =
+                yc ? capMotivoBordeCritico.arg(QString::fromStdString(NumeroExacto(*yc)))
+                   : capMotivoPasoLargo;
+            throw FalloCalculo(
+                (capFalloRungeKutta + QStringLiteral(": ") + motivo + QStringLiteral("."))
+                    .toStdString());
+        }
         case Rechazo::Motivo::ZonasDistintas:
             throw FalloCalculo(capFalloPasoDirecto.toStdString() +
                                ": the boundary depth and the depth sought lie in different "

@@ -10,14 +10,18 @@
 //   CalcularPerfil       step, table and march together; sets tiranteFinal
 //
 // Where the surface is steep the "intelligent step" replaces one step by a
-// thousand steps a thousand times shorter. The march stops early when the depth
-// leaves the zone it started in or turns back; that depth is returned (and
-// widens the plot range) but is not stored in the table. How the march ended
-// is left in v.perfil.
+// thousand steps a thousand times shorter. The march stops early when a step,
+// or one of the shorter steps, would take the depth out of the zone it started
+// in or out of the section (to the bed, or a pipe's crown): the profile then
+// ends at the last point inside, which is the last row of the table and the
+// depth returned. It also stops when the depth turns back; that depth is
+// returned (and widens the plot range) but is not stored in the table. How the
+// march ended is left in v.perfil.
 #include "engine/modFuncionesTorvel.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "engine/Aritmetica.h"
 #include "engine/Evaluador.h"
@@ -65,9 +69,33 @@ double PasoRK(Variables& v, double y, Pendiente pendiente)
     return c.finito(y + (((2 * k2 + k1) + 2 * k3) + k4) / 6);
 }
 
+// Whether depth y lies inside the section: above the bed and below a pipe's crown.
+bool DentroDeSeccion(const Variables& v, double y)
+{
+    return y > 0 && !(v.esCircular != 0 && y >= v.diametro);
+}
+
+// Why a depth cannot belong to the profile: it left the section or its zone.
+std::optional<FinPerfil> Fuera(const Variables& v, double y)
+{
+    if (!DentroDeSeccion(v, y))
+        return FinPerfil::FueraDeSeccion;
+    if (ZonaTirante(v, y) != v.zonaInicial)
+        return FinPerfil::FueraDeZona;
+    return std::nullopt;
+}
+
+// Where one step of the march ended. fin: set when one of the shorter steps
+// left the zone or the section, and (x, y) is then the last point inside.
+struct Paso {
+    double y;
+    double x = 0;
+    std::optional<FinPerfil> fin;
+};
+
 // One step of the march from depth y at abscissa x: a plain RK4 step, or a
 // thousand shorter ones where |dy/dx| exceeds the threshold.
-double Avanzar(Variables& v, Evaluador& evaluador, double x, double y, long& evaluaciones)
+Paso Avanzar(Variables& v, Evaluador& evaluador, double x, double y, long& evaluaciones)
 {
     const Comprobador c(kPerfil, y);
     auto pendiente = [&evaluador](double y) { return evaluador.PendienteSuperficie(y); };
@@ -76,18 +104,23 @@ double Avanzar(Variables& v, Evaluador& evaluador, double x, double y, long& eva
         v.pasoX = v.pasoX / 1000;
         const double paso = v.pasoX;
         const double limite = c.finito(x + 999.5 * paso);
-        double yFino = y;
+        Paso resultado{y, 0, std::nullopt};
         for (double xi = x; paso > 0 ? xi <= limite : xi >= limite; xi = xi + paso) {
             if (xi + paso == xi)  // the abscissa is too large for a step this short
                 c.fallar(TipoError::OperacionInvalida);
-            yFino = PasoRK(v, yFino, pendiente);
+            const double yFino = PasoRK(v, resultado.y, pendiente);
             evaluaciones += 4;
+            if ((resultado.fin = Fuera(v, yFino))) {
+                resultado.x = xi;
+                break;
+            }
+            resultado.y = yFino;
         }
         v.pasoX = v.pasoX * 1000;
-        return yFino;
+        return resultado;
     }
     evaluaciones += 4;
-    return PasoRK(v, y, pendiente);
+    return {PasoRK(v, y, pendiente), 0, std::nullopt};
 }
 
 // The march of IntegrarPerfil from row i in direction s; returns the last depth.
@@ -104,28 +137,50 @@ double Marchar(Variables& v, Evaluador& evaluador, int i, int s)
         c.fallar(TipoError::OperacionInvalida);
     long evaluaciones = 0;
     v.perfil = {MetodoPerfil::RungeKutta, FinPerfil::Alcanzado, xf};
+    // The abscissa of the table's last row.
+    double xUltima = x0;
     for (double x = x0; H > 0 ? x <= L : x >= L; x = x + H) {
         if (x + H == x)  // the abscissas are too large for steps this short
             c.fallar(TipoError::OperacionInvalida);
         i = Sumar16(i, s, kPerfil);
-        const double yNuevo = Avanzar(v, evaluador, x, y, evaluaciones);
+        const Paso paso = Avanzar(v, evaluador, x, y, evaluaciones);
         if (evaluaciones > kEvaluacionesMaximas)
             throw ErrorCalculo(TipoError::PasoDemasiadoFino, kPerfil);
+        const double yNuevo = paso.y;
+        const std::optional<FinPerfil> fuera = paso.fin ? paso.fin : Fuera(v, yNuevo);
+        if (fuera) {
+            // The profile ends at its last point inside: the row before, or the
+            // last of the shorter steps, which becomes a row of its own.
+            if (paso.fin && paso.x != x) {
+                xUltima = Redondear(paso.x, 4);
+                FilaPerfil(v, i, kPerfil)[1] = xUltima;
+                FilaPerfil(v, i, kPerfil)[2] = yNuevo;
+                y = yNuevo;
+                if (yNuevo > v.yMaxGraf)
+                    v.yMaxGraf = yNuevo;
+                if (yNuevo < v.yMinGraf)
+                    v.yMinGraf = yNuevo;
+            }
+            v.zonaActual = ZonaTirante(v, y);
+            v.perfil.fin = *fuera;
+            v.perfil.xFin = xUltima;
+            break;
+        }
         y = yNuevo;
 
         v.zonaActual = ZonaTirante(v, yNuevo);
-        const bool fueraDeZona = v.zonaActual != v.zonaInicial;
         const bool invierte = Invierte(v, i, s, yNuevo);
         if (yNuevo > v.yMaxGraf)
             v.yMaxGraf = yNuevo;
         if (yNuevo < v.yMinGraf)
             v.yMinGraf = yNuevo;
-        if (fueraDeZona || invierte) {
-            v.perfil.fin = fueraDeZona ? FinPerfil::FueraDeZona : FinPerfil::Inversion;
+        if (invierte) {
+            v.perfil.fin = FinPerfil::Inversion;
             v.perfil.xFin = c.finito(x + v.pasoX);
             break;
         }
-        FilaPerfil(v, i, kPerfil)[1] = Redondear(c.finito(x + v.pasoX), 4);
+        xUltima = Redondear(c.finito(x + v.pasoX), 4);
+        FilaPerfil(v, i, kPerfil)[1] = xUltima;
         FilaPerfil(v, i, kPerfil)[2] = yNuevo;
     }
     return y;

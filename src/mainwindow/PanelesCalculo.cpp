@@ -196,7 +196,14 @@ void RungeKutta::Calc_sup_libre_Click()
             }
         }();
         if (!calculo.hecho()) {
-            MostrarVentana<Adv_faltandatos>();
+            if (calculo.rechazo().motivo != calculo::Rechazo::Motivo::SinAvance) {
+                MostrarVentana<Adv_faltandatos>();
+                return;
+            }
+            const std::optional<double> yc = calculo::BordeEnCritico(entrada);
+            const QString motivo = yc ? capMotivoBordeCritico.arg(TextoRedondeado(*yc, 4))
+                                      : capMotivoPasoLargo;
+            MostrarMensaje(this, capFalloMensaje.arg(capFalloRungeKutta, motivo), capFalloTitulo);
             return;
         }
         estado() = calculo.estado;
@@ -248,6 +255,7 @@ void RungeKutta::MostrarPasoDirecto(const calculo::Calculo<calculo::ResultadoPer
     case calculo::Rechazo::Motivo::ZonasDistintas:
         MostrarMensaje(this, QStringLiteral("Yo & Yf incorrectos"));
         break;
+    case calculo::Rechazo::Motivo::SinAvance: break;  // a Runge-Kutta refusal only
     }
 }
 

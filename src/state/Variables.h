@@ -24,9 +24,10 @@ enum class MetodoPerfil : int16_t {
 
 // How a profile ended. A direct step always reaches its target depth.
 enum class FinPerfil : int16_t {
-    Alcanzado,    // it reached xf (or the target depth)
-    FueraDeZona,  // the depth crossed yc or yn and left its starting zone
-    Inversion,    // the depth turned back (the surface reversed its trend)
+    Alcanzado,       // it reached xf (or the target depth)
+    FueraDeZona,     // the depth crossed yc or yn and left its starting zone
+    Inversion,       // the depth turned back (the surface reversed its trend)
+    FueraDeSeccion,  // the next depth would lie at or below the bed, or at a pipe's crown
 };
 
 struct ResultadoPerfil {

@@ -45,9 +45,10 @@ QString DescripcionPerfil(const Variables& v)
     if (p.metodo == MetodoPerfil::PasoDirecto)
         return capPerfilTipo.arg(tipo, capMetodoPasoDirecto) + QLatin1Char('.');
     const QString x = TextoFijo(p.xFin, 2);
-    const QString fin = p.fin == FinPerfil::Alcanzado     ? capFinAlcanzado.arg(x)
-                        : p.fin == FinPerfil::FueraDeZona ? capFinFueraDeZona.arg(x)
-                                                          : capFinInversion.arg(x);
+    const QString fin = p.fin == FinPerfil::Alcanzado        ? capFinAlcanzado.arg(x)
+                        : p.fin == FinPerfil::FueraDeZona    ? capFinFueraDeZona.arg(x)
+                        : p.fin == FinPerfil::FueraDeSeccion ? capFinFueraDeSeccion.arg(x)
+                                                             : capFinInversion.arg(x);
     return capPerfilTipo.arg(tipo, capMetodoRungeKutta) + QStringLiteral(": ") + fin +
            QLatin1Char('.');
 }

@@ -161,8 +161,9 @@ TEST(Calculos, BordeEnCriticoComoLoMuestranLasCajas)
         borde.tiranteBorde = y0;
         const std::optional<double> critico = calculo::BordeEnCritico(borde);
         EXPECT_EQ(critico.has_value(), esCritico) << y0;
-        if (critico)
+        if (critico) {
             EXPECT_EQ(*critico, yc);
+        }
     }
     Variables sinYc = Rectangular(2, 3);  // a scan too fine to run: no yc to compare with
     sinYc.errorAdmisible = 1e-300;

@@ -99,10 +99,10 @@ TEST(Perfil, ParaAlSalirDeSuZonaOInvertirse)
         FinPerfil fin;
         double xFin;
     } casos[] = {
-        // An M3 curve crosses yc at the fourth step: boundary and two steps are stored.
-        {0.4, 100, 10, FALSO, 2, 3, FinPerfil::FueraDeZona, 30},
-        // Out of its zone at the first step, at a negative depth.
-        {1.2, -100000, 10, VERDADERO, 3, 1, FinPerfil::FueraDeZona, -10000},
+        // An M3 curve would cross yc at the third step: it ends at the second.
+        {0.4, 100, 10, FALSO, 3, 3, FinPerfil::FueraDeZona, 20},
+        // The first step would reach a negative depth: only the boundary is left.
+        {1.2, -100000, 10, VERDADERO, 1, 1, FinPerfil::FueraDeSeccion, 0},
         // Forward: rows 2 and 3 are exempt, the test acts from row 4 on.
         {0.2, 800, 20, VERDADERO, 3, 3, FinPerfil::Inversion, 120},
         {0.1, 800, 10, VERDADERO, 3, 3, FinPerfil::Inversion, 240},
@@ -125,8 +125,8 @@ TEST(Perfil, ParaAlSalirDeSuZonaOInvertirse)
         EXPECT_EQ(v.perfil.xFin, c.xFin) << c.y0;
         if (c.fin == FinPerfil::Inversion)
             EXPECT_LT((y - y1) * (y1 - y2), 0) << c.y0;
-        else
-            EXPECT_EQ(y, y > y1 ? v.yMaxGraf : v.yMinGraf) << c.y0;
+        else  // the result is the last point inside, the table's last row
+            EXPECT_EQ(y, y1) << c.y0;
     }
 }
 

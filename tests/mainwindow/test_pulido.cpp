@@ -134,7 +134,8 @@ private slots:
         Escribir(v, "Text1", "2");
         Escribir(v, "Text32", "0");
         Pulsar(v, "cmdAlterno");
-        Escribir(v, "Text8", "0.6121");
+        Escribir(v, "Text8", "0.6121");  // at yc, downstream: no step can be taken
+        Escribir(v, "Text9", "1010");
         Pulsar(v, "Calc_sup_libre");
         Pulsar(v, "optTrapezoidal");  // without base or angle: the angle is missing
         Pulsar(v, "Calc_tir");

@@ -77,7 +77,7 @@ private slots:
                        const char* primeraFila; } casos[] = {
             {false, 1.5, 1000, 0, 101, "M1", capFinAlcanzado.arg("0.00"),
              "0.00\t1.1468\t2.2935\t1.3080\t0.3900\t1.2340\t0.000888"},
-            {false, 0.4, 0, 1000, 3, "M3", capFinFueraDeZona.arg("30.00"),
+            {false, 0.4, 0, 1000, 3, "M3", capFinFueraDeZona.arg("20.00"),
              "0.00\t0.4000\t0.8000\t3.7500\t1.8931\t1.1167\t0.016814"},
             {true, 0.8, 1000, 0, 102, "M1", {},
              "665.09\t0.6500\t0.5404\t0.9252\t0.3925\t0.6936\t0.000760"},
