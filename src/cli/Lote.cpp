@@ -34,7 +34,7 @@ const char* const kElementos[] = {"A",  "P", "R", "T",  "D_h", "V",
 constexpr std::size_t kMaxBytesFila = 1'000'000;
 constexpr std::size_t kMaxCampos = 1000;
 // The rows read and not yet written hold at most about this many bytes.
-constexpr std::size_t kMaxBytesEnVuelo = 8'000'000;
+constexpr std::size_t kMaxBytesEnVuelo = 16'000'000;
 
 struct FilaLeida {
     long orden = 0;  // 0 for the first data row
@@ -254,9 +254,8 @@ public:
     CalculoFila(const Esquema& esquema, const FilaLeida& fila, std::mutex& textos)
         : esquema_(esquema), fila_(fila), textos_(textos), celdas_(esquema.salida.size())
     {
-        for (std::size_t i = 0; fila.falla.empty() && i < fila.campos.size() &&
-                                i < esquema.entrada.size();
-             ++i)
+        for (std::size_t i = 0;
+             fila.falla.empty() && i < fila.campos.size() && i < esquema.entrada.size(); ++i)
             celdas_[i] = Celda::De(fila.campos[i]);
     }
 
@@ -473,7 +472,7 @@ public:
     // Queues a row; false when nothing more is taken (the output failed).
     bool Poner(FilaLeida fila)
     {
-        const std::size_t bytes = Tamano(fila);
+        const std::size_t bytes = Peso(fila);
         std::unique_lock<std::mutex> cerrojo(m_);
         hayHueco_.wait(cerrojo, [this] {
             return cancelado_ || (leidas_ - escritas_ < ventana_ &&
@@ -505,6 +504,13 @@ public:
     }
 
 private:
+    // What a row may take until it is written: its fields, their copy among the
+    // cells and the text written, where JSON may write a byte as six.
+    std::size_t Peso(const FilaLeida& fila) const
+    {
+        return Tamano(fila) * (pedido_.formato == Formato::Json ? 8 : 3);
+    }
+
     void Cancelar() noexcept
     {
         {
@@ -587,7 +593,7 @@ private:
                     fila = std::move(tareas_.front());
                     tareas_.pop_front();
                 }
-                const std::size_t leidos = Tamano(fila);
+                const std::size_t leidos = Peso(fila);
                 bool fallida = false;
                 std::string texto = Texto(fila, fallida);
                 if (fallida)
@@ -616,21 +622,26 @@ private:
                 if (cancelado_ || hechas_.count(escritas_) == 0)
                     return;
                 // Every row ready in order is written in one go, outside the lock.
-                std::string bloque;
+                std::vector<std::string> listas;
                 long hasta = escritas_;
                 for (auto it = hechas_.find(hasta); it != hechas_.end() && it->first == hasta;
                      it = hechas_.erase(it), ++hasta)
-                    bloque += it->second;
+                    listas.push_back(std::move(it->second));
                 // Nothing else ready: what is written reaches the reader now.
                 const bool esperar = hechas_.empty();
                 cerrojo.unlock();
-                salida_ << bloque;
+                std::size_t bytes = 0;
+                for (std::string& texto : listas) {
+                    salida_ << texto;
+                    bytes += texto.size();
+                    std::string().swap(texto);
+                }
                 if (esperar)
                     salida_.flush();
                 const bool escrito = static_cast<bool>(salida_);
                 cerrojo.lock();
                 escritas_ = hasta;
-                enVuelo_ -= std::min(enVuelo_, bloque.size());
+                enVuelo_ -= std::min(enVuelo_, bytes);
                 hayHueco_.notify_one();
                 if (!escrito) {
                     cerrojo.unlock();

@@ -1,5 +1,6 @@
 #include "cli/Programa.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -108,6 +109,11 @@ void InformarCalculo(std::ostream& errores, const ErrorCalculo& e) noexcept
 
 int EjecutarPrograma(const QStringList& argumentos)
 {
+#ifdef M_MMAP_THRESHOLD
+    // Blocks of a long batch row go back to the system when freed, rather than
+    // staying in the workers' heaps: memory stays near what is in use.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     std::ios::sync_with_stdio(false);
     SalidaDescriptor estandar(STDOUT_FILENO);
     std::ostream salida(&estandar);
