@@ -2,12 +2,17 @@
 # Installs what is missing, builds everything and runs every test headless.
 #   scripts/test.sh              the normal build, in build/
 #   scripts/test.sh --sanitize   AddressSanitizer and UBSan, in build-sanitize/
+#   scripts/test.sh --tsan       ThreadSanitizer on the command line's tests only
+#                                (torvel-calc and test_cli), in build-tsan/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 carpeta=build
-opciones=()
+# The benchmarks are opt-in for users; the test run builds them, so that they
+# always compile.
+opciones=(-DTORVEL_BENCHMARKS=ON)
+etiquetas=(-LE largo)
 if [ "${1:-}" = "--sanitize" ]; then
     carpeta=build-sanitize
     opciones=(-DTORVEL_SANITIZE=ON -DTORVEL_BENCHMARKS=OFF)
@@ -15,7 +20,16 @@ if [ "${1:-}" = "--sanitize" ]; then
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
 fi
-scripts/build.sh "$carpeta" -DBUILD_TESTING=ON "${opciones[@]}"
+if [ "${1:-}" = "--tsan" ]; then
+    carpeta=build-tsan
+    etiquetas=(-L cli)
+    export TSAN_OPTIONS="${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}"
+    cmake -S . -B "$carpeta" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+        -DTORVEL_TSAN=ON -DTORVEL_BENCHMARKS=OFF >/dev/null
+    cmake --build "$carpeta" -j"$(nproc)" --target torvel-calc test_cli
+else
+    scripts/build.sh "$carpeta" -DBUILD_TESTING=ON "${opciones[@]}"
+fi
 
 # No test may see the user's display or settings.
 privado=$(mktemp -d)
@@ -23,4 +37,4 @@ trap 'rm -rf "$privado"' EXIT
 mkdir -m 700 "$privado/runtime"
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$privado/runtime" XDG_CONFIG_HOME="$privado/config"
 # The long property run (label "largo") is started on its own, see the README.
-ctest --test-dir "$carpeta" --output-on-failure --no-tests=error -j"$(nproc)" -LE largo
+ctest --test-dir "$carpeta" --output-on-failure --no-tests=error -j"$(nproc)" "${etiquetas[@]}"

@@ -271,7 +271,8 @@ Resultado Perfil(const Pedido& p)
 }
 
 // Q_i = A + i * (B - A) / K; the last row is B itself.
-Resultado Curva(const Pedido& p)
+Resultado Curva(const Pedido& p,
+                const std::function<void(const Resultado&, std::vector<Celda>)>& alFila)
 {
     Resultado r;
     r.nombreTabla = "rows";
@@ -291,8 +292,13 @@ Resultado Curva(const Pedido& p)
         }
         const calculo::ResultadoUniforme& f = *c;
         auto celda = [](const std::optional<double>& x) { return x ? Celda::De(*x) : Celda(); };
-        r.filas.push_back({Celda::De(v.caudal), Celda::De(f.yc), CeldaNormal(f), celda(f.sc),
-                           celda(f.ec), celda(f.en), celda(f.velocidad), celda(f.froude)});
+        std::vector<Celda> fila = {Celda::De(v.caudal), Celda::De(f.yc), CeldaNormal(f),
+                                   celda(f.sc),         celda(f.ec),     celda(f.en),
+                                   celda(f.velocidad),  celda(f.froude)};
+        if (alFila)
+            alFila(r, std::move(fila));
+        else
+            r.filas.push_back(std::move(fila));
     }
     return r;
 }

@@ -2,6 +2,7 @@
 // its own copy of the channel's state, never on the desktop program's.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -33,4 +34,7 @@ Resultado Elementos(const Pedido& p);
 Resultado Alterno(const Pedido& p);
 Resultado Conjugado(const Pedido& p);
 Resultado Perfil(const Pedido& p);
-Resultado Curva(const Pedido& p);  // rating
+// rating; with alFila, each row goes to it as soon as it is computed (with the
+// table's names, and no rows, in the Resultado) instead of into the result.
+Resultado Curva(const Pedido& p,
+                const std::function<void(const Resultado&, std::vector<Celda>)>& alFila = {});

@@ -5,8 +5,10 @@
 #include <cctype>
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <map>
 #include <mutex>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,32 +30,151 @@ const char* const kUniforme[] = {"yc",         "yn", "yn_found", "Sc",
 const char* const kElementos[] = {"A",  "P", "R", "T",  "D_h", "V",
                                   "Fr", "E", "M", "Sf", "tau", "centroid"};
 
+// The most a row (or the header) may hold; beyond it the row is refused and
+// the rest of it skipped without being kept.
+constexpr std::size_t kMaxBytesFila = 1'000'000;
+constexpr std::size_t kMaxCampos = 1000;
+// The rows read and not yet written hold at most about this many bytes.
+constexpr std::size_t kMaxBytesEnVuelo = 16'000'000;
+
 struct FilaLeida {
-    long orden;  // 0 for the first data row
-    long linea;  // in the file, the header being line 1
+    long orden = 0;  // 0 for the first data row
+    long linea = 0;  // in the file, the header being line 1
     std::vector<std::string> campos;
+    std::string falla;  // why the row could not be read: "is over 1 MB ..."
 };
 
-// A CSV line: fields separated by ",", optionally quoted with doubled quotes.
-std::vector<std::string> Campos(const std::string& linea)
+std::size_t Tamano(const FilaLeida& fila)
 {
-    std::vector<std::string> campos(1);
-    bool citado = false;
-    for (std::size_t i = 0; i < linea.size(); ++i) {
-        const char c = linea[i];
-        if (citado && c == '"' && i + 1 < linea.size() && linea[i + 1] == '"') {
-            campos.back() += '"';
-            ++i;
-        } else if (c == '"') {
-            citado = !citado;
-        } else if (c == ',' && !citado) {
-            campos.emplace_back();
-        } else {
-            campos.back() += c;
+    std::size_t bytes = sizeof fila + fila.falla.size();
+    for (const std::string& campo : fila.campos)
+        bytes += sizeof campo + campo.size();
+    return bytes;
+}
+
+// CSV records one at a time: fields separated by ",", a quote opening or
+// closing a quoted stretch in which "" is a quote and commas and line breaks
+// belong to the field; lines end with LF or CR LF; blank lines are skipped.
+// Memory stays bounded: a record over kMaxBytesFila bytes or kMaxCampos fields
+// is noted as such, and the rest of it is read past without being kept.
+class LectorCsv {
+public:
+    explicit LectorCsv(std::istream& entrada) : bufer_(entrada.rdbuf()) {}
+
+    // The next record that is not blank; false at the end of the input. With
+    // detener, reading stops at the record's first fault.
+    bool Siguiente(FilaLeida& fila, bool detener)
+    {
+        for (;;) {
+            fila.linea = linea_;
+            fila.campos.assign(1, std::string());
+            fila.falla.clear();
+            switch (Registro(fila, detener)) {
+            case Fin::Entrada: return false;
+            case Fin::Blanco: continue;
+            case Fin::Registro: return true;
+            }
         }
     }
-    return campos;
-}
+
+private:
+    enum class Fin { Entrada, Blanco, Registro };
+
+    Fin Registro(FilaLeida& fila, bool detener)
+    {
+        bool citado = false, blanco = true, algo = false;
+        std::size_t bytes = 0;
+        for (;;) {
+            int c = Leer();
+            if (c == kFin) {
+                if (!algo)
+                    return Fin::Entrada;
+                if (citado)
+                    Anotar(fila, "has a quoted field that is not closed before the end of the "
+                                 "input");
+                break;
+            }
+            algo = true;
+            if (c == '\n') {
+                ++linea_;
+                if (!citado)
+                    break;
+            } else if (c == '\r' && !citado) {
+                const int siguiente = Mirar();
+                if (siguiente == '\n') {
+                    Leer();
+                    ++linea_;
+                    break;
+                }
+                if (siguiente == kFin)
+                    continue;  // a last line ended by CR LF, cut after the CR
+                Anotar(fila, "holds a carriage return without a line feed (old Mac line ends?); "
+                             "lines must end with LF or CR LF");
+                if (detener)
+                    return Fin::Registro;
+                continue;
+            }
+            if (++bytes > kMaxBytesFila) {
+                Anotar(fila, "is over 1 MB (1000000 bytes)");
+                if (detener)
+                    return Fin::Registro;
+            }
+            if (!fila.falla.empty()) {  // only where the record ends matters now
+                if (c == '"')
+                    citado = !citado;
+                continue;
+            }
+            if (c != ' ' && c != '\t')
+                blanco = false;
+            if (citado && c == '"' && Mirar() == '"') {
+                fila.campos.back() += '"';
+                Leer();
+                ++bytes;
+            } else if (c == '"') {
+                citado = !citado;
+            } else if (c == ',' && !citado) {
+                if (fila.campos.size() < kMaxCampos) {
+                    fila.campos.emplace_back();
+                } else {
+                    Anotar(fila, "has more than 1000 fields");
+                    if (detener)
+                        return Fin::Registro;
+                }
+            } else {
+                fila.campos.back() += static_cast<char>(c);
+            }
+        }
+        return blanco && fila.falla.empty() ? Fin::Blanco : Fin::Registro;
+    }
+
+    // The first fault of the record; what was kept of it is let go.
+    static void Anotar(FilaLeida& fila, const char* falla)
+    {
+        if (!fila.falla.empty())
+            return;
+        fila.falla = falla;
+        fila.campos.assign(1, std::string());
+    }
+
+    static constexpr int kFin = std::char_traits<char>::eof();
+
+    int Leer() { return Byte(true); }
+    int Mirar() { return Byte(false); }
+
+    int Byte(bool avanzar)
+    {
+        try {
+            return avanzar ? bufer_->sbumpc() : bufer_->sgetc();
+        } catch (const std::ios_base::failure& e) {
+            throw ErrorUso("batch: cannot read the input: " + e.code().message());
+        } catch (const std::system_error& e) {
+            throw ErrorUso("batch: cannot read the input: " + e.code().message());
+        }
+    }
+
+    std::streambuf* bufer_;
+    long linea_ = 1;  // the line of the next byte
+};
 
 std::string Limpio(std::string texto)
 {
@@ -71,6 +192,14 @@ std::string Minusculas(std::string texto)
     return texto;
 }
 
+// A field quoted in a message: its first 100 bytes at most.
+std::string Cita(const std::string& texto)
+{
+    if (texto.size() <= 100)
+        return "\"" + texto + "\"";
+    return "\"" + texto.substr(0, 100) + "...\" (" + std::to_string(texto.size()) + " bytes)";
+}
+
 // The header's columns and what the output holds.
 struct Esquema {
     std::vector<std::string> entrada;
@@ -78,11 +207,15 @@ struct Esquema {
     bool conTirante = false, conEnergia = false;
     std::vector<std::string> salida;
 
-    explicit Esquema(const std::string& encabezado)
+    explicit Esquema(const std::vector<std::string>& encabezado)
     {
-        for (const std::string& campo : Campos(encabezado)) {
-            entrada.push_back(Limpio(campo));
-            const std::string nombre = Minusculas(entrada.back());
+        for (const std::string& campo : encabezado) {
+            const std::string columna = Limpio(campo);
+            if (!columna.empty() &&
+                std::find(entrada.begin(), entrada.end(), columna) != entrada.end())
+                throw ErrorUso("batch: the header names the column " + Cita(columna) + " twice");
+            entrada.push_back(columna);
+            const std::string nombre = Minusculas(columna);
             if (std::find(std::begin(kConocidas), std::end(kConocidas), nombre) ==
                 std::end(kConocidas))
                 continue;
@@ -104,6 +237,11 @@ struct Esquema {
         if (conEnergia)
             salida.insert(salida.end(), {"alt_sup", "alt_inf"});
         salida.push_back("error");
+        // A copied column under a result's name would hide that result.
+        for (auto it = salida.begin() + entrada.size(); it != salida.end(); ++it)
+            if (std::find(entrada.begin(), entrada.end(), *it) != entrada.end())
+                throw ErrorUso("batch: the input column \"" + *it +
+                               "\" has the name of an output column; rename it");
     }
 };
 
@@ -117,14 +255,17 @@ public:
     CalculoFila(const Esquema& esquema, const FilaLeida& fila, std::mutex& textos)
         : esquema_(esquema), fila_(fila), textos_(textos), celdas_(esquema.salida.size())
     {
-        for (std::size_t i = 0; i < fila.campos.size() && i < esquema.entrada.size(); ++i)
+        for (std::size_t i = 0;
+             fila.falla.empty() && i < fila.campos.size() && i < esquema.entrada.size(); ++i)
             celdas_[i] = Celda::De(fila.campos[i]);
     }
 
     std::vector<Celda> Calcular(const Variables& parametros)
     {
         Variables v = parametros;
-        if (fila_.campos.size() > esquema_.entrada.size())
+        if (!fila_.falla.empty())
+            Fallo("the row " + fila_.falla);
+        else if (fila_.campos.size() > esquema_.entrada.size())
             Fallo("it has more fields than the header");
         else if (LeerCanal(v))
             Partes(v);
@@ -217,7 +358,7 @@ private:
         const std::optional<double> leido = LeerNumero(texto);
         if (!leido) {
             Fallo(std::string("column ") + columna + ": " +
-                  (texto.empty() ? "missing value" : "not a number: \"" + texto + "\""));
+                  (texto.empty() ? "missing value" : MotivoNoNumero(texto) + ": " + Cita(texto)));
             return false;
         }
         valor = *leido;
@@ -239,7 +380,7 @@ private:
             ok = Numero("b", v.anchoFondo);
             ok = Talud(v) && ok;
         } else {
-            Fallo("column shape: \"" + Texto("shape") + "\" is not rect, trap or circle");
+            Fallo("column shape: " + Cita(Texto("shape")) + " is not rect, trap or circle");
             ok = false;
         }
         ok = Numero("slope", v.pendiente) && ok;
@@ -248,6 +389,7 @@ private:
     }
 
     // The side angle from the angle column, or from z as the Conv. button does.
+    // An angle of 90 degrees or more is taken, as the window takes it.
     bool Talud(Variables& v)
     {
         const bool conAngulo = !Texto("angle").empty();
@@ -259,25 +401,34 @@ private:
         if (conAngulo) {
             if (!Numero("angle", valor))
                 return false;
-            v.anguloTalud = GradosARadianes(valor);
-            return true;
+            try {
+                v.anguloTalud = GradosARadianes(valor);
+                return true;
+            } catch (const ErrorCalculo&) {
+                Fallo("column angle: " + Cita(Texto("angle")) +
+                      " cannot be converted to radians: it is too large");
+                return false;
+            }
         }
         if (!Numero("z", valor))
             return false;
         if (!(valor > 0)) {
-            Fallo("column z: \"" + Texto("z") + "\" must be positive");
+            Fallo("column z: " + Cita(Texto("z")) + " must be positive");
             return false;
         }
-        bool ok = false;
-        Intentar("column z", capFalloFlujoUniforme, [&] {
+        try {
             std::lock_guard<std::mutex> turno(textos_);
             v.anguloTalud = AnguloDeTalud(valor);
-            ok = true;
-        });
-        return ok;
+            return true;
+        } catch (const std::exception&) {
+            Fallo("column z: " + Cita(Texto("z")) +
+                  " cannot be converted to an angle: it is too small");
+            return false;
+        }
     }
 
-    // Runs one part of the row; a fault is noted and the other parts go on.
+    // Runs one part of the row; a fault, whatever it is, is noted and the
+    // other parts go on.
     template <class Parte>
     void Intentar(const char* parte, const QString& queFallo, Parte calculo)
     {
@@ -288,6 +439,12 @@ private:
         } catch (const ErrorCalculo& e) {
             std::lock_guard<std::mutex> turno(textos_);
             Fallo(std::string(parte) + ": " + FalloCalculo(queFallo, e).what());
+        } catch (const std::bad_alloc&) {
+            Fallo(std::string(parte) + ": out of memory");
+        } catch (const std::exception& e) {
+            Fallo(std::string(parte) + ": unexpected fault: " + e.what());
+        } catch (...) {
+            Fallo(std::string(parte) + ": unexpected fault");
         }
     }
 
@@ -306,26 +463,51 @@ private:
 };
 
 // Rows read, computed and written. The reader waits while the window of rows
-// not yet written is full; the workers compute rows in any order; the writer
-// writes them in input order as soon as the next one is done.
+// not yet written is full (in rows or in bytes); the workers compute rows in
+// any order; the writer writes them in input order as soon as the next one is
+// done. A row that fails in any way is written with its error; a failed write
+// stops everything; the threads are always joined, by Terminar or on
+// destruction.
 class Canalizacion {
 public:
     Canalizacion(const Pedido& pedido, const Esquema& esquema, std::ostream& salida, int hilos)
         : pedido_(pedido), esquema_(esquema), salida_(salida),
           ventana_(static_cast<long>(hilos) * 256)
     {
-        for (int i = 0; i < hilos; ++i)
-            trabajadores_.emplace_back([this] { Trabajar(); });
-        escritor_ = std::thread([this] { Escribir(); });
+        try {
+            for (int i = 0; i < hilos; ++i)
+                trabajadores_.emplace_back([this] { Trabajar(); });
+            escritor_ = std::thread([this] { Escribir(); });
+        } catch (...) {
+            Cancelar();
+            Unir();
+            throw;
+        }
     }
 
-    void Poner(FilaLeida fila)
+    ~Canalizacion()
     {
+        Cancelar();
+        Unir();
+    }
+
+    // Queues a row; false when nothing more is taken (the output failed).
+    bool Poner(FilaLeida fila)
+    {
+        const std::size_t bytes = Peso(fila);
         std::unique_lock<std::mutex> cerrojo(m_);
-        hayHueco_.wait(cerrojo, [this] { return leidas_ - escritas_ < ventana_; });
-        fila.orden = leidas_++;
+        hayHueco_.wait(cerrojo, [this] {
+            return cancelado_ || (leidas_ - escritas_ < ventana_ &&
+                                  (enVuelo_ < kMaxBytesEnVuelo || leidas_ == escritas_));
+        });
+        if (cancelado_)
+            return false;
+        fila.orden = leidas_;
         tareas_.push_back(std::move(fila));
+        ++leidas_;
+        enVuelo_ += bytes;
         hayTarea_.notify_one();
+        return true;
     }
 
     // Waits for every row to be written; true when any row failed.
@@ -337,68 +519,160 @@ public:
         }
         hayTarea_.notify_all();
         hayResultado_.notify_all();
-        for (std::thread& t : trabajadores_)
-            t.join();
-        escritor_.join();
+        Unir();
+        if (averia_ != nullptr)
+            throw std::runtime_error(std::string("batch: ") + averia_);
         return fallidas_ > 0;
     }
 
 private:
-    void Trabajar()
+    // What a row may take until it is written: its fields, their copy among the
+    // cells and the text written, where JSON may write a byte as six.
+    std::size_t Peso(const FilaLeida& fila) const
     {
-        for (;;) {
-            FilaLeida fila;
-            {
-                std::unique_lock<std::mutex> cerrojo(m_);
-                hayTarea_.wait(cerrojo, [this] { return !tareas_.empty() || fin_; });
-                if (tareas_.empty())
-                    return;
-                fila = std::move(tareas_.front());
-                tareas_.pop_front();
-            }
-            CalculoFila calculo(esquema_, fila, textos_);
-            const std::vector<Celda> celdas = calculo.Calcular(pedido_.canal);
-            if (calculo.Fallida())
-                ++fallidas_;
-            std::string texto;
-            {
-                // Text output rounds with the locale's number format.
-                std::unique_lock<std::mutex> turno(textos_, std::defer_lock);
-                if (pedido_.formato == Formato::Texto)
-                    turno.lock();
-                texto = Fila(esquema_.salida, celdas, pedido_.formato, fila.orden == 0);
-            }
+        return Tamano(fila) * (pedido_.formato == Formato::Json ? 8 : 3);
+    }
+
+    void Cancelar() noexcept
+    {
+        {
             std::lock_guard<std::mutex> cerrojo(m_);
-            hechas_.emplace(fila.orden, std::move(texto));
-            if (fila.orden == escritas_)
-                hayResultado_.notify_one();
+            cancelado_ = fin_ = true;
+        }
+        hayTarea_.notify_all();
+        hayResultado_.notify_all();
+        hayHueco_.notify_all();
+    }
+
+    void Unir() noexcept
+    {
+        for (std::thread& t : trabajadores_)
+            if (t.joinable())
+                t.join();
+        if (escritor_.joinable())
+            escritor_.join();
+    }
+
+    // What no row could hold stops the batch.
+    void Averia() noexcept
+    {
+        const char* motivo = "unexpected fault";
+        try {
+            throw;
+        } catch (const std::bad_alloc&) {
+            motivo = "out of memory";
+        } catch (...) {
+        }
+        {
+            std::lock_guard<std::mutex> cerrojo(m_);
+            if (averia_ == nullptr)
+                averia_ = motivo;
+        }
+        Cancelar();
+    }
+
+    // The row as written: its cells, or for a fault outside the row's parts,
+    // the row with only its error.
+    std::string Texto(const FilaLeida& fila, bool& fallida)
+    {
+        std::vector<Celda> celdas;
+        try {
+            CalculoFila calculo(esquema_, fila, textos_);
+            celdas = calculo.Calcular(pedido_.canal);
+            fallida = calculo.Fallida();
+        } catch (...) {
+            std::string motivo = "unexpected fault";
+            try {
+                throw;
+            } catch (const std::bad_alloc&) {
+                motivo = "out of memory";
+            } catch (const std::exception& e) {
+                motivo += std::string(": ") + e.what();
+            } catch (...) {
+            }
+            celdas.assign(esquema_.salida.size(), Celda());
+            celdas.back() = Celda::De("line " + std::to_string(fila.linea) + ", " + motivo);
+            fallida = true;
+        }
+        // Text output rounds with the locale's number format.
+        std::unique_lock<std::mutex> turno(textos_, std::defer_lock);
+        if (pedido_.formato == Formato::Texto)
+            turno.lock();
+        return Fila(esquema_.salida, celdas, pedido_.formato, fila.orden == 0);
+    }
+
+    void Trabajar() noexcept
+    {
+        try {
+            for (;;) {
+                FilaLeida fila;
+                {
+                    std::unique_lock<std::mutex> cerrojo(m_);
+                    hayTarea_.wait(cerrojo,
+                                   [this] { return !tareas_.empty() || fin_ || cancelado_; });
+                    if (cancelado_ || tareas_.empty())
+                        return;
+                    fila = std::move(tareas_.front());
+                    tareas_.pop_front();
+                }
+                const std::size_t leidos = Peso(fila);
+                bool fallida = false;
+                std::string texto = Texto(fila, fallida);
+                if (fallida)
+                    ++fallidas_;
+                std::lock_guard<std::mutex> cerrojo(m_);
+                enVuelo_ += texto.size();
+                enVuelo_ -= std::min(enVuelo_, leidos);
+                hechas_.emplace(fila.orden, std::move(texto));
+                if (fila.orden == escritas_)
+                    hayResultado_.notify_one();
+            }
+        } catch (...) {
+            Averia();
         }
     }
 
-    void Escribir()
+    void Escribir() noexcept
     {
-        std::unique_lock<std::mutex> cerrojo(m_);
-        for (;;) {
-            hayResultado_.wait(cerrojo, [this] {
-                return hechas_.count(escritas_) > 0 || (fin_ && escritas_ == leidas_);
-            });
-            if (hechas_.count(escritas_) == 0)
-                return;
-            // Every row ready in order is written in one go, outside the lock.
-            std::string bloque;
-            long hasta = escritas_;
-            for (auto it = hechas_.find(hasta); it != hechas_.end() && it->first == hasta;
-                 it = hechas_.erase(it), ++hasta)
-                bloque += it->second;
-            // Nothing else ready: what is written reaches the reader now.
-            const bool esperar = hechas_.empty();
-            cerrojo.unlock();
-            salida_ << bloque;
-            if (esperar)
-                salida_.flush();
-            cerrojo.lock();
-            escritas_ = hasta;
-            hayHueco_.notify_one();
+        try {
+            std::unique_lock<std::mutex> cerrojo(m_);
+            for (;;) {
+                hayResultado_.wait(cerrojo, [this] {
+                    return cancelado_ || hechas_.count(escritas_) > 0 ||
+                           (fin_ && escritas_ == leidas_);
+                });
+                if (cancelado_ || hechas_.count(escritas_) == 0)
+                    return;
+                // Every row ready in order is written in one go, outside the lock.
+                std::vector<std::string> listas;
+                long hasta = escritas_;
+                for (auto it = hechas_.find(hasta); it != hechas_.end() && it->first == hasta;
+                     it = hechas_.erase(it), ++hasta)
+                    listas.push_back(std::move(it->second));
+                // Nothing else ready: what is written reaches the reader now.
+                const bool esperar = hechas_.empty();
+                cerrojo.unlock();
+                std::size_t bytes = 0;
+                for (std::string& texto : listas) {
+                    salida_ << texto;
+                    bytes += texto.size();
+                    std::string().swap(texto);
+                }
+                if (esperar)
+                    salida_.flush();
+                const bool escrito = static_cast<bool>(salida_);
+                cerrojo.lock();
+                escritas_ = hasta;
+                enVuelo_ -= std::min(enVuelo_, bytes);
+                hayHueco_.notify_one();
+                if (!escrito) {
+                    cerrojo.unlock();
+                    Cancelar();
+                    return;
+                }
+            }
+        } catch (...) {
+            Averia();
         }
     }
 
@@ -415,7 +689,9 @@ private:
     std::deque<FilaLeida> tareas_;
     std::map<long, std::string> hechas_;
     long leidas_ = 0, escritas_ = 0;
-    bool fin_ = false;
+    std::size_t enVuelo_ = 0;  // bytes of the rows read and not yet written
+    bool fin_ = false, cancelado_ = false;
+    const char* averia_ = nullptr;
     std::atomic<long> fallidas_{0};
 };
 
@@ -423,38 +699,37 @@ private:
 
 int EjecutarLote(const Pedido& pedido, std::istream& entrada, std::ostream& salida)
 {
-    std::string linea;
-    long numero = 0;
+    LectorCsv lector(entrada);
+    FilaLeida encabezado;
     // The header is the first line that is not blank.
-    while (std::getline(entrada, linea)) {
-        ++numero;
-        if (!linea.empty() && linea.back() == '\r')
-            linea.pop_back();
-        if (!Limpio(linea).empty())
-            break;
-        linea.clear();
-    }
-    if (Limpio(linea).empty())
+    if (!lector.Siguiente(encabezado, true))
         throw ErrorUso("batch: the input has no header row");
-    if (linea.rfind("\xEF\xBB\xBF", 0) == 0)  // the byte-order mark spreadsheets write
-        linea.erase(0, 3);
-    const Esquema esquema(linea);
+    if (!encabezado.falla.empty())
+        throw ErrorUso("batch: the header (line " + std::to_string(encabezado.linea) + ") " +
+                       encabezado.falla);
+    std::string& primero = encabezado.campos.front();
+    if (primero.rfind("\xEF\xBB\xBF", 0) == 0)  // the byte-order mark spreadsheets write
+        primero.erase(0, 3);
+    const Esquema esquema(encabezado.campos);
 
     salida << EncabezadoFilas(esquema.salida, pedido.formato);
     int hilos = pedido.hilos;
     if (hilos <= 0)
         hilos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     Canalizacion canalizacion(pedido, esquema, salida, hilos);
-    while (std::getline(entrada, linea)) {
-        ++numero;
-        if (!linea.empty() && linea.back() == '\r')
-            linea.pop_back();
-        if (Limpio(linea).empty())
-            continue;
-        canalizacion.Poner({0, numero, Campos(linea)});
+    // A read error stops the reading; the rows before it are still written.
+    std::exception_ptr fallaLectura;
+    try {
+        FilaLeida fila;
+        while (lector.Siguiente(fila, false) && canalizacion.Poner(std::move(fila))) {
+        }
+    } catch (...) {
+        fallaLectura = std::current_exception();
     }
     const bool algunaFallida = canalizacion.Terminar();
     salida << CierreFilas(pedido.formato);
     salida.flush();
+    if (fallaLectura)
+        std::rethrow_exception(fallaLectura);
     return algunaFallida ? 1 : 0;
 }

@@ -42,13 +42,16 @@ const Comando kComandos[] = {
      "zones exits with status 1."},
     {"rating", "uniform flow for discharges from --q-from to --q-to in --steps equal steps",
      "Gives rows of Q, yc, yn, Sc, Ec, En, V and Fr (at yn) for Q = A + i (B - A) / K, "
-     "i = 0 ... K; the last row is B itself."},
+     "i = 0 ... K; the last row is B itself. Rows are written as they are computed; text "
+     "aligns the columns on the first 1000."},
     {"batch", "uniform flow (and depths, elements) for every row of a CSV file",
      "Gives each input row's columns, then those of uniform; with a depth, alt_depth, "
      "conj_depth and the columns of elements; with an energy, alt_sup and alt_inf; and error "
      "(the line, the column or part, the reason), filled when any part of the row failed. "
      "Rows are written in input order as they complete; the exit status is 1 when any row "
-     "failed."},
+     "failed. A quoted field may hold commas, quotes (doubled) and line breaks; a row over "
+     "1 MB or with more than 1000 fields is refused, and no input column may be named like "
+     "an output column."},
 };
 
 [[noreturn]] void Fallar(const QString& opcion, const QString& texto, const char* motivo)
@@ -62,7 +65,7 @@ double Numero(const QCommandLineParser& p, const QString& opcion)
     const QString texto = p.value(opcion);
     const std::optional<double> valor = LeerNumero(texto.toStdString());
     if (!valor)
-        Fallar(opcion, texto, "is not a number");
+        Fallar(opcion, texto, ("is " + MotivoNoNumero(texto.toStdString())).c_str());
     return *valor;
 }
 
@@ -84,6 +87,8 @@ long Entero(const QCommandLineParser& p, const QString& opcion, long minimo, lon
 {
     const QString texto = p.value(opcion);
     const std::optional<double> valor = LeerNumero(texto.toStdString());
+    if (!valor && MotivoNoNumero(texto.toStdString()) != "not a number")
+        Fallar(opcion, texto, ("is " + MotivoNoNumero(texto.toStdString())).c_str());
     if (!valor || *valor != std::floor(*valor))
         Fallar(opcion, texto, "is not a whole number");
     if (*valor < minimo || *valor > maximo) {
@@ -186,13 +191,26 @@ void LeerCanal(const QCommandLineParser& p, Variables& v, bool conCaudal)
         const bool angulo = p.isSet(QStringLiteral("angle"));
         if (angulo == p.isSet(QStringLiteral("z")))
             throw ErrorUso("--trap needs exactly one of --angle DEG and --z Z");
+        // An angle of 90 degrees or more is taken, as the window takes it; one whose
+        // conversion overflows is refused here, before any calculation.
         if (angulo) {
-            v.anguloTalud = GradosARadianes(Numero(p, QStringLiteral("angle")));
+            const double grados = Numero(p, QStringLiteral("angle"));
+            try {
+                v.anguloTalud = GradosARadianes(grados);
+            } catch (const ErrorCalculo&) {
+                Fallar(QStringLiteral("angle"), p.value(QStringLiteral("angle")),
+                       "cannot be converted to radians: it is too large");
+            }
         } else {
             const double z = Numero(p, QStringLiteral("z"));
             if (!(z > 0))
                 Fallar(QStringLiteral("z"), p.value(QStringLiteral("z")), "must be positive");
-            v.anguloTalud = AnguloDeTalud(z);
+            try {
+                v.anguloTalud = AnguloDeTalud(z);
+            } catch (const std::exception&) {
+                Fallar(QStringLiteral("z"), p.value(QStringLiteral("z")),
+                       "cannot be converted to an angle: it is too small");
+            }
         }
     }
     if (!p.isSet(QStringLiteral("trap")) &&
@@ -273,6 +291,20 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
     }
 }
 
+// An option given twice is refused rather than one of its values silently dropped.
+void RechazarRepetidas(const QCommandLineParser& p)
+{
+    QStringList vistas;
+    for (QString nombre : p.optionNames()) {
+        if (nombre == QLatin1String("h"))
+            nombre = QStringLiteral("help");
+        if (vistas.contains(nombre))
+            throw ErrorUso(
+                QStringLiteral("--%1 is given more than once").arg(nombre).toStdString());
+        vistas.append(nombre);
+    }
+}
+
 // The text in lines of at most 79 characters, broken at blanks.
 std::string Envolver(const std::string& texto)
 {
@@ -305,14 +337,22 @@ std::string AyudaGeneral()
         "are written with \".\" in any locale;\none-letter options may be written -n or --n.\n"
         "CSV and JSON give every number in full precision (the shortest text that reads back to "
         "the same double).\n\nExit status: 0 done, 1 a calculation could not be completed (or a "
-        "batch row failed),\n2 a usage error or an unreadable file.\n";
+        "batch row failed,\nor the output could not be written), 2 a usage error or an unreadable "
+        "file.\n";
     return texto;
 }
 
 }  // namespace
 
-std::optional<double> LeerNumero(const std::string& texto)
+namespace {
+
+// The number in texto, or why there is none.
+std::optional<double> Leer(const std::string& texto, std::string* motivo)
 {
+    std::string ninguno;
+    if (motivo == nullptr)
+        motivo = &ninguno;
+    *motivo = "not a number";
     std::size_t inicio = texto.find_first_not_of(" \t");
     std::size_t fin = texto.find_last_not_of(" \t");
     if (inicio == std::string::npos)
@@ -323,9 +363,42 @@ std::optional<double> LeerNumero(const std::string& texto)
     const char* primero = texto.data() + inicio;
     const char* ultimo = texto.data() + fin + 1;
     const auto [ptr, ec] = std::from_chars(primero, ultimo, valor);
-    if (ec != std::errc() || ptr != ultimo || !std::isfinite(valor) || primero == ultimo)
+    if (ec == std::errc::result_out_of_range && ptr == ultimo) {
+        // Only the magnitude is wanted: a long double reaches further, and
+        // beyond it the exponent's sign tells.
+        long double amplio = 0;
+        const auto leido = std::from_chars(primero, ultimo, amplio);
+        const std::string t(primero, ultimo);
+        const std::size_t e = t.find_first_of("eE");
+        const bool pequeno = leido.ec == std::errc()
+                                 ? std::fabs(amplio) < 1
+                                 : e != std::string::npos && e + 1 < t.size() && t[e + 1] == '-';
+        *motivo = pequeno ? "too small (below the smallest double, about 4.9e-324)"
+                          : "too large (above the largest double, about 1.8e308)";
         return std::nullopt;
+    }
+    if (ec != std::errc() || ptr != ultimo || primero == ultimo || std::isnan(valor))
+        return std::nullopt;
+    if (std::isinf(valor)) {
+        *motivo = "not a finite number";
+        return std::nullopt;
+    }
+    motivo->clear();
     return valor;
+}
+
+}  // namespace
+
+std::optional<double> LeerNumero(const std::string& texto)
+{
+    return Leer(texto, nullptr);
+}
+
+std::string MotivoNoNumero(const std::string& texto)
+{
+    std::string motivo;
+    Leer(texto, &motivo);
+    return motivo;
 }
 
 double AnguloDeTalud(double z)
@@ -365,10 +438,13 @@ Pedido LeerPedido(const QStringList& argumentos)
     p.addOption(Opcion("format", "F",
                        "Output: text (default, rounded and aligned), csv or json "
                        "(full precision)."));
-    p.addHelpOption();
+    // Not addHelpOption: its --help-all lists Qt's own options, which are never read here.
+    p.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                   QStringLiteral("Displays help on commandline options.")));
 
     if (!p.parse(argumentos))  // the command stands where the program name would
         throw ErrorUso(p.errorText().toStdString());
+    RechazarRepetidas(p);
     if (p.isSet(QStringLiteral("help"))) {
         pedido.ayuda = true;
         // Qt names the program by its path; the usage line names the command.

@@ -44,6 +44,9 @@ Pedido LeerPedido(const QStringList& argumentos);
 // A number written with "." whatever the locale; nullopt when the text is not a
 // finite number. Surrounding blanks and a leading "+" are accepted.
 std::optional<double> LeerNumero(const std::string& texto);
+// Why LeerNumero gives nothing for texto: "not a number", "not a finite number",
+// "too small (...)" or "too large (...)"; empty when it gives a number.
+std::string MotivoNoNumero(const std::string& texto);
 
 // The side angle (rad) the main window calculates with when the user types the
 // side slope z into its box and presses Conv.: the angle in degrees is written

@@ -1,9 +1,17 @@
-// torvel-calc run as a user runs it; the expected numbers come from the engine
-// linked here, compared bit for bit through their text in the output.
+// torvel-calc run as a user runs it, and in this process for the long runs;
+// the expected numbers come from the engine linked here, compared bit for bit
+// through their text in the output.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -12,6 +20,8 @@
 #include <tuple>
 
 #include "../engine/Canales.h"
+#include "cli/Programa.h"
+#include "cli/Salida.h"
 #include "engine/Csv.h"
 
 namespace {
@@ -21,9 +31,11 @@ struct Salida {
     std::string texto;
 };
 
-Salida Correr(const std::string& argumentos)
+// destino: where the standard output goes instead of the text returned.
+Salida Correr(const std::string& argumentos, const std::string& destino = "")
 {
-    const std::string orden = std::string(TORVEL_CALC) + " " + argumentos + " 2>&1";
+    const std::string orden = std::string(TORVEL_CALC) + " " + argumentos + " 2>&1" +
+                              (destino.empty() ? "" : " >" + destino);
     FILE* tubo = popen(orden.c_str(), "r");
     std::string texto;
     char bloque[4096];
@@ -31,6 +43,27 @@ Salida Correr(const std::string& argumentos)
         texto.append(bloque, n);
     const int estado = pclose(tubo);
     return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, texto};
+}
+
+// In this process: the standard output in texto, then the error lines.
+Salida Ejecutar(const std::vector<std::string>& argumentos, std::ostream* salida = nullptr)
+{
+    QStringList lista;
+    for (const std::string& a : argumentos)
+        lista.append(QString::fromStdString(a));
+    std::istringstream entrada;
+    std::ostringstream texto, errores;
+    const int estado = EjecutarPrograma(lista, entrada, salida ? *salida : texto, errores);
+    return {estado, texto.str() + errores.str()};
+}
+
+std::vector<std::string> Palabras(const std::string& texto)
+{
+    std::istringstream partes(texto);
+    std::vector<std::string> palabras;
+    for (std::string p; partes >> p;)
+        palabras.push_back(p);
+    return palabras;
 }
 
 std::string Archivo(const std::string& nombre, const std::string& contenido)
@@ -129,9 +162,26 @@ TEST(Cli, EstadosDeSalida)
         {"uniform --rect 2 --slope 0 --n 0.015 --q 3", 2, "--slope"},
         {"batch /nonexistent/rows.csv", 2, "cannot read"},
         {"frobnicate", 2, "unknown command"},
+        {"uniform --trap 2 --angle 1e308 --slope 0.001 --n 0.015 --q 3", 2, "--angle: \"1e308\""},
+        {"uniform --trap 2 --z 1e-310 --slope 0.001 --n 0.015 --q 3", 2, "--z: \"1e-310\""},
+        {"uniform --trap 2 --angle 90 --slope 0.001 --n 0.015 --q 3", 0, "yn_found"},
+        {"uniform --rect 1e-400 --slope 0.001 --n 0.015 --q 3", 2, "\"1e-400\" is too small"},
+        {"uniform --rect 2 -n 0.015 --slope 0.001 --n 0.015 --q 3", 2, "--n is given more than"},
+        {"uniform --help-all", 2, "help-all"},
+        {"batch " + ::testing::TempDir(), 2, "is a folder"},
+        {"uniform" + canal + " >/dev/full", 1, "cannot write the output: No space left"},
+        {"rating --rect 2 --slope 0.001 --n 0.015 --q-from 1 --q-to 9 --steps 1000000 --format csv"
+         " >/dev/full",
+         1, "No space left on device"},
+        {"batch --jobs 3 " + Archivo("full.csv", "shape,b,slope,n,q\nrect,2,0.001,0.015,3\n") +
+             " >/dev/full",
+         1, "No space left on device"},
     };
     for (const auto& [argumentos, estado, texto] : casos) {
-        const Salida s = Correr(argumentos);
+        const std::size_t a = argumentos.find(" >");
+        const Salida s = a == std::string::npos
+                             ? Correr(argumentos)
+                             : Correr(argumentos.substr(0, a), argumentos.substr(a + 2));
         EXPECT_EQ(s.estado, estado) << argumentos << "\n" << s.texto;
         EXPECT_TRUE(Contiene(s.texto, texto)) << argumentos;
     }
@@ -164,5 +214,195 @@ TEST(Cli, LoteEnVariosHilosIgualAFilaPorFila)
         TirantesCriticoNormal(v);
         EXPECT_TRUE(Contiene(linea, "," + NumeroExacto(v.tiranteCritico) + "," +
                                         NumeroExacto(v.tiranteNormal) + ","));
+    }
+}
+
+// Every row that fails, whatever the reason, holds its error, and the rows
+// around it are written in order, on several workers; the input may hold
+// quoted line breaks, invalid UTF-8 and NUL bytes, and the JSON stays valid.
+TEST(Cli, LoteConFilasImposiblesEntreBuenas)
+{
+    const std::string buena = "rect,2,,,0.001,0.015,3,ok\n";
+    const std::pair<std::string, const char*> filas[] = {
+        {"trap,2,1e308,,0.001,0.015,3,a\n", "column angle: \"1e308\" cannot be converted"},
+        {"trap,2,,1e-310,0.001,0.015,3,a\n", "column z: \"1e-310\" cannot be converted"},
+        {"rect,2,,,0.001,0.015,1e-400,a\n", "column q: too small"},
+        {"rect,2,,,0.001,0.015,3," + std::string(1'000'001, 'x') + "\n", "over 1 MB"},
+        {"rect" + std::string(1500, ',') + "\n", "more than 1000 fields"},
+        {"rect,2,,,0.001,0.015,3,\"two\nlines, \"\"quoted\"\"\"\n", nullptr},
+        {std::string("rect,2,,,0.001,0.015,3,\xff\xc3(\0\x01\n", 29), nullptr},
+        {"rect,2,,,0.001,0.015,3,a\rb\n", "carriage return without a line feed"},
+    };
+    std::string csv = "shape,b,angle,z,slope,n,q,note\n" + buena;
+    for (const auto& fila : filas)
+        csv += fila.first + buena;
+    const std::string ruta = Archivo("imposibles.csv", csv + "rect,2,,,0.001,0.015,3,\"open\n");
+    const Salida json = Ejecutar({"batch", "--jobs", "4", "--format", "json", ruta});
+    EXPECT_EQ(json.estado, 1);
+    QJsonParseError error;
+    const QJsonDocument documento =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.texto), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.texto.substr(0, 2000);
+    const QJsonArray salida = documento.array();
+    ASSERT_EQ(salida.size(), 2 * std::size(filas) + 2);
+    for (std::size_t i = 0; i < std::size(filas); ++i) {
+        for (std::size_t k : {2 * i, 2 * i + 2})
+            EXPECT_EQ(salida[k][QLatin1String("yc")].toDouble(), 0.6121217862538432) << k;
+        const QJsonValue falla = salida[2 * i + 1][QLatin1String("error")];
+        if (filas[i].second == nullptr)
+            EXPECT_TRUE(falla.isNull()) << i;
+        else
+            EXPECT_TRUE(Contiene(falla.toString().toStdString(), filas[i].second)) << i;
+    }
+    EXPECT_EQ(salida[11][QLatin1String("note")].toString(),
+              QStringLiteral("two\nlines, \"quoted\""));
+    EXPECT_EQ(salida[13][QLatin1String("note")].toString(),
+              QStringLiteral("\ufffd\ufffd(\u0000\u0001"));
+    EXPECT_TRUE(Contiene(salida[17][QLatin1String("error")].toString().toStdString(),
+                         "line 20, the row has a quoted field that is not closed"));
+    // The same rows on one worker, and in CSV, where the line break stays quoted.
+    EXPECT_EQ(Ejecutar({"batch", "--jobs", "1", "--format", "json", ruta}).texto, json.texto);
+    EXPECT_TRUE(Contiene(Ejecutar({"batch", "--format", "csv", ruta}).texto,
+                         ",\"two\nlines, \"\"quoted\"\"\","));
+}
+
+TEST(Cli, EncabezadosRechazados)
+{
+    const std::pair<std::string, const char*> casos[] = {
+        {"shape,b,slope,n,q,yc\n", "the input column \"yc\" has the name of an output column"},
+        {"shape,b,slope,n,q,depth,Fr\n", "\"Fr\" has the name of an output column"},
+        {"shape,b,slope,n,q,error\n", "\"error\" has the name"},
+        {"shape,b,slope,n,q,reach,reach\n", "names the column \"reach\" twice"},
+        {"shape,b,slope,n,Q,q\n", "names the column \"q\" twice"},
+        {"shape,b,slope,n,q\rrect,2,0.001,0.015,3\r", "carriage return without a line feed"},
+        {"shape,q,n,slope," + std::string(2'000'000, 'b') + "\n",
+         "the header (line 1) is over 1 MB"},
+        {"shape,q,n,slope" + std::string(1000, ',') + "\n", "has more than 1000 fields"},
+        {"\n  \n", "no header row"},
+    };
+    for (const auto& [encabezado, texto] : casos) {
+        const Salida s = Ejecutar({"batch", Archivo("encabezado.csv", encabezado)});
+        EXPECT_EQ(s.estado, 2) << texto;
+        EXPECT_TRUE(Contiene(s.texto, texto));
+    }
+}
+
+// A long rating is written as it is computed: the first 1000 rows set the
+// widths of the text columns, CSV and JSON carry every row.
+TEST(Cli, CurvaLargaEnFlujo)
+{
+    const std::string canal = "rating --rect 2 --slope 0.001 --n 0.015 --q-from 1 --q-to 2";
+    const Salida texto = Ejecutar(Palabras(canal + " --steps 1200"));
+    ASSERT_EQ(texto.estado, 0);
+    EXPECT_EQ(std::count(texto.texto.begin(), texto.texto.end(), '\n'), 1202);
+    const Salida json = Ejecutar(Palabras(canal + " --steps 1200 --format json"));
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(json.texto))[QLatin1String("rows")]
+                  .toArray()
+                  .size(),
+              1201);
+    // To a full disk the calculation stops at the first failed write.
+    const int lleno = open("/dev/full", O_WRONLY);
+    ASSERT_GE(lleno, 0);
+    SalidaDescriptor descriptor(lleno);
+    std::ostream salida(&descriptor);
+    const Salida s = Ejecutar(Palabras(canal + " --steps 1000000 --format csv"), &salida);
+    close(lleno);
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_TRUE(Contiene(s.texto, "cannot write the output: No space left on device"));
+}
+
+// A "nan" or "inf" among the words of a text (not the "inf" of "alt_inf").
+bool NoFinito(const std::string& texto)
+{
+    std::string palabra;
+    for (const char c : texto + " ") {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+            palabra += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            continue;
+        }
+        if (palabra == "nan" || palabra == "inf" || palabra == "infinity")
+            return true;
+        palabra.clear();
+    }
+    return false;
+}
+
+// Random and absurd values through every command: an exit status of 0, 1 or
+// 2, never an abort, never a "nan" or an "inf" written as a result.
+TEST(Cli, PropiedadValoresAbsurdos)
+{
+    const char* const bases[] = {
+        "uniform --trap 2 --angle 45 --slope 0.001 --n 0.015 --q 3",
+        "uniform --circle 1 --slope 0.001 --n 0.013 --q 0.5",
+        "elements --rect 2 --slope 0.001 --n 0.015 --q 3 --depth 1",
+        "alternate --trap 2 --z 1.5 --slope 0.001 --n 0.015 --q 3 --energy 2",
+        "alternate --circle 1 --slope 0.001 --n 0.013 --q 0.5 --depth 0.3",
+        "conjugate --rect 2 --slope 0.001 --n 0.015 --q 3 --depth 0.3",
+        "profile --rect 2 --slope 0.001 --n 0.015 --q 3 --x0 0 --y0 1.5 --xf -100 --table",
+        "profile --trap 2 --angle 60 --slope 0.001 --n 0.015 --q 3 --x0 0 --y0 1.5 --yf 1.2",
+        "rating --circle 1 --slope 0.001 --n 0.013 --q-from 0.25 --q-to 1 --steps 3",
+        "batch FILE --jobs 3",
+    };
+    // The first ones are also the cells of the batch rows.
+    const char* const valores[] = {"0",
+                                   "-0",
+                                   "1e-310",
+                                   "1e308",
+                                   "-1e308",
+                                   "1e-400",
+                                   "1e400",
+                                   "abc",
+                                   "",
+                                   "2",
+                                   "0.001",
+                                   "3",
+                                   "90",
+                                   "-3",
+                                   "1e18",
+                                   "0.5",
+                                   "1e-9",
+                                   "7",
+                                   "rect",
+                                   "trap",
+                                   "circle",
+                                   "1,5",
+                                   "9223372036854775808",
+                                   "32766",
+                                   "NaN",
+                                   "nan",
+                                   "inf",
+                                   "-inf"};
+    const std::size_t celdas = std::size(valores) - 4;
+    std::mt19937 azar(4012);
+    auto uno = [&](auto& lista, std::size_t n) { return lista[azar() % n]; };
+    for (int vuelta = 0; vuelta < 400; ++vuelta) {
+        std::vector<std::string> palabras = Palabras(uno(bases, std::size(bases)));
+        // Some values absurd, sometimes an option twice or one unknown.
+        for (std::size_t i = 2; i < palabras.size(); ++i)
+            if (palabras[i - 1].rfind("--", 0) == 0 && palabras[i].rfind("--", 0) != 0 &&
+                azar() % 3 == 0)
+                palabras[i] = uno(valores, std::size(valores));
+        if (azar() % 8 == 0)
+            palabras.insert(palabras.end(), {palabras[1], palabras[2]});
+        if (azar() % 8 == 0)
+            palabras.insert(palabras.end(), {"--bogus", "1"});
+        const char* formatos[] = {"text", "csv", "json"};
+        palabras.insert(palabras.end(), {"--format", uno(formatos, 3)});
+        if (palabras[0] == "batch") {
+            std::string csv = "shape,b,angle,z,d,slope,n,q,depth,energy\n";
+            for (int fila = 0; fila < 6; ++fila)
+                for (int k = 0; k < 10; ++k)
+                    csv += std::string(uno(valores, celdas)) + (k < 9 ? "," : "\n");
+            palabras[1] = Archivo("absurdo.csv", csv);
+        }
+        QStringList linea;
+        for (const std::string& p : palabras)
+            linea.append(QString::fromStdString(p));
+        std::istringstream entrada;
+        std::ostringstream salida, errores;
+        const int estado = EjecutarPrograma(linea, entrada, salida, errores);
+        const std::string orden = linea.join(' ').toStdString();
+        EXPECT_TRUE(estado == 0 || estado == 1 || estado == 2) << orden << "\n" << errores.str();
+        EXPECT_FALSE(NoFinito(salida.str())) << orden << "\n" << salida.str();
     }
 }
