@@ -13,6 +13,7 @@
 #include <optional>
 #include <system_error>
 
+#include "captions/ExplicarError.h"
 #include "captions/Textos.h"
 #include "cli/Comandos.h"
 #include "cli/Lote.h"
