@@ -18,18 +18,18 @@ namespace {
 
 Campo Numero(const char* nombre, double valor)
 {
-    return {nombre, Celda::De(valor)};
+    return {nombre, Celda::Numero(valor)};
 }
 
 Campo Opcional(const char* nombre, const std::optional<double>& valor)
 {
-    return {nombre, valor ? Celda::De(*valor) : Celda()};
+    return {nombre, valor ? Celda::Numero(*valor) : Celda()};
 }
 
 // yn, shown as the window shows it for a pipe that cannot carry Q.
 Celda CeldaNormal(const calculo::ResultadoUniforme& f)
 {
-    Celda celda = Celda::De(f.yn);
+    Celda celda = Celda::Numero(f.yn);
     if (f.qLleno)
         celda.leyenda = "Q LLENO";
     return celda;
@@ -66,7 +66,7 @@ void TablaPerfil(const Variables& v, Resultado& r)
     for (std::size_t fila = 1; fila < v.tablaPerfil.size(); ++fila) {
         if (v.tablaPerfil[fila][2] != 0)
             r.filas.push_back(
-                {Celda::De(v.tablaPerfil[fila][1]), Celda::De(v.tablaPerfil[fila][2])});
+                {Celda::Numero(v.tablaPerfil[fila][1]), Celda::Numero(v.tablaPerfil[fila][2])});
     }
 }
 
@@ -153,9 +153,9 @@ std::vector<Campo> CamposUniforme(const calculo::ResultadoUniforme& f, bool circ
     std::vector<Campo> campos = {
         Numero("yc", f.yc),
         {"yn", CeldaNormal(f)},
-        {"yn_found", Celda::De(f.yn != 0)},
+        {"yn_found", Celda::Logico(f.yn != 0)},
         Opcional("Sc", f.sc),
-        {"slope_type", Celda::De(f.tipo)},
+        {"slope_type", Celda::Texto(f.tipo)},
         Opcional("Ec", f.ec),
         Opcional("En", f.en),
     };
@@ -258,12 +258,12 @@ Resultado Perfil(const Pedido& p)
         Rechazar(c);
     }
     if (rungeKutta)
-        r.campos = {{"method", Celda::De(std::string("rk"))}, Numero("yf", c->tiranteFinal)};
+        r.campos = {{"method", Celda::Texto("rk")}, Numero("yf", c->tiranteFinal)};
     else
-        r.campos = {{"method", Celda::De(std::string("direct"))}, Numero("xf", c->xFinal)};
+        r.campos = {{"method", Celda::Texto("direct")}, Numero("xf", c->xFinal)};
     r.campos.push_back(Numero("E", c->energia));
-    r.campos.push_back({"type", Celda::De(TipoPerfil(c.estado))});
-    r.campos.push_back({"end", Celda::De(std::string(NombreFin(c.estado.perfil.fin)))});
+    r.campos.push_back({"type", Celda::Texto(TipoPerfil(c.estado))});
+    r.campos.push_back({"end", Celda::Texto(NombreFin(c.estado.perfil.fin))});
     r.campos.push_back(Numero("x_end", c.estado.perfil.xFin));
     if (p.tabla)
         TablaPerfil(c.estado, r);
@@ -291,10 +291,15 @@ Resultado Curva(const Pedido& p,
             throw ErrorUso(QueFalta(c.rechazo(), opcion, ValorDe(v, dato)));
         }
         const calculo::ResultadoUniforme& f = *c;
-        auto celda = [](const std::optional<double>& x) { return x ? Celda::De(*x) : Celda(); };
-        std::vector<Celda> fila = {Celda::De(v.caudal), Celda::De(f.yc), CeldaNormal(f),
-                                   celda(f.sc),         celda(f.ec),     celda(f.en),
-                                   celda(f.velocidad),  celda(f.froude)};
+        auto celda = [](const std::optional<double>& x) { return x ? Celda::Numero(*x) : Celda(); };
+        std::vector<Celda> fila = {Celda::Numero(v.caudal),
+                                   Celda::Numero(f.yc),
+                                   CeldaNormal(f),
+                                   celda(f.sc),
+                                   celda(f.ec),
+                                   celda(f.en),
+                                   celda(f.velocidad),
+                                   celda(f.froude)};
         if (alFila)
             alFila(r, std::move(fila));
         else

@@ -1,5 +1,6 @@
-// The commands of torvel-calc, one function each. Every calculation works on
-// its own copy of the channel's state, never on the desktop program's.
+// The commands of torvel-calc, one function each: the channel and options of
+// the command line in, the calculation layer's results out as fields and
+// tables for Salida to write.
 #pragma once
 
 #include <functional>

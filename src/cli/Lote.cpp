@@ -17,6 +17,7 @@
 #include "captions/Textos.h"
 #include "cli/Comandos.h"
 #include "cli/Salida.h"
+#include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
 
 namespace {
@@ -30,18 +31,12 @@ const char* const kUniforme[] = {"yc",         "yn", "yn_found", "Sc",
 const char* const kElementos[] = {"A",  "P", "R", "T",  "D_h", "V",
                                   "Fr", "E", "M", "Sf", "tau", "centroid"};
 
-// The most a row (or the header) may hold; beyond it the row is refused and
-// the rest of it skipped without being kept.
-constexpr std::size_t kMaxBytesFila = 1'000'000;
-constexpr std::size_t kMaxCampos = 1000;
 // The rows read and not yet written hold at most about this many bytes.
 constexpr std::size_t kMaxBytesEnVuelo = 16'000'000;
 
-struct FilaLeida {
+// A record of the input and its place among the data rows.
+struct FilaLeida : RegistroCsv {
     long orden = 0;  // 0 for the first data row
-    long linea = 0;  // in the file, the header being line 1
-    std::vector<std::string> campos;
-    std::string falla;  // why the row could not be read: "is over 1 MB ..."
 };
 
 std::size_t Tamano(const FilaLeida& fila)
@@ -51,130 +46,6 @@ std::size_t Tamano(const FilaLeida& fila)
         bytes += sizeof campo + campo.size();
     return bytes;
 }
-
-// CSV records one at a time: fields separated by ",", a quote opening or
-// closing a quoted stretch in which "" is a quote and commas and line breaks
-// belong to the field; lines end with LF or CR LF; blank lines are skipped.
-// Memory stays bounded: a record over kMaxBytesFila bytes or kMaxCampos fields
-// is noted as such, and the rest of it is read past without being kept.
-class LectorCsv {
-public:
-    explicit LectorCsv(std::istream& entrada) : bufer_(entrada.rdbuf()) {}
-
-    // The next record that is not blank; false at the end of the input. With
-    // detener, reading stops at the record's first fault.
-    bool Siguiente(FilaLeida& fila, bool detener)
-    {
-        for (;;) {
-            fila.linea = linea_;
-            fila.campos.assign(1, std::string());
-            fila.falla.clear();
-            switch (Registro(fila, detener)) {
-            case Fin::Entrada: return false;
-            case Fin::Blanco: continue;
-            case Fin::Registro: return true;
-            }
-        }
-    }
-
-private:
-    enum class Fin { Entrada, Blanco, Registro };
-
-    Fin Registro(FilaLeida& fila, bool detener)
-    {
-        bool citado = false, blanco = true, algo = false;
-        std::size_t bytes = 0;
-        for (;;) {
-            int c = Leer();
-            if (c == kFin) {
-                if (!algo)
-                    return Fin::Entrada;
-                if (citado)
-                    Anotar(fila, "has a quoted field that is not closed before the end of the "
-                                 "input");
-                break;
-            }
-            algo = true;
-            if (c == '\n') {
-                ++linea_;
-                if (!citado)
-                    break;
-            } else if (c == '\r' && !citado) {
-                const int siguiente = Mirar();
-                if (siguiente == '\n') {
-                    Leer();
-                    ++linea_;
-                    break;
-                }
-                if (siguiente == kFin)
-                    continue;  // a last line ended by CR LF, cut after the CR
-                Anotar(fila, "holds a carriage return without a line feed (old Mac line ends?); "
-                             "lines must end with LF or CR LF");
-                if (detener)
-                    return Fin::Registro;
-                continue;
-            }
-            if (++bytes > kMaxBytesFila) {
-                Anotar(fila, "is over 1 MB (1000000 bytes)");
-                if (detener)
-                    return Fin::Registro;
-            }
-            if (!fila.falla.empty()) {  // only where the record ends matters now
-                if (c == '"')
-                    citado = !citado;
-                continue;
-            }
-            if (c != ' ' && c != '\t')
-                blanco = false;
-            if (citado && c == '"' && Mirar() == '"') {
-                fila.campos.back() += '"';
-                Leer();
-                ++bytes;
-            } else if (c == '"') {
-                citado = !citado;
-            } else if (c == ',' && !citado) {
-                if (fila.campos.size() < kMaxCampos) {
-                    fila.campos.emplace_back();
-                } else {
-                    Anotar(fila, "has more than 1000 fields");
-                    if (detener)
-                        return Fin::Registro;
-                }
-            } else {
-                fila.campos.back() += static_cast<char>(c);
-            }
-        }
-        return blanco && fila.falla.empty() ? Fin::Blanco : Fin::Registro;
-    }
-
-    // The first fault of the record; what was kept of it is let go.
-    static void Anotar(FilaLeida& fila, const char* falla)
-    {
-        if (!fila.falla.empty())
-            return;
-        fila.falla = falla;
-        fila.campos.assign(1, std::string());
-    }
-
-    static constexpr int kFin = std::char_traits<char>::eof();
-
-    int Leer() { return Byte(true); }
-    int Mirar() { return Byte(false); }
-
-    int Byte(bool avanzar)
-    {
-        try {
-            return avanzar ? bufer_->sbumpc() : bufer_->sgetc();
-        } catch (const std::ios_base::failure& e) {
-            throw ErrorUso("batch: cannot read the input: " + e.code().message());
-        } catch (const std::system_error& e) {
-            throw ErrorUso("batch: cannot read the input: " + e.code().message());
-        }
-    }
-
-    std::streambuf* bufer_;
-    long linea_ = 1;  // the line of the next byte
-};
 
 std::string Limpio(std::string texto)
 {
@@ -257,7 +128,7 @@ public:
     {
         for (std::size_t i = 0;
              fila.falla.empty() && i < fila.campos.size() && i < esquema.entrada.size(); ++i)
-            celdas_[i] = Celda::De(fila.campos[i]);
+            celdas_[i] = Celda::Texto(fila.campos[i]);
     }
 
     std::vector<Celda> Calcular(const Variables& parametros)
@@ -270,7 +141,7 @@ public:
         else if (LeerCanal(v))
             Partes(v);
         if (!errores_.empty())
-            celdas_.back() = Celda::De(errores_);
+            celdas_.back() = Celda::Texto(errores_);
         return std::move(celdas_);
     }
 
@@ -291,10 +162,10 @@ private:
         double y = 0;
         if (esquema_.conTirante && !Texto("depth").empty() && Numero("depth", y)) {
             Intentar("alternate", capFalloAlterno, [&] {
-                Poner("alt_depth", Celda::De(calculo::AlternoDeTirante(canal, y)->tirante));
+                Poner("alt_depth", Celda::Numero(calculo::AlternoDeTirante(canal, y)->tirante));
             });
             Intentar("conjugate", capFalloConjugado, [&] {
-                Poner("conj_depth", Celda::De(calculo::Conjugado(canal, y)->tirante));
+                Poner("conj_depth", Celda::Numero(calculo::Conjugado(canal, y)->tirante));
             });
             Intentar("elements", capFalloParametros, [&] {
                 const auto c = calculo::Elementos(canal, y);
@@ -308,8 +179,8 @@ private:
         if (esquema_.conEnergia && !Texto("energy").empty() && Numero("energy", E)) {
             Intentar("alternate", capFalloAlterno, [&] {
                 const auto c = calculo::AlternosDeEnergia(canal, E);
-                Poner("alt_sup", Celda::De(c->superior));
-                Poner("alt_inf", Celda::De(c->inferior));
+                Poner("alt_sup", Celda::Numero(c->superior));
+                Poner("alt_inf", Celda::Numero(c->inferior));
             });
         }
     }
@@ -591,7 +462,7 @@ private:
             } catch (...) {
             }
             celdas.assign(esquema_.salida.size(), Celda());
-            celdas.back() = Celda::De("line " + std::to_string(fila.linea) + ", " + motivo);
+            celdas.back() = Celda::Texto("line " + std::to_string(fila.linea) + ", " + motivo);
             fallida = true;
         }
         // Text output rounds with the locale's number format.
@@ -700,9 +571,16 @@ private:
 int EjecutarLote(const Pedido& pedido, std::istream& entrada, std::ostream& salida)
 {
     LectorCsv lector(entrada);
+    auto leer = [&lector](FilaLeida& fila, bool detener) {
+        try {
+            return lector.Siguiente(fila, detener);
+        } catch (const ErrorEntradaCsv& e) {
+            throw ErrorUso(std::string("batch: cannot read the input: ") + e.what());
+        }
+    };
     FilaLeida encabezado;
     // The header is the first line that is not blank.
-    if (!lector.Siguiente(encabezado, true))
+    if (!leer(encabezado, true))
         throw ErrorUso("batch: the input has no header row");
     if (!encabezado.falla.empty())
         throw ErrorUso("batch: the header (line " + std::to_string(encabezado.linea) + ") " +
@@ -721,7 +599,7 @@ int EjecutarLote(const Pedido& pedido, std::istream& entrada, std::ostream& sali
     std::exception_ptr fallaLectura;
     try {
         FilaLeida fila;
-        while (lector.Siguiente(fila, false) && canalizacion.Poner(std::move(fila))) {
+        while (leer(fila, false) && canalizacion.Poner(std::move(fila))) {
         }
     } catch (...) {
         fallaLectura = std::current_exception();

@@ -21,9 +21,10 @@ struct Celda {
     // Shown in text output instead of the value (the window's "Q LLENO").
     std::string leyenda;
 
-    static Celda De(double x) { return {Tipo::Numero, x, false, {}, {}}; }
-    static Celda De(bool b) { return {Tipo::Logico, 0, b, {}, {}}; }
-    static Celda De(std::string t) { return {Tipo::Texto, 0, false, std::move(t), {}}; }
+    // One factory per kind, so that a literal text never turns into true.
+    static Celda Numero(double x) { return {Tipo::Numero, x, false, {}, {}}; }
+    static Celda Logico(bool b) { return {Tipo::Logico, 0, b, {}, {}}; }
+    static Celda Texto(std::string t) { return {Tipo::Texto, 0, false, std::move(t), {}}; }
 };
 
 struct Campo {

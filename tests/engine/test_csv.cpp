@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <algorithm>
 #include <cstdlib>
+#include <sstream>
 
 #include "engine/Csv.h"
 
@@ -14,4 +16,46 @@ TEST(Csv, NumerosExactosYCamposCitados)
 
     EXPECT_EQ(LineaCsv({"x (m)", "1.5", ""}), "x (m),1.5,");
     EXPECT_EQ(LineaCsv({"a,b", "dice \"no\"", "l\n2"}), "\"a,b\",\"dice \"\"no\"\"\",\"l\n2\"");
+}
+
+// What LineaCsv writes, LectorCsv reads back field for field, whatever the
+// fields hold; and a record too long or too wide is refused, not kept.
+TEST(Csv, LoEscritoSeLeeIgual)
+{
+    const std::vector<std::vector<std::string>> registros = {
+        {"x (m)", "1.5", ""},
+        {"a,b", "dice \"no\"", "l\n2", "cr\r\nlf"},
+        {" blancos ", "\"", ",,", "último"},
+        {""},  // one empty field is a blank line: skipped
+        {"fin"},
+    };
+    std::string texto;
+    for (const auto& campos : registros)
+        texto += LineaCsv(campos) + (campos.size() == 3 ? "\r\n" : "\n");
+    std::istringstream entrada(texto + "a,b" + std::string(kMaxBytesRegistro, 'x') + "\n" +
+                               std::string(kMaxCamposRegistro, ',') + "\nsigue\n");
+    LectorCsv lector(entrada);
+    RegistroCsv leido;
+    long linea = 1;
+    for (const auto& campos : registros) {
+        if (campos == std::vector<std::string>{""}) {
+            ++linea;
+            continue;
+        }
+        ASSERT_TRUE(lector.Siguiente(leido, false));
+        EXPECT_EQ(leido.campos, campos);
+        EXPECT_EQ(leido.linea, linea);
+        EXPECT_EQ(leido.falla, "");
+        for (const std::string& campo : campos)
+            linea += std::count(campo.begin(), campo.end(), '\n');
+        ++linea;
+    }
+    for (const char* falla : {"is over 1 MB (1000000 bytes)", "has more than 1000 fields"}) {
+        ASSERT_TRUE(lector.Siguiente(leido, false));
+        EXPECT_EQ(leido.falla, falla);
+        EXPECT_LE(leido.campos.size(), 1u);  // nothing of it kept
+    }
+    ASSERT_TRUE(lector.Siguiente(leido, false));
+    EXPECT_EQ(leido.campos, std::vector<std::string>{"sigue"});
+    EXPECT_FALSE(lector.Siguiente(leido, false));
 }
