@@ -86,40 +86,52 @@ void DibujoSeccion::Pintar(QPainter& pintor, const QRectF& area) const
 
     const QFontMetricsF letras(pintor.font());
     const double renglon = letras.height();
-    const double izq = area.left() + letras.horizontalAdvance(QStringLiteral("00.000")) + 10;
-    const double abajo = area.bottom() - 2 * renglon - 10;
-    const QRectF caja(QPointF(izq + renglon, area.top() + 2 * renglon),
-                      QPointF(area.right() - 8 * renglon, abajo - renglon));
+    // Room for the tick labels on the left and below, the dimensions on the right and above.
+    const double margenIzq = letras.horizontalAdvance(QStringLiteral("0000.00")) + 14;
+    const double margenDer = letras.horizontalAdvance(Metros("yc", y + yc + 1000)) + 16;
+    const QRectF caja(area.adjusted(margenIzq, 2.5 * renglon, -margenDer, -3.5 * renglon));
     if (caja.width() <= 0 || caja.height() <= 0 || !(ancho > 0) || !(alto > 0)) {
         pintor.restore();
         return;
     }
-    // One scale for both directions.
+    // One scale for both directions, the section in the middle of its room.
     const double escala = std::min(caja.width() / ancho, caja.height() / alto);
-    const QPointF origen(caja.left(), caja.top() + alto * escala);
+    const QPointF origen(caja.center().x() - ancho * escala / 2,
+                         caja.center().y() + alto * escala / 2);
     auto P = [&](double x, double h) {
         return QPointF(origen.x() + x * escala, origen.y() - h * escala);
     };
 
-    // Axes in metres along the bottom and the left of the section.
+    // Axes in metres just below and left of the section, with round ticks whose
+    // labels never overlap.
     pintor.setPen(QPen(kEjes, 0));
-    const QPointF ejeAbajo(origen.x(), abajo);
-    pintor.drawLine(ejeAbajo, QPointF(origen.x() + ancho * escala, abajo));
+    // The x axis leaves room for the label of b or D under the section.
+    const double abajo = origen.y() + renglon + 6, izq = origen.x() - 8;
+    pintor.drawLine(QPointF(origen.x(), abajo), QPointF(origen.x() + ancho * escala, abajo));
     pintor.drawLine(QPointF(izq, origen.y()), QPointF(izq, origen.y() - alto * escala));
-    const double paso = PasoRedondo(std::max(ancho, alto));
-    for (int i = 0; i * paso <= ancho * (1 + 1e-9) && i <= 50; ++i) {
+    const double paso = PasoRedondo(std::max(std::min(ancho, alto), std::max(ancho, alto) / 4));
+    double libreX = -1e9;
+    for (int i = 0; i * paso <= ancho * (1 + 1e-9) && i <= 100; ++i) {
         const double x = origen.x() + i * paso * escala;
         pintor.drawLine(QPointF(x, abajo), QPointF(x, abajo + 4));
         const QString t = NumeroATexto(i * paso, 6);
-        pintor.drawText(QPointF(x - letras.horizontalAdvance(t) / 2, abajo + 4 + renglon), t);
+        const double w = letras.horizontalAdvance(t);
+        if (x - w / 2 < libreX)
+            continue;
+        pintor.drawText(QPointF(x - w / 2, abajo + 4 + renglon), t);
+        libreX = x + w / 2 + 6;
     }
-    for (int i = 0; i * paso <= alto * (1 + 1e-9) && i <= 50; ++i) {
+    double libreY = 1e9;
+    for (int i = 0; i * paso <= alto * (1 + 1e-9) && i <= 100; ++i) {
         const double h = origen.y() - i * paso * escala;
         pintor.drawLine(QPointF(izq - 4, h), QPointF(izq, h));
+        if (h + renglon / 2 > libreY)
+            continue;
         const QString t = NumeroATexto(i * paso, 6);
         pintor.drawText(QPointF(izq - 6 - letras.horizontalAdvance(t), h + renglon / 3), t);
+        libreY = h - renglon / 2;
     }
-    pintor.drawText(QPointF(origen.x() + ancho * escala + 6, abajo + 4 + renglon),
+    pintor.drawText(QPointF(std::max(libreX, origen.x() + ancho * escala + 8), abajo + 4 + renglon),
                     QStringLiteral("x (m)"));
     pintor.drawText(QPointF(izq - letras.horizontalAdvance(QStringLiteral("y (m)")) / 2,
                             origen.y() - alto * escala - renglon / 2),
@@ -157,7 +169,9 @@ void DibujoSeccion::Pintar(QPainter& pintor, const QRectF& area) const
         const double mc = MedioAncho(c, yc);
         pintor.setPen(QPen(kCritico, 1.2, Qt::DashLine));
         pintor.drawLine(P(centro - mc, yc), P(centro + mc, yc));
-        pintor.drawText(P(centro + medioSup, yc) + QPointF(6, renglon / 3), Metros("yc", yc));
+        const QString textoYc = Metros("yc", yc);
+        pintor.drawText(P(centro + mc, yc) + QPointF(-letras.horizontalAdvance(textoYc), -3),
+                        textoYc);
     }
 
     // The dimensions: T over the surface, y beside it, b or D under the section.
@@ -171,7 +185,7 @@ void DibujoSeccion::Pintar(QPainter& pintor, const QRectF& area) const
     pintor.drawText((arriba + fondo) / 2 + QPointF(4, renglon / 3), Metros("y", y));
     pintor.setPen(kContorno);
     const QString base = tubo ? Metros("D", c.d) : Metros("b", c.b);
-    pintor.drawText(P(centro, 0) + QPointF(-letras.horizontalAdvance(base) / 2, renglon), base);
+    pintor.drawText(P(centro, 0) + QPointF(-letras.horizontalAdvance(base) / 2, renglon - 2), base);
     pintor.restore();
 }
 

@@ -57,7 +57,7 @@ QString Unidad(Incognita dato)
 {
     switch (dato) {
     case Incognita::Caudal: return QStringLiteral("m3/s");
-    case Incognita::Talud:
+    case Incognita::Talud: return QStringLiteral("H/V");
     case Incognita::Pendiente: return QStringLiteral("m/m");
     case Incognita::Manning: return QStringLiteral("s/m^(1/3)");
     default: return QStringLiteral("m");
@@ -98,6 +98,10 @@ VentanaDiseno::VentanaDiseno(QWidget* parent)
         ui->cboDisIncognita->addItem(QString());
     ui->tblDisResultados->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     ui->tblDisResultados->verticalHeader()->hide();
+    ui->tblDisResultados->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    for (Incognita dato : kIncognitas)
+        CajaDe(dato)->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) +
+                                      16);
     ui->grpDisForma->setMaximumWidth(320);
     ui->grpDisDatos->setMaximumWidth(320);
 
