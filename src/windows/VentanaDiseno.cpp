@@ -320,10 +320,10 @@ QMap<QString, double> VentanaDiseno::Resultados() const
     QMap<QString, double> mapa;
     if (!resultado_)
         return mapa;
-    const CanalDiseno& c = resultado_->canal;
+    CanalDiseno c = resultado_->canal;
     for (Incognita dato : kIncognitas)
         if (Aplica(c.forma, dato))
-            mapa.insert(Clave(dato), Campo(const_cast<CanalDiseno&>(c), dato));
+            mapa.insert(Clave(dato), Campo(c, dato));
     for (const Fila& fila : Filas())
         mapa.insert(fila.clave, fila.valor);
     return mapa;

@@ -181,6 +181,29 @@ private slots:
         }
     }
 
+    // After a language switch the open window speaks the new language and
+    // hands its channel to the new main window.
+    void sigueElIdioma()
+    {
+        auto* principal = new RungeKutta;
+        principal->show();
+        principal->findChild<QAction*>("mnuDiseno")->trigger();
+        auto* v = VentanaAbierta<VentanaDiseno>();
+        Preparar(v, FormaCanal::Rectangular, Incognita::Tirante,
+                 "txtDisAncho=2;txtDisPendiente=0.001;txtDisManning=0.015;txtDisCaudal=3");
+        QVERIFY(v->Resolver());
+        const QString antes = v->windowTitle();
+        RespuestaAutomatica mensajes;
+        principal->findChild<QAction*>("mnuLenguaje")->trigger();
+        QCOMPARE(v->windowTitle(), capDisTitulo);
+        QVERIFY(v->windowTitle() != antes);
+        QCOMPARE(Hijo<QTableWidget>(v, "tblDisResultados")->item(0, 0)->text(), capDisTirante);
+        auto* nueva = VentanaAbierta<RungeKutta>();
+        QVERIFY(nueva && nueva != principal);
+        Pulsar(v, "cmdDisUsar");
+        QCOMPARE(Texto(nueva, "Text1"), NumeroATexto(2));
+    }
+
     // Refused inputs: a message naming the input, false, and no result shown.
     void entradasRechazadas_data()
     {
