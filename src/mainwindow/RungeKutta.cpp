@@ -19,6 +19,7 @@
 #include "windows/InformeCalculo.h"
 #include "windows/Mensajes.h"
 #include "windows/TextosQt.h"
+#include "windows/VentanaDiseno.h"
 #include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
@@ -185,6 +186,7 @@ void RungeKutta::ConectarSenales()
     connect(ui->mnuInfo, &QAction::triggered, this, &RungeKutta::mnuInfo_Click);
     connect(ui->mnuVentanaPerfil, &QAction::triggered, this, &RungeKutta::mnuVentanaPerfil_Click);
     connect(ui->mnuInforme, &QAction::triggered, this, &RungeKutta::mnuInforme_Click);
+    connect(ui->mnuDiseno, &QAction::triggered, this, &RungeKutta::mnuDiseno_Click);
     connect(ui->picCurva, &GraficoPerfil::dobleClic, this, &RungeKutta::mnuVentanaPerfil_Click);
     // An open profile window follows every profile drawn.
     connect(ui->picCurva, &GraficoPerfil::perfilDibujado, this, [] {
@@ -299,6 +301,8 @@ void RungeKutta::AplicarTextos()
     ui->mnuResultados->setTitle(capMnuResultados);
     ui->mnuVentanaPerfil->setText(capMnuVentanaPerfil);
     ui->mnuInforme->setText(capMnuInforme);
+    ui->mnuHerramientas->setTitle(capMnuHerramientas);
+    ui->mnuDiseno->setText(capMnuDiseno);
 
     NombrarCajas();
     PonerAyudas({
@@ -413,6 +417,12 @@ void RungeKutta::mnuLenguaje_Click()
     // The profile window describes a result, not a form: it follows the language.
     if (VentanaPerfil* perfil = VentanaAbierta<VentanaPerfil>())
         perfil->Actualizar();
+    // So does the design window, which now hands its channel to the new window.
+    if (VentanaDiseno* diseno = VentanaAbierta<VentanaDiseno>()) {
+        diseno->AplicarTextos();
+        connect(diseno, &VentanaDiseno::usarEnPrincipal, nueva, &RungeKutta::UsarCanalDiseno,
+                Qt::UniqueConnection);
+    }
     close();
 }
 
@@ -434,6 +444,37 @@ void RungeKutta::mnuInfo_Click()
 void RungeKutta::mnuVentanaPerfil_Click()
 {
     MostrarVentana<VentanaPerfil>();
+}
+
+void RungeKutta::mnuDiseno_Click()
+{
+    VentanaDiseno* diseno = MostrarVentana<VentanaDiseno>();
+    connect(diseno, &VentanaDiseno::usarEnPrincipal, this, &RungeKutta::UsarCanalDiseno,
+            Qt::UniqueConnection);
+}
+
+// The designed channel goes into the geometry and flow boxes, and nothing else:
+// the user computes when ready.
+void RungeKutta::UsarCanalDiseno(const CanalDiseno& canal)
+{
+    switch (canal.forma) {
+    case FormaCanal::Rectangular:
+        ui->optRectangular->setChecked(true);
+        ui->Text1->setText(NumeroATexto(canal.b));
+        break;
+    case FormaCanal::Trapezoidal:
+        ui->optTrapezoidal->setChecked(true);
+        ui->Text2->setText(NumeroATexto(canal.b));
+        ui->Text3->setText(NumeroATexto(TaludAGrados(canal.z)));
+        break;
+    case FormaCanal::Circular:
+        ui->optCircular->setChecked(true);
+        ui->Text4->setText(NumeroATexto(canal.d));
+        break;
+    }
+    ui->Text5->setText(NumeroATexto(canal.pendiente));
+    ui->Text6->setText(NumeroATexto(canal.n));
+    ui->Text7->setText(NumeroATexto(canal.caudal));
 }
 
 void RungeKutta::mnuInforme_Click()

@@ -12,6 +12,7 @@
 
 #include "calc/Calculos.h"
 
+struct CanalDiseno;
 class ErrorCalculo;
 class ErrorLectura;
 class GraficoPerfil;
@@ -40,6 +41,9 @@ public:
     // The calculation report, as the preview shows it, written to a PDF file
     // without asking; a failure is told to the user and gives false.
     bool ExportarInforme(const QString& rutaPdf);
+    // Writes a designed channel into the shape option and the geometry, slope,
+    // roughness and discharge boxes; computes nothing.
+    void UsarCanalDiseno(const CanalDiseno& canal);
     // Times the calculations have sounded the system beep (one per result).
     int pitidos() const { return pitidos_; }
 
@@ -56,6 +60,7 @@ private slots:
     void mnuInfo_Click();
     void mnuVentanaPerfil_Click();
     void mnuInforme_Click();
+    void mnuDiseno_Click();
     void cmdConvertir_Click();
 
     // Calculation panels (PanelesCalculo.cpp).
