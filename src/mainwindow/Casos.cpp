@@ -17,6 +17,8 @@
 #include "ui_RungeKutta.h"
 #include "windows/Archivos.h"
 #include "windows/Mensajes.h"
+#include "windows/VentanaUnica.h"
+#include "windows/frmParamCalc.h"
 
 namespace {
 
@@ -148,7 +150,19 @@ void RungeKutta::AplicarCaso(const Caso& caso)
     v.pasoInteligente = caso.pasoInteligente ? VERDADERO : FALSO;
     tituloCaso_ = caso.titulo;
     notasCaso_ = caso.notas;
+    // An open parameters window would store its old values over the case's.
+    if (frmParamCalc* parametros = VentanaAbierta<frmParamCalc>())
+        parametros->close();
     PrimeraCajaDeLaForma()->setFocus();
+}
+
+// The case's file and title, as the report names them.
+QString RungeKutta::CasoDelInforme() const
+{
+    if (rutaCaso_.isEmpty())
+        return QString();
+    const QString archivo = QFileInfo(rutaCaso_).fileName();
+    return tituloCaso_.isEmpty() ? archivo : archivo + QStringLiteral(" (") + tituloCaso_ + ')';
 }
 
 bool RungeKutta::GuardarCaso(const QString& ruta)

@@ -441,12 +441,12 @@ void RungeKutta::mnuVentanaPerfil_Click()
 
 void RungeKutta::mnuInforme_Click()
 {
-    InformeCalculo(ResultadosMostrados()).Previsualizar(this);
+    InformeCalculo(ResultadosMostrados(), CasoDelInforme()).Previsualizar(this);
 }
 
 bool RungeKutta::ExportarInforme(const QString& rutaPdf)
 {
-    return InformeCalculo(ResultadosMostrados()).GuardarPdf(this, rutaPdf);
+    return InformeCalculo(ResultadosMostrados(), CasoDelInforme()).GuardarPdf(this, rutaPdf);
 }
 
 QList<QPair<QString, QString>> RungeKutta::ResultadosMostrados() const

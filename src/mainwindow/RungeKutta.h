@@ -125,6 +125,7 @@ private:
     void MostrarCasosRecientes();
     void AbrirCasoReciente(const QString& ruta);
     bool ArrastreDeCaso(QDropEvent* evento, QString* ruta = nullptr) const;
+    QString CasoDelInforme() const;
 
     Ui::RungeKutta* ui;
 
