@@ -106,8 +106,11 @@ Caso RungeKutta::CasoDeLaVentana() const
     caso.forma = ui->optCircular->isChecked()      ? QStringLiteral("circle")
                  : ui->optTrapezoidal->isChecked() ? QStringLiteral("trap")
                                                    : QStringLiteral("rect");
+    // These three boxes are read by their leading number, "." in every locale.
+    const QList<QLineEdit*> lecturaInicial = {ui->Text32, ui->Text34, ui->txtY1Conj};
     for (const auto& [clave, caja] : CajasDelCaso())
-        caso.entradas.append({clave, ValorCaso::DesdeTexto(caja->text())});
+        caso.entradas.append(
+            {clave, ValorCaso::DesdeTexto(caja->text(), lecturaInicial.contains(caja))});
     caso.modoAlterno = ui->optEnergia->isChecked() ? QStringLiteral("energy")
                                                    : QStringLiteral("depth");
     caso.fuenteTirante = ui->optCondBorde->isChecked()    ? QStringLiteral("boundary")

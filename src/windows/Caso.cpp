@@ -133,15 +133,14 @@ public:
 
 }  // namespace
 
-ValorCaso ValorCaso::DesdeTexto(const QString& texto)
+ValorCaso ValorCaso::DesdeTexto(const QString& texto, bool lecturaInicial)
 {
     ValorCaso valor;
     if (texto.isEmpty())
         return valor;
     try {
         const double numero = TextoANumero(texto);
-        // Written back it must read as the same number in any locale.
-        if (std::isfinite(numero)) {
+        if (!lecturaInicial || NumeroInicial(texto) == numero) {
             valor.tipo = Tipo::Numero;
             valor.numero = numero;
             return valor;

@@ -17,8 +17,11 @@ struct ValorCaso {
     double numero = 0;
     QString texto;
 
-    static ValorCaso DesdeTexto(const QString& texto);  // as the user typed it
-    QString ComoTexto() const;                          // as the user would type it
+    // As the user typed it. lecturaInicial: the box is read by its leading
+    // number (NumeroInicial), so a number is kept only where both readings
+    // agree ("1.500" is 1.5 there, 1500 in a Spanish locale's other boxes).
+    static ValorCaso DesdeTexto(const QString& texto, bool lecturaInicial = false);
+    QString ComoTexto() const;  // as the user would type it
     bool operator==(const ValorCaso& otro) const;
 };
 

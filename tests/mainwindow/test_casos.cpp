@@ -141,11 +141,15 @@ private slots:
             QCOMPARE(QLocale::system().decimalPoint(), QString(","));
             Hijo<QLineEdit>(v, "Text5")->setText("0,001");
             Hijo<QLineEdit>(v, "Text8")->setText("1,5");
+            Hijo<QLineEdit>(v, "Text32")->setText("1.500");  // 1.5 for the alternate depth
+            Hijo<QLineEdit>(v, "Text34")->setText("1,25");
             QVERIFY(v->GuardarCaso(ruta));
         } else {
             QCOMPARE(QLocale::system().decimalPoint(), QString("."));
             QVERIFY(v->AbrirCaso(ruta));
-            QCOMPARE(Texto(v, "Text5") + " " + Texto(v, "Text8"), QString("0.001 1.5"));
+            QCOMPARE(QStringList({Texto(v, "Text5"), Texto(v, "Text8"), Texto(v, "Text32"),
+                                  Texto(v, "Text34")}),
+                     QStringList({"0.001", "1.5", "1.500", "1.25"}));
         }
     }
 
@@ -164,8 +168,8 @@ private slots:
                                     << R"(the field "inputs.q" must be a number, a text or null)";
         QTest::newRow("range") << ConAnchoNueve(R"(, "parameters": {"profile_points": 40000})")
                                << R"(the field "parameters.profile_points" is out of range)";
-        QTest::newRow("huge number") << ConAnchoNueve(R"(, "parameters": {"admissible_error": -1})")
-                                     << R"("parameters.admissible_error" is out of range)";
+        QTest::newRow("negative") << ConAnchoNueve(R"(, "parameters": {"admissible_error": -1})")
+                                  << R"("parameters.admissible_error" is out of range)";
         QTest::newRow("shape") << ConAnchoNueve(R"(, "shape": "hex")")
                                << R"("shape" is out of range)";
         QTest::newRow("over 1 MB")
@@ -193,6 +197,18 @@ private slots:
         QVERIFY2(respuesta.textos()[0].contains(mensaje), qPrintable(respuesta.textos()[0]));
         QVERIFY(respuesta.textos()[0].contains(QDir::toNativeSeparators(ruta)));
         QCOMPARE(Foto(v), antes);
+    }
+
+    // A case that cannot be written is told of and leaves no file behind.
+    void guardarFalla()
+    {
+        QTemporaryDir carpeta;
+        RungeKutta* v = Abrir();
+        RespuestaAutomatica respuesta;
+        QVERIFY(!v->GuardarCaso(carpeta.path()));
+        QVERIFY(!v->GuardarCaso(carpeta.filePath("no/a.torvel")));
+        QCOMPARE(respuesta.textos().join("|").count("could not be saved"), 2);
+        QVERIFY(QDir(carpeta.path()).isEmpty());
     }
 
     // The menu's entries, the recent cases, a drop, the language switch, and the stored
