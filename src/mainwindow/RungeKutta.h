@@ -14,12 +14,12 @@
 #include "windows/Caso.h"
 
 class ErrorCalculo;
-class QDragEnterEvent;
-class QDragMoveEvent;
-class QDropEvent;
 class ErrorLectura;
 class GraficoPerfil;
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLineEdit;
 class QRadioButton;
 
