@@ -150,6 +150,7 @@ void RungeKutta::PrepararVentana()
 
     ui->picCurva->setEtiquetaLectura(ui->lblXY);
     ConectarSenales();
+    PrepararCasos();
 
     resize(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
     CentrarEnPantalla(this);
@@ -289,6 +290,9 @@ void RungeKutta::AplicarTextos()
     ui->mnuparametros->setText(capMnuParametros);
     ui->mnuCargar->setText(capMnuCargar);
     ui->mnuSalir->setText(capMnuSalir);
+    ui->mnuAbrirCaso->setText(capMnuAbrirCaso);
+    ui->mnuGuardarCaso->setText(capMnuGuardarCaso);
+    ui->mnuGuardarCasoComo->setText(capMnuGuardarCasoComo);
     ui->mnuEdicion->setTitle(capMnuEdicion);
     ui->mnuExportar->setText(capMnuExportar);
     ui->mnuBorrar->setText(capMnuBorrar);
@@ -479,12 +483,12 @@ void RungeKutta::UsarCanalDiseno(const CanalDiseno& canal)
 
 void RungeKutta::mnuInforme_Click()
 {
-    InformeCalculo(ResultadosMostrados()).Previsualizar(this);
+    InformeCalculo(ResultadosMostrados(), CasoDelInforme()).Previsualizar(this);
 }
 
 bool RungeKutta::ExportarInforme(const QString& rutaPdf)
 {
-    return InformeCalculo(ResultadosMostrados()).GuardarPdf(this, rutaPdf);
+    return InformeCalculo(ResultadosMostrados(), CasoDelInforme()).GuardarPdf(this, rutaPdf);
 }
 
 QList<QPair<QString, QString>> RungeKutta::ResultadosMostrados() const
@@ -529,6 +533,19 @@ void RungeKutta::cmdConvertir_Click()
 
 bool RungeKutta::eventFilter(QObject* objeto, QEvent* evento)
 {
+    // A case dropped on a box opens, as it does on the rest of the window; any
+    // other drop keeps going to the box.
+    switch (evento->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (objeto != this && ArrastreDeCaso(static_cast<QDropEvent*>(evento))) {
+            QMainWindow::event(evento);
+            return true;
+        }
+        break;
+    default: break;
+    }
     // Only a mouse press selects: reaching a box with Tab must not change the shape.
     if (evento->type() == QEvent::MouseButtonPress) {
         if (QRadioButton* opcion = opcionDeCaja_.value(objeto))

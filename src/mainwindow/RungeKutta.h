@@ -11,11 +11,16 @@
 #include <optional>
 
 #include "calc/Calculos.h"
+#include "windows/Caso.h"
 
 struct CanalDiseno;
 class ErrorCalculo;
 class ErrorLectura;
 class GraficoPerfil;
+class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLineEdit;
 class QRadioButton;
 
@@ -47,9 +52,19 @@ public:
     // Times the calculations have sounded the system beep (one per result).
     int pitidos() const { return pitidos_; }
 
+    // Saved cases (Casos.cpp). Saving writes the boxes, options and calculation
+    // parameters to the file; opening fills them as the user would type them and
+    // computes nothing. A failure is told in a message naming the file and the
+    // reason, leaves the window as it was, and gives false.
+    bool GuardarCaso(const QString& ruta);
+    bool AbrirCaso(const QString& ruta);
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dragMoveEvent(QDragMoveEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
 
 private slots:
     void mnuparametros_Click();
@@ -62,6 +77,9 @@ private slots:
     void mnuInforme_Click();
     void mnuDiseno_Click();
     void cmdConvertir_Click();
+    void mnuAbrirCaso_Click();
+    void mnuGuardarCaso_Click();
+    void mnuGuardarCasoComo_Click();
 
     // Calculation panels (PanelesCalculo.cpp).
     void Calc_tir_Click();
@@ -102,6 +120,18 @@ private:
     QList<QPair<QString, QString>> ResultadosMostrados() const;
     QString NombreCaja(const QString& etiqueta, const QString& marco = QString()) const;
 
+    // Saved cases (Casos.cpp).
+    void PrepararCasos();
+    QList<QPair<QString, QLineEdit*>> CajasDelCaso() const;
+    QList<QPair<QString, QLineEdit*>> CajasDeResultados() const;
+    Caso CasoDeLaVentana() const;
+    void AplicarCaso(const Caso& caso);
+    void RecordarCaso(const QString& ruta);
+    void MostrarCasosRecientes();
+    void AbrirCasoReciente(const QString& ruta);
+    bool ArrastreDeCaso(QDropEvent* evento, QString* ruta = nullptr) const;
+    QString CasoDelInforme() const;
+
     Ui::RungeKutta* ui;
 
     // Results of the uniform-flow panel that outlive the click.
@@ -117,4 +147,10 @@ private:
     QHash<QObject*, QRadioButton*> opcionDeCaja_;
     // A message to show once the window is on screen (empty: none).
     QString avisoPendiente_;
+    // The case file the window was last opened from or saved to (empty: none),
+    // and the title and notes it carried, written back on the next save.
+    QString rutaCaso_;
+    QString tituloCaso_;
+    QString notasCaso_;
+    QList<QAction*> accionesRecientes_;
 };

@@ -93,7 +93,8 @@ QString TablaPerfil(const ModeloTablaPerfil& modelo)
 
 }  // namespace
 
-InformeCalculo::InformeCalculo(const QList<QPair<QString, QString>>& resultados)
+InformeCalculo::InformeCalculo(const QList<QPair<QString, QString>>& resultados,
+                               const QString& caso)
     : documento_(std::make_unique<QTextDocument>())
 {
     const Variables& v = estado();
@@ -108,6 +109,8 @@ InformeCalculo::InformeCalculo(const QList<QPair<QString, QString>>& resultados)
                        .arg(capInformeTitulo.toHtmlEscaped(),
                             capInformeFecha.arg(QLocale::system().toString(
                                 QDateTime::currentDateTime(), QLocale::ShortFormat)));
+    if (!caso.isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(capInformeCaso.arg(caso).toHtmlEscaped());
     html += Titulo(capInformeCanal) + TablaDePares(Canal(v));
     html += Titulo(capInformeParametros) + TablaDePares(Parametros(v));
     html += Titulo(capInformeResultados);

@@ -17,7 +17,9 @@ class InformeCalculo {
 public:
     // resultados: the caption and the text of each result box that holds a
     // value; everything else is read from the calculation state.
-    explicit InformeCalculo(const QList<QPair<QString, QString>>& resultados);
+    // caso: the saved case the window holds (its file and title), if any.
+    explicit InformeCalculo(const QList<QPair<QString, QString>>& resultados,
+                            const QString& caso = QString());
     ~InformeCalculo();
 
     // Lays the report out on the pages of the device and paints it.

@@ -1,0 +1,265 @@
+// Saved cases: a round trip restores what the user sees, a case crosses
+// locales, bad files change nothing, and the menus and the stored language stay.
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "../common/RespuestaAutomatica.h"
+#include "../common/Ventanas.h"
+#include "mainwindow/RungeKutta.h"
+#include "state/Variables.h"
+#include "windows/VentanaUnica.h"
+
+namespace {
+
+const char* const kCajas[] = {"Text1",  "Text2",  "Text3",     "Text39", "Text4", "Text5",
+                              "Text6",  "Text7",  "Text11",    "Text8",  "Text9", "Text28",
+                              "Text32", "Text34", "txtY1Conj", "Text21"};
+
+RungeKutta* Abrir()
+{
+    auto* v = new RungeKutta;
+    v->show();
+    if (!QTest::qWaitForWindowActive(v))
+        qFatal("the main window did not become active");
+    return v;
+}
+
+// Everything of the window a case holds, one item a control.
+QStringList Foto(const RungeKutta* v)
+{
+    QStringList partes;
+    for (QLineEdit* caja : v->findChildren<QLineEdit*>())
+        partes << caja->objectName() + "=" + caja->text();
+    for (QRadioButton* opcion : v->findChildren<QRadioButton*>())
+        partes << opcion->objectName() + "=" + QString::number(opcion->isChecked());
+    const Variables& e = estado();
+    partes << QString::number(e.errorAdmisible) << QString::number(e.puntosPerfil)
+           << QString::number(e.umbralPasoInteligente) << QString::number(e.pasoInteligente);
+    partes.sort();
+    return partes;
+}
+
+QString Escribir(const QString& ruta, const QByteArray& datos)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(datos) != datos.size())
+        qFatal("could not write %s", qPrintable(ruta));
+    return ruta;
+}
+
+QByteArray ConAnchoNueve(const QByteArray& resto)
+{
+    return R"({"format": "torvel-case", "version": 1, "inputs": {"width": 9})" + resto + "}";
+}
+
+}  // namespace
+
+class TestCasos : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        // English, whatever a previous run of this test left in its private store.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32")
+            .setValue("Torvel/Languaje", "1");
+    }
+    void cleanup() { DestruirVentanas(); }
+
+    void idaYVuelta_data()
+    {
+        QTest::addColumn<QString>("forma");
+        QTest::addColumn<QString>("modo");
+        QTest::addColumn<QString>("fuente");
+        QTest::newRow("rect") << "optRectangular"
+                              << "Option8"
+                              << "optManual";
+        QTest::newRow("trap") << "optTrapezoidal"
+                              << "optEnergia"
+                              << "optRungeKutta";
+        QTest::newRow("circle") << "optCircular"
+                                << "optEnergia"
+                                << "optCondBorde";
+    }
+    void idaYVuelta()
+    {
+        QFETCH(QString, forma);
+        QFETCH(QString, modo);
+        QFETCH(QString, fuente);
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath("a.torvel");
+        RungeKutta* v = Abrir();
+        for (int i = 0; i < 16; ++i)  // numbers in the locale, a text, an empty box
+            Hijo<QLineEdit>(v, kCajas[i])
+                ->setText(i == 3   ? "abc"
+                          : i == 4 ? ""
+                                   : EnLocal(QString("%1.25").arg(i + 1)));
+        for (const QString& opcion : {forma, modo, fuente})
+            Hijo<QRadioButton>(v, opcion)->setChecked(true);
+        estado().errorAdmisible = 0.0005;
+        estado().puntosPerfil = 321;
+        estado().umbralPasoInteligente = 0.25;
+        estado().pasoInteligente = FALSO;
+        const QStringList antes = Foto(v);
+        QVERIFY(v->GuardarCaso(ruta));
+
+        RungeKutta* otra = Abrir();
+        ParametrosPorDefecto(estado());
+        QVERIFY(otra->AbrirCaso(ruta));
+        QCOMPARE(Foto(otra), antes);
+        // Numbers are JSON numbers, whatever the locale.
+        QFile archivo(ruta);
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        const QJsonObject entradas =
+            QJsonDocument::fromJson(archivo.readAll())["inputs"].toObject();
+        QCOMPARE(entradas["width"].toDouble(), 1.25);
+        QCOMPARE(entradas["side_slope"].toString(), QString("abc"));
+        QVERIFY(entradas["diameter"].isNull());
+    }
+
+    // The README's channel from docs/: nothing is computed until the user asks.
+    void ejemplo()
+    {
+        RungeKutta* v = Abrir();
+        QVERIFY(v->AbrirCaso(TORVEL_EJEMPLO));
+        QCOMPARE(Texto(v, "Text28") + " " + Texto(v, "Text13"), EnLocal("1.2 "));
+        Pulsar(v, "Calc_tir");
+        QCOMPARE(Texto(v, "Text13"), EnLocal("0.6121"));
+    }
+
+    // test_casos_coma saves in a comma locale; test_casos_punto opens that file in English.
+    void entreLocales()
+    {
+        const QString ruta = qEnvironmentVariable("TORVEL_CASO_LOCALES");
+        if (ruta.isEmpty())
+            QSKIP("run by test_casos_coma and test_casos_punto");
+        RungeKutta* v = Abrir();
+        if (qEnvironmentVariableIsSet("TORVEL_COMA")) {
+            QCOMPARE(QLocale::system().decimalPoint(), QString(","));
+            Hijo<QLineEdit>(v, "Text5")->setText("0,001");
+            Hijo<QLineEdit>(v, "Text8")->setText("1,5");
+            Hijo<QLineEdit>(v, "Text32")->setText("1.500");  // 1.5 for the alternate depth
+            Hijo<QLineEdit>(v, "Text34")->setText("1,25");
+            QVERIFY(v->GuardarCaso(ruta));
+        } else {
+            QCOMPARE(QLocale::system().decimalPoint(), QString("."));
+            QVERIFY(v->AbrirCaso(ruta));
+            QCOMPARE(QStringList({Texto(v, "Text5"), Texto(v, "Text8"), Texto(v, "Text32"),
+                                  Texto(v, "Text34")}),
+                     QStringList({"0.001", "1.5", "1.500", "1.25"}));
+        }
+    }
+
+    void archivosMalos_data()
+    {
+        QTest::addColumn<QByteArray>("datos");  // "folder" and "missing" are no file
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "not a valid JSON file";
+        QTest::newRow("other format") << QByteArray(R"({"format": "x", "version": 1})")
+                                      << R"(it is not a Torvel case (the field "format")";
+        QTest::newRow("newer") << QByteArray(R"({"format": "torvel-case", "version": 2})")
+                               << R"(made by a newer Torvel (field "version" = 2))";
+        QTest::newRow("type") << ConAnchoNueve(R"(, "options": {"alternate": 1})")
+                              << R"(the field "options.alternate" must be a text)";
+        QTest::newRow("input type") << ConAnchoNueve(R"(, "shape": "trap", "inputs": {"q": [1]})")
+                                    << R"(the field "inputs.q" must be a number, a text or null)";
+        QTest::newRow("range") << ConAnchoNueve(R"(, "parameters": {"profile_points": 40000})")
+                               << R"(the field "parameters.profile_points" is out of range)";
+        QTest::newRow("negative") << ConAnchoNueve(R"(, "parameters": {"admissible_error": -1})")
+                                  << R"("parameters.admissible_error" is out of range)";
+        QTest::newRow("shape") << ConAnchoNueve(R"(, "shape": "hex")")
+                               << R"("shape" is out of range)";
+        QTest::newRow("over 1 MB")
+            << ConAnchoNueve(", \"notes\": \"" + QByteArray(1 << 20, 'a') + "\"")
+            << "larger than 1 MB";
+        QTest::newRow("folder") << QByteArray("folder") << "it is a folder";
+        QTest::newRow("missing") << QByteArray("missing") << "the file does not exist";
+    }
+    void archivosMalos()
+    {
+        QFETCH(QByteArray, datos);
+        QFETCH(QString, mensaje);
+        QTemporaryDir carpeta;
+        QString ruta = carpeta.filePath("malo.torvel");
+        if (datos == "folder")
+            QDir(carpeta.path()).mkdir("malo.torvel");
+        else if (datos != "missing")
+            Escribir(ruta, datos);
+        RungeKutta* v = Abrir();
+        Hijo<QLineEdit>(v, "Text1")->setText("7");
+        const QStringList antes = Foto(v);
+        RespuestaAutomatica respuesta;
+        QVERIFY(!v->AbrirCaso(ruta));
+        QCOMPARE(respuesta.cantidad(), 1);
+        QVERIFY2(respuesta.textos()[0].contains(mensaje), qPrintable(respuesta.textos()[0]));
+        QVERIFY(respuesta.textos()[0].contains(QDir::toNativeSeparators(ruta)));
+        QCOMPARE(Foto(v), antes);
+    }
+
+    // A case that cannot be written is told of and leaves no file behind.
+    void guardarFalla()
+    {
+        QTemporaryDir carpeta;
+        RungeKutta* v = Abrir();
+        RespuestaAutomatica respuesta;
+        QVERIFY(!v->GuardarCaso(carpeta.path()));
+        QVERIFY(!v->GuardarCaso(carpeta.filePath("no/a.torvel")));
+        QCOMPARE(respuesta.textos().join("|").count("could not be saved"), 2);
+        QVERIFY(QDir(carpeta.path()).isEmpty());
+    }
+
+    // The menu's entries, the recent cases, a drop, the language switch, and the stored
+    // language untouched through all of it.
+    void menusRecientesEIdioma()
+    {
+        QSettings idioma(QSettings::NativeFormat, QSettings::UserScope, "VBA_32");
+        idioma.setValue("Torvel/Languaje", "1");
+        idioma.sync();
+        QFile almacen(idioma.fileName());
+        QVERIFY(almacen.open(QIODevice::ReadOnly));
+        const QByteArray guardado = almacen.readAll();
+        almacen.close();
+
+        QTemporaryDir carpeta;
+        RungeKutta* v = Abrir();
+        for (const char* nombre : {"mnuCargar", "mnuExportar", "mnuBorrar"})
+            QVERIFY2(!Hijo<QAction>(v, nombre)->isEnabled(), nombre);
+        QCOMPARE(Hijo<QAction>(v, "mnuGuardarCaso")->shortcut(), QKeySequence("Ctrl+S"));
+        Hijo<QLineEdit>(v, "Text1")->setText("3");
+        QVERIFY(v->GuardarCaso(carpeta.filePath("uno.torvel")));
+        QVERIFY(v->GuardarCaso(carpeta.filePath("dos.torvel")));
+        emit Hijo<QMenu>(v, "mnuArchivo")->aboutToShow();
+        QCOMPARE(Hijo<QAction>(v, "mnuCasoReciente1")->text(), QString("&1 dos.torvel"));
+
+        QFile::remove(carpeta.filePath("dos.torvel"));
+        RespuestaAutomatica respuesta;
+        Hijo<QAction>(v, "mnuCasoReciente1")->trigger();
+        QVERIFY(respuesta.cantidad() == 1 && respuesta.textos()[0].contains("no longer exists"));
+        emit Hijo<QMenu>(v, "mnuArchivo")->aboutToShow();
+        QCOMPARE(Hijo<QAction>(v, "mnuCasoReciente1")->text(), QString("&1 uno.torvel"));
+        for (QAction* entrada : Hijo<QMenu>(v, "mnuArchivo")->actions())
+            QVERIFY(!entrada->text().contains("dos.torvel"));
+        QVERIFY(almacen.open(QIODevice::ReadOnly));
+        QCOMPARE(almacen.readAll(), guardado);
+
+        // The switch empties the boxes; a case opened afterwards (dropped here) fills them.
+        Hijo<QAction>(v, "mnuLenguaje")->trigger();
+        QTRY_VERIFY(CuantasAbiertas<RungeKutta>() == 1 && VentanaAbierta<RungeKutta>() != v);
+        RungeKutta* es = VentanaAbierta<RungeKutta>();
+        QVERIFY(Texto(es, "Text1").isEmpty());
+        QMimeData datos;
+        datos.setUrls({QUrl::fromLocalFile(carpeta.filePath("uno.torvel"))});
+        QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, {});
+        QApplication::sendEvent(es, &entra);
+        QVERIFY(entra.isAccepted());
+        QDropEvent suelta(QPointF(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, {});
+        QApplication::sendEvent(es, &suelta);
+        QTRY_COMPARE(Texto(es, "Text1"), QString("3"));
+    }
+};
+
+QTEST_MAIN(TestCasos)
+#include "test_casos.moc"
