@@ -1,0 +1,175 @@
+// The same inputs through the three front ends: the main window's panel, the
+// command of torvel-calc and a row of its batch refuse or compute alike, and
+// where they compute, the panel's rounded box is the command's number rounded.
+#include <QProcess>
+#include <QtTest>
+
+#include "../common/RespuestaAutomatica.h"
+#include "../common/Ventanas.h"
+#include "captions/Numeros.h"
+#include "mainwindow/RungeKutta.h"
+#include "windows/Adv_faltandatos.h"
+#include "windows/VentanaUnica.h"
+#include "windows/frmParamVarios.h"
+
+namespace {
+
+struct Corrida {
+    int estado;
+    QString salida;
+};
+
+Corrida Calc(const QStringList& argumentos, const QByteArray& entrada = {})
+{
+    QProcess proceso;
+    proceso.start(TORVEL_CALC, argumentos);
+    proceso.write(entrada);
+    proceso.closeWriteChannel();
+    proceso.waitForFinished(30000);
+    return {proceso.exitCode(),
+            QString::fromUtf8(proceso.readAllStandardOutput() + proceso.readAllStandardError())};
+}
+
+// The value of a column in the single row of a CSV output (none holds a comma).
+QString Columna(const QString& csv, const QString& columna)
+{
+    const QStringList lineas = csv.split('\n');
+    return lineas.value(1).split(',').value(lineas.value(0).split(',').indexOf(columna));
+}
+
+}  // namespace
+
+class TestFrentes : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void cleanup() { DestruirVentanas(); }
+
+    void refusanOCalculanIgual_data()
+    {
+        QTest::addColumn<QString>("forma");  // rect, or trap with an angle
+        QTest::addColumn<QString>("pendiente");
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QString>("tirante");  // empty: no depth
+        QTest::addColumn<QString>("panel");    // uniform, elements, alternate
+        QTest::addColumn<bool>("calcula");
+        QTest::newRow("n 0, uniform") << "rect"
+                                      << "0.001"
+                                      << "0"
+                                      << ""
+                                      << "uniform" << false;
+        QTest::newRow("n 0, elements") << "rect"
+                                       << "0.001"
+                                       << "0"
+                                       << "1"
+                                       << "elements" << false;
+        QTest::newRow("n 0, alternate") << "rect"
+                                        << "0.001"
+                                        << "0"
+                                        << "1"
+                                        << "alternate" << true;
+        QTest::newRow("depth 0, elements") << "rect"
+                                           << "0.001"
+                                           << "0.015"
+                                           << "0"
+                                           << "elements" << false;
+        QTest::newRow("depth 0, alternate") << "rect"
+                                            << "0.001"
+                                            << "0.015"
+                                            << "0"
+                                            << "alternate" << false;
+        QTest::newRow("slope 0") << "rect"
+                                 << "0"
+                                 << "0.015"
+                                 << ""
+                                 << "uniform" << false;
+        QTest::newRow("angle 90") << "90"
+                                  << "0.001"
+                                  << "0.015"
+                                  << ""
+                                  << "uniform" << true;
+        QTest::newRow("angle 60, y 0.8") << "60"
+                                         << "0.002"
+                                         << "0.015"
+                                         << "0.8"
+                                         << "elements" << true;
+    }
+
+    void refusanOCalculanIgual()
+    {
+        QFETCH(QString, forma);
+        QFETCH(QString, pendiente);
+        QFETCH(QString, n);
+        QFETCH(QString, tirante);
+        QFETCH(QString, panel);
+        QFETCH(bool, calcula);
+        const bool rect = forma == "rect";
+
+        // The panel.
+        RespuestaAutomatica mensajes;
+        auto* v = new RungeKutta;
+        v->show();
+        Pulsar(v, rect ? "optRectangular" : "optTrapezoidal");
+        Escribir(v, rect ? "Text1" : "Text2", "2");
+        if (!rect)
+            Escribir(v, "Text3", forma);
+        Escribir(v, "Text5", EnLocal(pendiente));
+        Escribir(v, "Text6", EnLocal(n));
+        Escribir(v, "Text7", "3");
+        QString caja;
+        if (panel == "uniform") {
+            Pulsar(v, "Calc_tir");
+            caja = "Text14";
+        } else if (panel == "elements") {
+            Pulsar(v, "optManual");
+            Escribir(v, "Text21", EnLocal(tirante));
+            Pulsar(v, "Command1");
+        } else {
+            Pulsar(v, "Option8");
+            Escribir(v, "Text32", EnLocal(tirante));
+            Pulsar(v, "cmdAlterno");
+            caja = "Text33";
+        }
+        QCoreApplication::processEvents();
+        const bool panelCalcula = panel == "elements" ? VentanaAbierta<frmParamVarios>() != nullptr
+                                                      : !Texto(v, caja).isEmpty();
+        QCOMPARE(panelCalcula, calcula);
+        QCOMPARE(VentanaAbierta<Adv_faltandatos>() != nullptr || mensajes.cantidad() > 0, !calcula);
+
+        // The command.
+        QStringList canal = rect ? QStringList{"--rect", "2"}
+                                 : QStringList{"--trap", "2", "--angle", forma};
+        canal << "--slope" << pendiente << "--n" << n << "--q"
+              << "3";
+        const QString comando = panel == "uniform" ? "uniform" : panel;
+        QStringList argumentos = QStringList{comando} + canal + QStringList{"--format", "csv"};
+        if (!tirante.isEmpty())
+            argumentos << "--depth" << tirante;
+        const Corrida orden = Calc(argumentos);
+        QCOMPARE(orden.estado == 0, calcula);
+        const QString columna = panel == "uniform" ? "yn" : panel == "elements" ? "E" : "alt_depth";
+        if (calcula) {
+            const double valor = Columna(orden.salida, columna).toDouble();
+            if (panel == "elements")
+                QCOMPARE(Texto(VentanaAbierta<frmParamVarios>(), "Text26"),
+                         TextoRedondeado(valor, 3));
+            else
+                QCOMPARE(Texto(v, caja), TextoRedondeado(valor, 4));
+        }
+
+        // The batch row: its column holds the command's number, or nothing.
+        const QByteArray csv = QStringLiteral("shape,b,angle,slope,n,q%1\n%2,2,%3,%4,%5,3%6\n")
+                                   .arg(tirante.isEmpty() ? "" : ",depth", rect ? "rect" : "trap",
+                                        rect ? "" : forma, pendiente, n,
+                                        tirante.isEmpty() ? "" : "," + tirante)
+                                   .toUtf8();
+        const Corrida lote = Calc({"batch", "-", "--format", "csv"}, csv);
+        QVERIFY2(lote.estado <= 1, qPrintable(lote.salida));
+        QCOMPARE(Columna(lote.salida, columna).isEmpty(), !calcula);
+        if (calcula)
+            QCOMPARE(Columna(lote.salida, columna), Columna(orden.salida, columna));
+    }
+};
+
+QTEST_MAIN(TestFrentes)
+#include "test_frentes.moc"
