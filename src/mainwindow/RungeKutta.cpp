@@ -427,6 +427,7 @@ void RungeKutta::mnuLenguaje_Click()
         connect(diseno, &VentanaDiseno::usarEnPrincipal, nueva, &RungeKutta::UsarCanalDiseno,
                 Qt::UniqueConnection);
     }
+    cambioDeIdioma_ = true;
     close();
 }
 
@@ -501,6 +502,17 @@ QList<QPair<QString, QString>> RungeKutta::ResultadosMostrados() const
             resultados << qMakePair(caja->accessibleName(), caja->text());
     }
     return resultados;
+}
+
+void RungeKutta::closeEvent(QCloseEvent* evento)
+{
+    QMainWindow::closeEvent(evento);
+    if (!evento->isAccepted() || cambioDeIdioma_)
+        return;
+    if (auto* perfil = VentanaAbierta<VentanaPerfil>())
+        perfil->close();
+    if (auto* diseno = VentanaAbierta<VentanaDiseno>())
+        diseno->close();
 }
 
 void RungeKutta::showEvent(QShowEvent* evento)

@@ -62,6 +62,10 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    // Closing the main window closes the windows that show its results too (the
+    // profile and design windows), so that the program ends; not when it only
+    // gives way to itself in the other language.
+    void closeEvent(QCloseEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dragMoveEvent(QDragMoveEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
@@ -147,6 +151,8 @@ private:
     QHash<QObject*, QRadioButton*> opcionDeCaja_;
     // A message to show once the window is on screen (empty: none).
     QString avisoPendiente_;
+    // This window closes for a new one in the other language.
+    bool cambioDeIdioma_ = false;
     // The case file the window was last opened from or saved to (empty: none),
     // and the title and notes it carried, written back on the next save.
     QString rutaCaso_;

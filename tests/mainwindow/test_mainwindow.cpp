@@ -13,6 +13,8 @@
 #include "captions/Textos.h"
 #include "mainwindow/RungeKutta.h"
 #include "state/Variables.h"
+#include "windows/VentanaDiseno.h"
+#include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
 #include "windows/frmParamCalc.h"
@@ -248,9 +250,16 @@ private slots:
         QTRY_VERIFY(!VentanaAbierta<RungeKutta>());
         QCOMPARE(respuesta.cantidad(), 2);
         QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>(), 2);
+        // Exit closes the windows that show the main window's results; the others stay.
         respuesta.cambiarBoton(QMessageBox::Yes);
-        Disparar(Abrir(), "mnuSalir");
+        RungeKutta* otra = Abrir();
+        Disparar(otra, "mnuVentanaPerfil");
+        Disparar(otra, "mnuDiseno");
+        QCOMPARE(CuantasAbiertas<VentanaPerfil>() + CuantasAbiertas<VentanaDiseno>(), 2);
+        Disparar(otra, "mnuSalir");
         QTRY_VERIFY(!VentanaAbierta<RungeKutta>());
+        QCOMPARE(CuantasAbiertas<VentanaPerfil>() + CuantasAbiertas<VentanaDiseno>(), 0);
+        QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>(), 2);
     }
 
     void convertidor()
