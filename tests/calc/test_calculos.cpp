@@ -150,6 +150,32 @@ TEST(Calculos, ResultadosIgualesAlMotorConSusEntradas)
     EXPECT_NEAR(alternos->superior, 1.4451, 5e-5);
 }
 
+// A profile that ends early is a result when it took a step, and refused when it
+// could not take one: explained by the boundary at yc, or by steps too long.
+TEST(Calculos, PerfilSinUnPasoSeRechaza)
+{
+    Variables m3 = ConBorde(0, 0.4, 100);  // leaves its zone after two steps
+    m3.puntosPerfil = 10;
+    m3.pasoInteligente = FALSO;
+    const auto corto = calculo::PerfilRungeKutta(m3);
+    ASSERT_TRUE(corto.hecho());
+    EXPECT_EQ(corto.estado.perfil.fin, FinPerfil::FueraDeZona);
+    EXPECT_EQ(corto.estado.perfil.xFin, 20);
+
+    Variables empinado =
+        Trapezoidal(2, 45, 3, 0.015, 0.05);  // the first step reaches below the bed
+    empinado.xBorde = 0, empinado.tiranteBorde = 1, empinado.xBuscado = -1000;
+    EXPECT_TRUE(Rechaza(calculo::PerfilRungeKutta(empinado), Motivo::SinAvance, Dato::XBuscado));
+    EXPECT_TRUE(Rechaza(calculo::PerfilRungeKutta(ConBorde(0, 0.6121, 10)), Motivo::SinAvance,
+                        Dato::TiranteBorde));
+    // Small but positive n and Q are data, not missing data.
+    Variables pequeno = ConBorde(1000, 1.5, 0);
+    pequeno.caudal = 0.5;
+    pequeno.nManning = 0.5;
+    EXPECT_TRUE(calculo::PerfilPasoDirecto(pequeno, 1.6).hecho());
+    EXPECT_TRUE(calculo::PerfilRungeKutta(pequeno).hecho());
+}
+
 TEST(Calculos, BordeEnCriticoComoLoMuestranLasCajas)
 {
     Variables v = Rectangular(2, 3);
