@@ -50,7 +50,7 @@ TEST(Calculos, CadaPanelRechazaSusDatosFaltantes)
         {"uniform", [](Variables& v) { v.nManning = -0.015; }, Motivo::NoPositivo, Dato::Manning},
         {"uniform", [](Variables& v) { v.caudal = 0, v.nManning = 0; }, Motivo::NoPositivo,
          Dato::Manning},
-        {"uniform", [](Variables& v) { v.caudal = -3; }, Motivo::NoPositivo, Dato::Caudal},
+        {"uniform", [](Variables& v) { v.caudal = 0; }, Motivo::NoPositivo, Dato::Caudal},
         {"uniform", [](Variables& v) { v.errorAdmisible = 0; }, Motivo::Cero, Dato::ErrorAdmisible},
         {"rk", [](Variables& v) { v.tiranteBorde = 0, v.nManning = 0; }, Motivo::Cero,
          Dato::TiranteBorde},
@@ -144,6 +144,12 @@ TEST(Calculos, ResultadosIgualesAlMotorConSusEntradas)
     const auto igual = calculo::PerfilPasoDirecto(ConBorde(1000, 1.5, 0), 1.5);
     EXPECT_EQ(igual.estado.tablaPerfil.size(), 103u);
     EXPECT_EQ(igual.estado.tablaPerfil[1][2], 0);
+
+    Variables elementos = Trapezoidal(2, 30, 3);
+    const auto e = calculo::Elementos(elementos, 0.8);
+    ElementosHidraulicos(elementos, 0.8);
+    EXPECT_EQ(e.estado.energia, elementos.energia);
+    EXPECT_EQ(e.estado.cantMovimiento, elementos.cantMovimiento);
 
     const auto alternos = calculo::AlternosDeEnergia(Rectangular(2, 3), 1.5);
     EXPECT_NEAR(alternos->inferior, 0.3104, 5e-5);
