@@ -144,30 +144,6 @@ struct Falta {
     Incognita dato;
 };
 
-bool Aplica(FormaCanal forma, Incognita dato)
-{
-    switch (dato) {
-    case Incognita::Ancho: return forma != FormaCanal::Circular;
-    case Incognita::Diametro: return forma == FormaCanal::Circular;
-    case Incognita::Talud: return forma == FormaCanal::Trapezoidal;
-    default: return true;
-    }
-}
-
-double& Campo(CanalDiseno& c, Incognita dato)
-{
-    switch (dato) {
-    case Incognita::Caudal: return c.caudal;
-    case Incognita::Tirante: return c.tirante;
-    case Incognita::Ancho: return c.b;
-    case Incognita::Diametro: return c.d;
-    case Incognita::Talud: return c.z;
-    case Incognita::Pendiente: return c.pendiente;
-    case Incognita::Manning: break;
-    }
-    return c.n;
-}
-
 std::optional<Falta> RevisarDato(double valor, Incognita dato, bool ceroAdmitido)
 {
     if (ceroAdmitido && valor == 0)
@@ -188,10 +164,10 @@ std::optional<Falta> Revisar(const CanalDiseno& canal, Usa usa)
     for (Incognita dato :
          {Incognita::Ancho, Incognita::Diametro, Incognita::Talud, Incognita::Pendiente,
           Incognita::Manning, Incognita::Caudal, Incognita::Tirante}) {
-        if (!usa(dato) || !Aplica(c.forma, dato))
+        if (!usa(dato) || !IncognitaAplica(c.forma, dato))
             continue;
         const bool cero = dato == Incognita::Ancho && c.forma == FormaCanal::Trapezoidal;
-        if (auto falta = RevisarDato(Campo(c, dato), dato, cero))
+        if (auto falta = RevisarDato(CampoDe(c, dato), dato, cero))
             return falta;
     }
     return std::nullopt;
@@ -498,7 +474,7 @@ ResultadoDiseno Completar(const CanalDiseno& c, Incognita incognita)
 {
     ResultadoDiseno r;
     r.canal = c;
-    r.valor = Campo(r.canal, incognita);
+    r.valor = CampoDe(r.canal, incognita);
     const auto e = Elementos(SeccionDe(c, c.tirante), c.tirante, c.caudal, c.n);
     if (!e || !Finito(r.valor))
         return Rechazo(MotivoDiseno::Desbordamiento, incognita);
@@ -562,11 +538,35 @@ ResultadoDiseno Resolver(CanalDiseno c, Incognita incognita)
     const RangoDato rango = RangoDeDato(incognita);
     if (!x || !(*x >= rango.minimo && *x <= rango.maximo))
         return Rechazo(MotivoDiseno::SinSolucionEnRango, incognita);
-    Campo(c, incognita) = *x;
+    CampoDe(c, incognita) = *x;
     return Completar(c, incognita);
 }
 
 }  // namespace
+
+bool IncognitaAplica(FormaCanal forma, Incognita dato)
+{
+    switch (dato) {
+    case Incognita::Ancho: return forma != FormaCanal::Circular;
+    case Incognita::Diametro: return forma == FormaCanal::Circular;
+    case Incognita::Talud: return forma == FormaCanal::Trapezoidal;
+    default: return true;
+    }
+}
+
+double& CampoDe(CanalDiseno& c, Incognita dato)
+{
+    switch (dato) {
+    case Incognita::Caudal: return c.caudal;
+    case Incognita::Tirante: return c.tirante;
+    case Incognita::Ancho: return c.b;
+    case Incognita::Diametro: return c.d;
+    case Incognita::Talud: return c.z;
+    case Incognita::Pendiente: return c.pendiente;
+    case Incognita::Manning: break;
+    }
+    return c.n;
+}
 
 RangoDato RangoDeDato(Incognita dato)
 {
@@ -580,10 +580,10 @@ RangoDato RangoDeDato(Incognita dato)
 
 ResultadoDiseno ResolverCanal(const CanalDiseno& canal, Incognita incognita)
 {
-    if (!Aplica(canal.forma, incognita))
+    if (!IncognitaAplica(canal.forma, incognita))
         return Rechazo(MotivoDiseno::IncognitaNoAplica, incognita);
     CanalDiseno c = canal;
-    Campo(c, incognita) = 0;
+    CampoDe(c, incognita) = 0;
     if (auto falta = Revisar(c, [incognita](Incognita dato) { return dato != incognita; }))
         return Rechazo(falta->motivo, falta->dato);
     const bool conTirante = incognita != Incognita::Tirante && incognita != Incognita::Diametro;

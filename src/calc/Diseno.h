@@ -107,6 +107,12 @@ RangoDato RangoDeDato(Incognita dato);
 
 ResultadoDiseno ResolverCanal(const CanalDiseno& canal, Incognita incognita);
 
+// Whether the quantity belongs to the shape (a width to a rectangle or a
+// trapezoid, a diameter to a pipe, a side slope to a trapezoid).
+bool IncognitaAplica(FormaCanal forma, Incognita dato);
+// The channel's field that holds the quantity.
+double& CampoDe(CanalDiseno& canal, Incognita dato);
+
 // The following take the channel as ResolverCanal does and give nothing where
 // it would refuse the inputs they use.
 

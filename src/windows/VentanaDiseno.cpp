@@ -29,30 +29,6 @@ const Incognita kIncognitas[] = {Incognita::Caudal,   Incognita::Tirante, Incogn
 // The drawing's size when the window has never been laid out.
 const QSize kTamanoDibujoOculto(560, 360);
 
-bool Aplica(FormaCanal forma, Incognita dato)
-{
-    switch (dato) {
-    case Incognita::Ancho: return forma != FormaCanal::Circular;
-    case Incognita::Diametro: return forma == FormaCanal::Circular;
-    case Incognita::Talud: return forma == FormaCanal::Trapezoidal;
-    default: return true;
-    }
-}
-
-double& Campo(CanalDiseno& c, Incognita dato)
-{
-    switch (dato) {
-    case Incognita::Caudal: return c.caudal;
-    case Incognita::Tirante: return c.tirante;
-    case Incognita::Ancho: return c.b;
-    case Incognita::Diametro: return c.d;
-    case Incognita::Talud: return c.z;
-    case Incognita::Pendiente: return c.pendiente;
-    case Incognita::Manning: break;
-    }
-    return c.n;
-}
-
 QString Unidad(Incognita dato)
 {
     switch (dato) {
@@ -200,8 +176,8 @@ void VentanaDiseno::CambiarForma()
     auto* modelo = qobject_cast<QStandardItemModel*>(ui->cboDisIncognita->model());
     for (Incognita dato : kIncognitas)
         if (modelo)
-            modelo->item(static_cast<int>(dato))->setEnabled(Aplica(forma, dato));
-    if (!Aplica(forma, IncognitaElegida()))
+            modelo->item(static_cast<int>(dato))->setEnabled(IncognitaAplica(forma, dato));
+    if (!IncognitaAplica(forma, IncognitaElegida()))
         ui->cboDisIncognita->setCurrentIndex(static_cast<int>(Incognita::Caudal));
     CambiarIncognita();
 }
@@ -212,7 +188,7 @@ void VentanaDiseno::CambiarIncognita()
     const FormaCanal forma = Forma();
     const Incognita incognita = IncognitaElegida();
     for (Incognita dato : kIncognitas)
-        CajaDe(dato)->setEnabled(Aplica(forma, dato) && dato != incognita);
+        CajaDe(dato)->setEnabled(IncognitaAplica(forma, dato) && dato != incognita);
 }
 
 bool VentanaDiseno::Fallar(const QString& texto)
@@ -229,11 +205,11 @@ bool VentanaDiseno::Resolver()
     canal.forma = Forma();
     const Incognita incognita = IncognitaElegida();
     for (Incognita dato : kIncognitas) {
-        if (dato == incognita || !Aplica(canal.forma, dato))
+        if (dato == incognita || !IncognitaAplica(canal.forma, dato))
             continue;
         const QString texto = CajaDe(dato)->text();
         try {
-            Campo(canal, dato) = TextoANumero(texto);
+            CampoDe(canal, dato) = TextoANumero(texto);
         } catch (const ErrorLectura&) {
             resultado_.reset();
             MostrarResultado();
@@ -322,8 +298,8 @@ QMap<QString, double> VentanaDiseno::Resultados() const
         return mapa;
     CanalDiseno c = resultado_->canal;
     for (Incognita dato : kIncognitas)
-        if (Aplica(c.forma, dato))
-            mapa.insert(Clave(dato), Campo(c, dato));
+        if (IncognitaAplica(c.forma, dato))
+            mapa.insert(Clave(dato), CampoDe(c, dato));
     for (const Fila& fila : Filas())
         mapa.insert(fila.clave, fila.valor);
     return mapa;
