@@ -33,7 +33,7 @@ TEST(Csv, LoEscritoSeLeeIgual)
     for (const auto& campos : registros)
         texto += LineaCsv(campos) + (campos.size() == 3 ? "\r\n" : "\n");
     std::istringstream entrada(texto + "a,b" + std::string(kMaxBytesRegistro, 'x') + "\n" +
-                               std::string(kMaxCamposRegistro, ',') + "\nsigue\n");
+                               std::string(kMaxCamposRegistro, ',') + "\nsigue\n\t \nx\ry\nfin\r");
     LectorCsv lector(entrada);
     RegistroCsv leido;
     long linea = 1;
@@ -57,5 +57,12 @@ TEST(Csv, LoEscritoSeLeeIgual)
     }
     ASSERT_TRUE(lector.Siguiente(leido, false));
     EXPECT_EQ(leido.campos, std::vector<std::string>{"sigue"});
+    // A line of blanks and tabs is no record; a lone CR is a fault; a CR at the very
+    // end, with no line end after it, ends the last record.
+    ASSERT_TRUE(lector.Siguiente(leido, false));
+    EXPECT_NE(leido.falla.find("carriage return"), std::string::npos);
+    ASSERT_TRUE(lector.Siguiente(leido, false));
+    EXPECT_EQ(leido.campos, std::vector<std::string>{"fin"});
+    EXPECT_EQ(leido.falla, "");
     EXPECT_FALSE(lector.Siguiente(leido, false));
 }
