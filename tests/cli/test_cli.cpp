@@ -146,6 +146,39 @@ TEST(Cli, LoteConFilasBuenasMalasYFinesDeLineaCrLf)
     EXPECT_TRUE(Contiene(filas[4], "column depth: \"\"-0.1\"\" is missing data"));
 }
 
+// A batch with every kind of column and row, compared whole with what it must
+// write: the header of each part, blanks around fields, each row's error.
+TEST(Cli, LoteCompletoComoDebeSalir)
+{
+    const std::string ruta = Archivo("completo.csv",
+                                     "reach,shape,b,z,d,angle,slope,n,q,depth,energy\n"
+                                     "A, rect , 2 ,,,,0.001,0.015,3,1,1.5\n"
+                                     "B,circle,,,1,,0.001,0.013,0.5,,\n"
+                                     "C,trap,2,,,60,0,0.015,3,0.5,\n"
+                                     "D,hex,2,,,,0.001,0.015,3,,\n");
+    const Salida s = Correr("batch --jobs 2 --format csv " + ruta);
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_EQ(
+        s.texto,
+        "reach,shape,b,z,d,angle,slope,n,q,depth,energy,yc,yn,yn_found,Sc,slope_type,Ec,En,pct_"
+        "diameter,alt_depth,conj_depth,A,P,R,T,D_h,V,Fr,E,M,Sf,tau,centroid,alt_sup,alt_inf,error\n"
+        "A, rect , 2 "
+        ",,,,0.001,0.015,3,1,1.5,0.6121217862538432,1.0964999999999347,true,0.004914010075816545,M,"
+        "0.9181826793807646,1.1918819601210118,,0.40072178625386645,0.34182178625387294,2,4,0.5,2,"
+        "1,1.5,0.47891314261057566,1.114678899082569,1.4587155963302751,0.001275670063018559,6."
+        "250783308790939,0.5,1.4451217862537515,0.3104217862538764,\n"
+        "B,circle,,,1,,0.001,0.013,0.5,,,0.3990000000000003,0.5929999999999901,true,0."
+        "003864968003223161,M,0.5480449360258302,0.6471342508377188,59.29999999999901,,,,,,,,,,,,,,"
+        ",,,\n"
+        "C,trap,2,,,60,0,0.015,3,0.5,,,,,,,,,,0.6724999999999813,0.6618999999999825,1."
+        "1443478623242926,3.154721128983742,0.36274136937515344,2.5773914492971706,0."
+        "4439945909793195,2.621580464096538,1.256145216049658,0.8502897109955463,1."
+        "0757645409979442,0.005977406405654195,21.248875332008407,0.23948834622490384,,,\"line 4, "
+        "column slope: \"\"0\"\" is missing data: the bed slope must not be 0\"\n"
+        "D,hex,2,,,,0.001,0.015,3,,,,,,,,,,,,,,,,,,,,,,,,,,,\"line 5, column shape: \"\"hex\"\" is "
+        "not rect, trap or circle\"\n");
+}
+
 TEST(Cli, EstadosDeSalida)
 {
     const std::string canal = " --rect 2 --slope 0.001 --n 0.015 --q 3";
