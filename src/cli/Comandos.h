@@ -39,3 +39,5 @@ Resultado Perfil(const Pedido& p);
 // table's names, and no rows, in the Resultado) instead of into the result.
 Resultado Curva(const Pedido& p,
                 const std::function<void(const Resultado&, std::vector<Celda>)>& alFila = {});
+// solve: the exact design solution for one unknown (Resolver.cpp).
+Resultado Resolver(const Pedido& p);

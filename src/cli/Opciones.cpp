@@ -52,7 +52,19 @@ const Comando kComandos[] = {
      "failed. A quoted field may hold commas, quotes (doubled) and line breaks; a row over "
      "1 MB or with more than 1000 fields is refused, and no input column may be named like "
      "an output column."},
+    {"solve", "Manning's uniform flow solved exactly for one unknown, as in the design window",
+     "Solves Manning's formula for the unknown of --for (q, depth, b, d, z, slope or n), given "
+     "every other input of the shape; the unknown's own option is left out. Gives unknown, "
+     "value, the solved channel (shape, b, d, z, angle, slope, n, q, depth), A, P, R, T, V, Fr, "
+     "E, tau, yc, Sc, regime and, for a pipe, pct_full, q_full, q_max, y_qmax and depth_2 (the "
+     "other depth carrying Q, where there is one); warning when |Fr - 1| < 0.1. Exit status 1 "
+     "when no value of the unknown gives the flow (a pipe that cannot carry Q names its "
+     "largest discharge q_max and its depth y_qmax), 2 for an input that is missing or out "
+     "of range."},
 };
+
+// solve's unknowns, in the order of Incognita, by their option names.
+const char* const kIncognitas[] = {"q", "depth", "b", "d", "z", "slope", "n"};
 
 [[noreturn]] void Fallar(const QString& opcion, const QString& texto, const char* motivo)
 {
@@ -157,6 +169,11 @@ void OpcionesPropias(QCommandLineParser& p, const std::string& comando)
             Opcion("steps", "K", "Number of equal steps; K + 1 rows, both ends included."),
         });
     }
+    if (comando == "uniform" || comando == "rating" || comando == "batch")
+        p.addOption(Opcion("solver", "M",
+                           "How yc and yn are found: scan (default, the main window's scans "
+                           "in steps of half the admissible error) or exact (the roots of the "
+                           "channel design solver, to full precision)."));
     if (comando == "batch") {
         p.addPositionalArgument(QStringLiteral("FILE"),
                                 QStringLiteral("CSV file with a header row; - reads the standard "
@@ -278,6 +295,13 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
             throw ErrorUso("--steps is missing");
         pedido.pasos = Entero(p, QStringLiteral("steps"), 1, 1'000'000);
     }
+    if (p.isSet(QStringLiteral("solver"))) {
+        const QString texto = p.value(QStringLiteral("solver"));
+        if (texto == QLatin1String("exact"))
+            pedido.metodo = calculo::Metodo::Exacto;
+        else if (texto != QLatin1String("scan"))
+            Fallar(QStringLiteral("solver"), texto, "is not one of scan, exact");
+    }
     if (c == "batch") {
         const QStringList archivos = p.positionalArguments();
         if (archivos.size() != 1)
@@ -289,6 +313,128 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
         throw ErrorUso("unexpected argument \"" + p.positionalArguments().front().toStdString() +
                        "\"");
     }
+}
+
+void OpcionesDiseno(QCommandLineParser& p)
+{
+    p.addOptions({
+        Opcion("for", "X", "The unknown: q, depth, b, d, z, slope or n."),
+        Opcion("shape", "S", "The section: rect, trap (b = 0 is a triangle) or circle."),
+        Opcion("b", "B", "Width of a rectangle, bottom width of a trapezoid (m)."),
+        Opcion("d", "D", "Diameter of a pipe (m)."),
+        Opcion("angle", "DEG", "Side angle of a trapezoid, in degrees from the horizontal."),
+        Opcion("z", "Z", "Side slope of a trapezoid (Z horizontal to 1 vertical)."),
+        Opcion("slope", "S", "Bed slope (m/m)."),
+        Opcion("n", "N", "Manning roughness coefficient (s/m^(1/3))."),
+        Opcion("q", "Q", "Discharge (m3/s)."),
+        Opcion("depth", "Y", "Flow depth (m)."),
+    });
+}
+
+// The channel of solve: every input of the shape but the unknown, each a number.
+void LeerDiseno(const QCommandLineParser& p, Pedido& pedido)
+{
+    if (!p.isSet(QStringLiteral("for")))
+        throw ErrorUso("--for is missing: give the unknown, one of q, depth, b, d, z, slope, n");
+    const QString para = p.value(QStringLiteral("for"));
+    int incognita = -1;
+    for (int i = 0; i < 7; ++i)
+        if (para == QLatin1String(kIncognitas[i]))
+            incognita = i;
+    if (incognita < 0)
+        Fallar(QStringLiteral("for"), para, "is not one of q, depth, b, d, z, slope, n");
+    pedido.incognita = static_cast<Incognita>(incognita);
+
+    if (!p.isSet(QStringLiteral("shape")))
+        throw ErrorUso("--shape is missing: give rect, trap or circle");
+    const QString forma = p.value(QStringLiteral("shape"));
+    CanalDiseno& c = pedido.diseno;
+    if (forma == QLatin1String("rect"))
+        c.forma = FormaCanal::Rectangular;
+    else if (forma == QLatin1String("trap"))
+        c.forma = FormaCanal::Trapezoidal;
+    else if (forma == QLatin1String("circle"))
+        c.forma = FormaCanal::Circular;
+    else
+        Fallar(QStringLiteral("shape"), forma, "is not one of rect, trap, circle");
+
+    const bool circular = c.forma == FormaCanal::Circular;
+    const bool trapecio = c.forma == FormaCanal::Trapezoidal;
+    const auto aplica = [&](Incognita dato) {
+        switch (dato) {
+        case Incognita::Ancho: return !circular;
+        case Incognita::Diametro: return circular;
+        case Incognita::Talud: return trapecio;
+        default: return true;
+        }
+    };
+    if (!aplica(pedido.incognita))
+        throw ErrorUso("--for " + para.toStdString() + ": a " + forma.toStdString() +
+                       " section has no " + para.toStdString());
+
+    for (int i = 0; i < 7; ++i) {
+        const auto dato = static_cast<Incognita>(i);
+        const QString opcion = QLatin1String(kIncognitas[i]);
+        pedido.opcionDe[i] = "--" + opcion.toStdString();
+        if (dato == Incognita::Talud) {
+            const bool conAngulo = p.isSet(QStringLiteral("angle"));
+            const bool conTalud = p.isSet(QStringLiteral("z"));
+            if (!trapecio) {
+                if (conAngulo || conTalud)
+                    throw ErrorUso("--angle and --z go with --shape trap only");
+                continue;
+            }
+            if (dato == pedido.incognita) {
+                if (conAngulo || conTalud)
+                    throw ErrorUso(std::string(conAngulo ? "--angle" : "--z") +
+                                   " gives the unknown z (--for z): leave it out");
+                continue;
+            }
+            if (conAngulo == conTalud)
+                throw ErrorUso("--shape trap needs exactly one of --angle DEG and --z Z");
+            if (conTalud) {
+                c.z = Numero(p, QStringLiteral("z"));
+                pedido.textoDe[i] = p.value(QStringLiteral("z")).toStdString();
+                continue;
+            }
+            // The angle turned into z as the engine turns it.
+            const double grados = Numero(p, QStringLiteral("angle"));
+            const std::optional<double> z = TaludDeAngulo(grados);
+            if (!z)
+                Fallar(QStringLiteral("angle"), p.value(QStringLiteral("angle")),
+                       "must lie above 0 and at most 90 degrees");
+            c.z = *z;
+            pedido.opcionDe[i] = "--angle";
+            pedido.textoDe[i] = p.value(QStringLiteral("angle")).toStdString();
+            continue;
+        }
+        if (!aplica(dato)) {
+            if (p.isSet(opcion))
+                throw ErrorUso("--" + opcion.toStdString() + " does not belong to a " +
+                               forma.toStdString() + " section");
+            continue;
+        }
+        if (dato == pedido.incognita) {
+            if (p.isSet(opcion))
+                throw ErrorUso("--" + opcion.toStdString() + " is the unknown (--for " +
+                               para.toStdString() + "): leave it out");
+            continue;
+        }
+        const double valor = NumeroObligatorio(p, opcion);
+        pedido.textoDe[i] = p.value(opcion).toStdString();
+        switch (dato) {
+        case Incognita::Caudal: c.caudal = valor; break;
+        case Incognita::Tirante: c.tirante = valor; break;
+        case Incognita::Ancho: c.b = valor; break;
+        case Incognita::Diametro: c.d = valor; break;
+        case Incognita::Pendiente: c.pendiente = valor; break;
+        case Incognita::Manning: c.n = valor; break;
+        case Incognita::Talud: break;
+        }
+    }
+    if (!p.positionalArguments().isEmpty())
+        throw ErrorUso("unexpected argument \"" + p.positionalArguments().front().toStdString() +
+                       "\"");
 }
 
 // An option given twice is refused rather than one of its values silently dropped.
@@ -331,10 +477,13 @@ std::string AyudaGeneral()
                  c.descripcion + "\n";
     texto +=
         "\nRun torvel-calc COMMAND --help for the options of a command.\n"
-        "Every command but batch takes the section (--rect B | --trap B --angle DEG | "
-        "--trap B --z Z | --circle D),\n--slope S and --n N, and every one takes --error E, "
-        "--points N, --threshold T,\n--no-intelligent-step and --format text|csv|json. Numbers "
-        "are written with \".\" in any locale;\none-letter options may be written -n or --n.\n"
+        "Every command but batch and solve takes the section (--rect B | --trap B --angle DEG | "
+        "--trap B --z Z | --circle D),\n--slope S and --n N, and every one but solve takes --error "
+        "E, "
+        "--points N, --threshold T,\n--no-intelligent-step; every one takes --format text|csv|json "
+        "(solve takes --shape, --b, --d,\n--angle or --z, --slope, --n, --q and --depth instead). "
+        "Numbers are written with \".\" in any\nlocale; one-letter options may be written -n or "
+        "--n.\n"
         "CSV and JSON give every number in full precision (the shortest text that reads back to "
         "the same double).\n\nExit status: 0 done, 1 a calculation could not be completed (or a "
         "batch row failed,\nor the output could not be written), 2 a usage error or an unreadable "
@@ -429,11 +578,15 @@ Pedido LeerPedido(const QStringList& argumentos)
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     p.setApplicationDescription(QString::fromStdString(Envolver(
         "torvel-calc " + pedido.comando + ": " + comando->descripcion + ". " + comando->salida)));
-    const bool conCanal = pedido.comando != "batch";
+    const bool diseno = pedido.comando == "solve";
+    const bool conCanal = pedido.comando != "batch" && !diseno;
     const bool conCaudal = conCanal && pedido.comando != "rating";
     if (conCanal)
         OpcionesCanal(p, conCaudal);
-    OpcionesParametros(p);
+    if (diseno)
+        OpcionesDiseno(p);
+    else
+        OpcionesParametros(p);
     OpcionesPropias(p, pedido.comando);
     p.addOption(Opcion("format", "F",
                        "Output: text (default, rounded and aligned), csv or json "
@@ -456,6 +609,10 @@ Pedido LeerPedido(const QStringList& argumentos)
     }
     if (p.isSet(QStringLiteral("format")))
         pedido.formato = LeerFormato(p);
+    if (diseno) {
+        LeerDiseno(p, pedido);
+        return pedido;
+    }
     LeerParametros(p, pedido.canal);
     if (conCanal)
         LeerCanal(p, pedido.canal, conCaudal);

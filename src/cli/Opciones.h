@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/Calculos.h"
+#include "calc/Diseno.h"
 #include "state/Variables.h"
 
 enum class Formato { Texto, Csv, Json };
@@ -36,6 +38,14 @@ struct Pedido {
     long pasos = 0;
     std::string archivo;  // batch input, "-" for standard input
     int hilos = 0;        // batch workers; 0 = one per core
+    // uniform, rating and batch: how yc and yn are found (--solver).
+    calculo::Metodo metodo = calculo::Metodo::Barrido;
+
+    // solve: the channel, the unknown (--for), and each input's option and
+    // text as typed, to name it when it is refused (indexed by Incognita).
+    CanalDiseno diseno;
+    Incognita incognita = Incognita::Caudal;
+    std::string opcionDe[7], textoDe[7];
 };
 
 // Reads the arguments (without the program name). Throws ErrorUso.

@@ -69,6 +69,8 @@ Resultado Calcular(const Pedido& pedido)
         return Alterno(pedido);
     if (c == "conjugate")
         return Conjugado(pedido);
+    if (c == "solve")
+        return Resolver(pedido);
     return Perfil(pedido);
 }
 
