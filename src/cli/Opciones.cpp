@@ -295,7 +295,7 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
             throw ErrorUso("--steps is missing");
         pedido.pasos = Entero(p, QStringLiteral("steps"), 1, 1'000'000);
     }
-    if (p.isSet(QStringLiteral("solver"))) {
+    if ((c == "uniform" || c == "rating" || c == "batch") && p.isSet(QStringLiteral("solver"))) {
         const QString texto = p.value(QStringLiteral("solver"));
         if (texto == QLatin1String("exact"))
             pedido.metodo = calculo::Metodo::Exacto;
