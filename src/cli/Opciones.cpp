@@ -10,7 +10,10 @@
 #include <sstream>
 #include <vector>
 
+#include "captions/Caso.h"
 #include "captions/Numeros.h"
+#include "cli/Comandos.h"
+#include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
 
 namespace {
@@ -62,6 +65,15 @@ const Comando kComandos[] = {
      "largest discharge q_max and its depth y_qmax), 2 for an input that is missing or out "
      "of range."},
 };
+
+const Comando kComandoCaso = {
+    "case", "every calculation a saved case (.torvel) allows, in the main window's order",
+    "Runs, with the case's channel and parameters, uniform flow, the alternate depths, the "
+    "conjugate depth, the Runge-Kutta profile, the direct step and the elements at the depth "
+    "the case chooses, each as its own command would, and gives each one's results or why it "
+    "did not run (not_run: the case lacks an input it needs; error: it failed). Exit status 1 "
+    "when any calculation failed, 2 when the file cannot be read as a case. Every other "
+    "command takes --case FILE for its defaults; the options given on the line win."};
 
 // solve's unknowns, in the order of Incognita, by their option names.
 const char* const kIncognitas[] = {"q", "depth", "b", "d", "z", "slope", "n"};
@@ -174,6 +186,13 @@ void OpcionesPropias(QCommandLineParser& p, const std::string& comando)
                            "How yc and yn are found: scan (default, the main window's scans "
                            "in steps of half the admissible error) or exact (the roots of the "
                            "channel design solver, to full precision)."));
+    if (comando == "case")
+        p.addPositionalArgument(QStringLiteral("FILE"),
+                                QStringLiteral("A case saved by the main window (.torvel)."));
+    else
+        p.addOption(Opcion("case", "FILE",
+                           "A saved case (.torvel) whose inputs and parameters are the "
+                           "defaults of the options not given."));
     if (comando == "batch") {
         p.addPositionalArgument(QStringLiteral("FILE"),
                                 QStringLiteral("CSV file with a header row; - reads the standard "
@@ -302,7 +321,12 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
         else if (texto != QLatin1String("scan"))
             Fallar(QStringLiteral("solver"), texto, "is not one of scan, exact");
     }
-    if (c == "batch") {
+    if (c == "case") {
+        const QStringList archivos = p.positionalArguments();
+        if (archivos.size() != 1)
+            throw ErrorUso("case needs one FILE, a saved case (.torvel)");
+        pedido.archivo = archivos.front().toStdString();
+    } else if (c == "batch") {
         const QStringList archivos = p.positionalArguments();
         if (archivos.size() != 1)
             throw ErrorUso("batch needs one FILE (- for the standard input)");
@@ -475,6 +499,9 @@ std::string AyudaGeneral()
     for (const Comando& c : kComandos)
         texto += "  " + std::string(c.nombre) + std::string(12 - std::strlen(c.nombre), ' ') +
                  c.descripcion + "\n";
+    texto += "  " + std::string(kComandoCaso.nombre) +
+             std::string(12 - std::strlen(kComandoCaso.nombre), ' ') + kComandoCaso.descripcion +
+             "\n";
     texto +=
         "\nRun torvel-calc COMMAND --help for the options of a command.\n"
         "Every command but batch and solve takes the section (--rect B | --trap B --angle DEG | "
@@ -555,7 +582,202 @@ double AnguloDeTalud(double z)
     return GradosARadianes(TextoANumero(NumeroATexto(TaludAGrados(z))));
 }
 
+namespace {
+
+void Preparar(QCommandLineParser& p, const Comando& comando)
+{
+    const std::string nombre = comando.nombre;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.setApplicationDescription(QString::fromStdString(
+        Envolver("torvel-calc " + nombre + ": " + comando.descripcion + ". " + comando.salida)));
+    const bool diseno = nombre == "solve";
+    const bool conCanal = nombre != "batch" && nombre != "case" && !diseno;
+    const bool conCaudal = conCanal && nombre != "rating";
+    if (conCanal)
+        OpcionesCanal(p, conCaudal);
+    if (diseno)
+        OpcionesDiseno(p);
+    else if (nombre != "case")
+        OpcionesParametros(p);
+    OpcionesPropias(p, nombre);
+    p.addOption(Opcion("format", "F",
+                       "Output: text (default, rounded and aligned), csv or json "
+                       "(full precision)."));
+    // Not addHelpOption: its --help-all lists Qt's own options, which are never read here.
+    p.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                   QStringLiteral("Displays help on commandline options.")));
+}
+
+void Leer(const QCommandLineParser& p, Pedido& pedido)
+{
+    if (p.isSet(QStringLiteral("format")))
+        pedido.formato = LeerFormato(p);
+    if (pedido.comando == "solve") {
+        LeerDiseno(p, pedido);
+        return;
+    }
+    if (pedido.comando == "case") {
+        ParametrosPorDefecto(pedido.canal);
+        LeerPropias(p, pedido);
+        return;
+    }
+    const bool conCanal = pedido.comando != "batch";
+    LeerParametros(p, pedido.canal);
+    if (conCanal)
+        LeerCanal(p, pedido.canal, pedido.comando != "rating");
+    LeerPropias(p, pedido);
+}
+
+}  // namespace
+
+std::optional<QString> TextoDeCaso(const Caso& caso, const char* clave)
+{
+    const ValorCaso valor = caso.Entrada(QLatin1String(clave));
+    switch (valor.tipo) {
+    case ValorCaso::Tipo::Vacio: return std::nullopt;
+    case ValorCaso::Tipo::Numero: return QString::fromStdString(NumeroExacto(valor.numero));
+    case ValorCaso::Tipo::Texto: break;
+    }
+    return valor.texto;
+}
+
+std::optional<QString> TiranteDeCaso(const Caso& caso, std::optional<double> yRungeKutta)
+{
+    if (caso.fuenteTirante == QLatin1String("boundary"))
+        return TextoDeCaso(caso, "y0");
+    if (caso.fuenteTirante == QLatin1String("manual"))
+        return TextoDeCaso(caso, "manual_depth");
+    if (!yRungeKutta) {
+        // The window reads the depth of the Runge-Kutta box, rounded to four decimals.
+        const std::optional<QString> xf = TextoDeCaso(caso, "xf");
+        if (!xf)
+            return std::nullopt;
+        try {
+            const Resultado r = Perfil(
+                LeerPedido({QStringLiteral("profile"), QStringLiteral("--xf=") + *xf}, &caso));
+            for (const Campo& campo : r.campos)
+                if (campo.nombre == "yf")
+                    yRungeKutta = campo.valor.numero;
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+        if (!yRungeKutta)
+            return std::nullopt;
+    }
+    return QString::fromStdString(NumeroExacto(RedondearDecimales(*yRungeKutta, 4)));
+}
+
+namespace {
+
+// The options the case gives to the command, for those the line does not give.
+QStringList DefectosDeCaso(const QCommandLineParser& p, const std::string& comando,
+                           const Caso& caso)
+{
+    const QStringList dadas = p.optionNames();
+    QStringList extras;
+    auto dada = [&](const char* opcion) { return dadas.contains(QLatin1String(opcion)); };
+    auto poner = [&](const char* opcion, const std::optional<QString>& texto) {
+        if (!dada(opcion) && texto)
+            extras << QStringLiteral("--") + QLatin1String(opcion) + QLatin1Char('=') + *texto;
+    };
+    auto box = [&](const char* clave) { return TextoDeCaso(caso, clave); };
+
+    if (comando == "solve") {
+        const QString para = dada("for") ? p.value(QStringLiteral("for")) : QString();
+        auto ponerSalvo = [&](const char* opcion, const std::optional<QString>& texto) {
+            if (para != QLatin1String(opcion))
+                poner(opcion, texto);
+        };
+        if (!dada("shape"))
+            extras << QStringLiteral("--shape=") + caso.forma;
+        const QString forma = dada("shape") ? p.value(QStringLiteral("shape")) : caso.forma;
+        if (forma == QLatin1String("rect"))
+            ponerSalvo("b", box("width"));
+        if (forma == QLatin1String("trap")) {
+            ponerSalvo("b", box("bottom_width"));
+            if (para != QLatin1String("z") && !dada("angle") && !dada("z")) {
+                if (box("angle"))
+                    poner("angle", box("angle"));
+                else
+                    poner("z", box("side_slope"));
+            }
+        }
+        if (forma == QLatin1String("circle"))
+            ponerSalvo("d", box("diameter"));
+        ponerSalvo("slope", box("slope"));
+        ponerSalvo("n", box("n"));
+        ponerSalvo("q", box("q"));
+        if (para != QLatin1String("depth") && !dada("depth"))
+            poner("depth", TiranteDeCaso(caso));
+        return extras;
+    }
+
+    const bool conCanal = comando != "batch";
+    if (conCanal) {
+        const bool seccionEnLinea = dada("rect") || dada("trap") || dada("circle");
+        const bool trapecio = seccionEnLinea ? dada("trap") : caso.forma == QLatin1String("trap");
+        if (!seccionEnLinea) {
+            if (caso.forma == QLatin1String("rect"))
+                poner("rect", box("width"));
+            else if (caso.forma == QLatin1String("circle"))
+                poner("circle", box("diameter"));
+            else
+                poner("trap", box("bottom_width"));
+        }
+        if (trapecio && !dada("angle") && !dada("z")) {
+            if (box("angle"))
+                poner("angle", box("angle"));
+            else
+                poner("z", box("side_slope"));
+        }
+        poner("slope", box("slope"));
+        poner("n", box("n"));
+        if (comando != "rating")
+            poner("q", box("q"));
+    }
+    // The parameters, where they differ from the defaults.
+    Variables porDefecto;
+    ParametrosPorDefecto(porDefecto);
+    if (caso.errorAdmisible != porDefecto.errorAdmisible)
+        poner("error", QString::fromStdString(NumeroExacto(caso.errorAdmisible)));
+    if (caso.puntosPerfil != porDefecto.puntosPerfil)
+        poner("points", QString::number(caso.puntosPerfil));
+    if (caso.umbralPasoInteligente != porDefecto.umbralPasoInteligente)
+        poner("threshold", QString::fromStdString(NumeroExacto(caso.umbralPasoInteligente)));
+    if (!caso.pasoInteligente && !dada("no-intelligent-step"))
+        extras << QStringLiteral("--no-intelligent-step");
+
+    if (comando == "elements" && !dada("depth"))
+        poner("depth", TiranteDeCaso(caso));
+    if (comando == "conjugate")
+        poner("depth", box("conj_depth"));
+    if (comando == "alternate" && !dada("depth") && !dada("energy")) {
+        if (caso.modoAlterno == QLatin1String("energy"))
+            poner("energy", box("alt_energy"));
+        else
+            poner("depth", box("alt_depth"));
+    }
+    if (comando == "profile") {
+        poner("x0", box("x0"));
+        poner("y0", box("y0"));
+        if (!dada("xf") && !dada("yf")) {
+            if (box("xf"))
+                poner("xf", box("xf"));
+            else
+                poner("yf", box("yf"));
+        }
+    }
+    return extras;
+}
+
+}  // namespace
+
 Pedido LeerPedido(const QStringList& argumentos)
+{
+    return LeerPedido(argumentos, nullptr);
+}
+
+Pedido LeerPedido(const QStringList& argumentos, const Caso* casoDado)
 {
     Pedido pedido;
     if (argumentos.isEmpty())
@@ -571,30 +793,13 @@ Pedido LeerPedido(const QStringList& argumentos)
     for (const Comando& c : kComandos)
         if (pedido.comando == c.nombre)
             comando = &c;
+    if (pedido.comando == kComandoCaso.nombre)
+        comando = &kComandoCaso;
     if (comando == nullptr)
         throw ErrorUso("unknown command \"" + pedido.comando + "\"; run torvel-calc --help");
 
     QCommandLineParser p;
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.setApplicationDescription(QString::fromStdString(Envolver(
-        "torvel-calc " + pedido.comando + ": " + comando->descripcion + ". " + comando->salida)));
-    const bool diseno = pedido.comando == "solve";
-    const bool conCanal = pedido.comando != "batch" && !diseno;
-    const bool conCaudal = conCanal && pedido.comando != "rating";
-    if (conCanal)
-        OpcionesCanal(p, conCaudal);
-    if (diseno)
-        OpcionesDiseno(p);
-    else
-        OpcionesParametros(p);
-    OpcionesPropias(p, pedido.comando);
-    p.addOption(Opcion("format", "F",
-                       "Output: text (default, rounded and aligned), csv or json "
-                       "(full precision)."));
-    // Not addHelpOption: its --help-all lists Qt's own options, which are never read here.
-    p.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Displays help on commandline options.")));
-
+    Preparar(p, *comando);
     if (!p.parse(argumentos))  // the command stands where the program name would
         throw ErrorUso(p.errorText().toStdString());
     RechazarRepetidas(p);
@@ -602,20 +807,30 @@ Pedido LeerPedido(const QStringList& argumentos)
         pedido.ayuda = true;
         // Qt names the program by its path; the usage line names the command.
         const QString texto = p.helpText();
+        const bool conArchivo = pedido.comando == "batch" || pedido.comando == "case";
         const QString uso = QStringLiteral("Usage: torvel-calc %1 [options]%2")
-                                .arg(primero, pedido.comando == "batch" ? " FILE" : "");
+                                .arg(primero, conArchivo ? " FILE" : "");
         pedido.textoAyuda = (uso + texto.mid(texto.indexOf(QLatin1Char('\n')))).toStdString();
         return pedido;
     }
-    if (p.isSet(QStringLiteral("format")))
-        pedido.formato = LeerFormato(p);
-    if (diseno) {
-        LeerDiseno(p, pedido);
-        return pedido;
+    // A case's inputs fill in the options the line does not give.
+    Caso leido;
+    const Caso* caso = casoDado;
+    if (caso == nullptr && pedido.comando != "case" && p.isSet(QStringLiteral("case"))) {
+        QString motivo;
+        if (!LeerCaso(p.value(QStringLiteral("case")), leido, motivo))
+            throw ErrorUso("--case: \"" + p.value(QStringLiteral("case")).toStdString() +
+                           "\": " + motivo.toStdString());
+        caso = &leido;
     }
-    LeerParametros(p, pedido.canal);
-    if (conCanal)
-        LeerCanal(p, pedido.canal, conCaudal);
-    LeerPropias(p, pedido);
+    QCommandLineParser conCaso;
+    const QCommandLineParser* leer = &p;
+    if (caso != nullptr) {
+        Preparar(conCaso, *comando);
+        if (!conCaso.parse(argumentos + DefectosDeCaso(p, pedido.comando, *caso)))
+            throw ErrorUso("--case: " + conCaso.errorText().toStdString());
+        leer = &conCaso;
+    }
+    Leer(*leer, pedido);
     return pedido;
 }

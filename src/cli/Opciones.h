@@ -11,6 +11,8 @@
 #include "calc/Diseno.h"
 #include "state/Variables.h"
 
+struct Caso;
+
 enum class Formato { Texto, Csv, Json };
 
 // A command line that cannot be run: exit status 2, one line naming the option
@@ -48,8 +50,21 @@ struct Pedido {
     std::string opcionDe[7], textoDe[7];
 };
 
-// Reads the arguments (without the program name). Throws ErrorUso.
+// Reads the arguments (without the program name). Throws ErrorUso. With
+// --case FILE, or with caso, the case's inputs and parameters are the defaults
+// of the options the line does not give.
 Pedido LeerPedido(const QStringList& argumentos);
+Pedido LeerPedido(const QStringList& argumentos, const Caso* caso);
+
+// A box of the case as an option's text: a number in full precision with ".",
+// or the text as typed; none when the box is empty.
+std::optional<QString> TextoDeCaso(const Caso& caso, const char* clave);
+// The depth the case's Hydraulics Parameters panel takes (its depth_source):
+// the manual depth, the boundary's y0, or the Runge-Kutta profile's yf rounded
+// to four decimals as the window shows it (computed from the case unless given
+// in yRungeKutta). None when the case has no such depth.
+std::optional<QString> TiranteDeCaso(const Caso& caso,
+                                     std::optional<double> yRungeKutta = std::nullopt);
 
 // A number written with "." whatever the locale; nullopt when the text is not a
 // finite number. Surrounding blanks and a leading "+" are accepted.
