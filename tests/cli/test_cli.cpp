@@ -592,3 +592,90 @@ TEST(Cli, SolverExactoCercaDelBarrido)
         }
     }
 }
+
+// case runs what each command gives for the case's inputs, in the window's
+// order; --case gives any command the same inputs, the line's options winning.
+TEST(Cli, CasoIgualALosComandos)
+{
+    const std::string caso = TORVEL_EJEMPLO_CASO;
+    const Salida s = Ejecutar({"case", caso, "--format", "json"});
+    ASSERT_EQ(s.estado, 0) << s.texto;
+    const QJsonObject todo = Json(s);
+    EXPECT_EQ(todo.keys().size(), 6);
+    const std::string canal = " --rect 2 --slope 0.001 --n 0.015 --q 3 --format json";
+    const std::pair<const char*, std::string> comandos[] = {
+        {"uniform", "uniform" + canal},
+        {"alternate", "alternate --depth 1" + canal},
+        {"conjugate", "conjugate --depth 0.3" + canal},
+        {"profile_rk", "profile --x0 1000 --y0 1.5 --xf 0" + canal},
+        {"profile_direct", "profile --x0 1000 --y0 1.5 --yf 1.2" + canal},
+        {"elements", "elements --depth 1" + canal},
+    };
+    for (const auto& [parte, linea] : comandos) {
+        const Salida sola = Ejecutar(Palabras(linea));
+        ASSERT_EQ(sola.estado, 0) << linea;
+        EXPECT_EQ(todo[QLatin1String(parte)].toObject(), Json(sola)) << parte;
+        // The same command on the case alone.
+        std::vector<std::string> conCaso = Palabras(linea);
+        conCaso.resize(1);
+        if (std::string(parte) == "profile_direct")
+            conCaso.insert(conCaso.end(), {"--yf", "1.2"});
+        conCaso.insert(conCaso.end(), {"--case", caso, "--format", "json"});
+        EXPECT_EQ(Json(Ejecutar(conCaso)), Json(sola)) << parte;
+    }
+    // The line wins over the case.
+    EXPECT_EQ(
+        Ejecutar({"uniform", "--case", caso, "--q", "4", "--format", "csv"}).texto,
+        Ejecutar(Palabras("uniform --rect 2 --slope 0.001 --n 0.015 --q 4 --format csv")).texto);
+    EXPECT_EQ(
+        Ejecutar({"uniform", "--case", caso, "--circle", "1", "--format", "csv"}).texto,
+        Ejecutar(Palabras("uniform --circle 1 --slope 0.001 --n 0.015 --q 3 --format csv")).texto);
+    // In text and CSV, a group per calculation.
+    EXPECT_TRUE(Contiene(Ejecutar({"case", caso}).texto, "[profile_direct]\n  method     direct"));
+    EXPECT_TRUE(Contiene(Ejecutar({"case", caso, "--format", "csv"}).texto,
+                         "calculation,conj_depth\nconjugate,1.09562178625379\n"));
+}
+
+// What a case lacks is not run (status 0), what fails is an error (status 1),
+// a file that is not a case is status 2.
+TEST(Cli, CasoIncompletoFallidoEIlegible)
+{
+    const std::string cabeza =
+        "{\"format\": \"torvel-case\", \"version\": 1, \"shape\": \"trap\", ";
+    const std::string incompleto =
+        Archivo("incompleto.torvel", cabeza + "\"inputs\": {\"bottom_width\": 2, \"angle\": 45, "
+                                              "\"slope\": 0.001, \"n\": 0.015, \"q\": 3}}");
+    Salida s = Ejecutar({"case", incompleto, "--format", "json"});
+    EXPECT_EQ(s.estado, 0) << s.texto;
+    QJsonObject o = Json(s);
+    EXPECT_EQ(o[QLatin1String("uniform")][QLatin1String("yn")].toDouble(), 0.7894999999999684);
+    EXPECT_EQ(o[QLatin1String("conjugate")][QLatin1String("not_run")].toString(),
+              QStringLiteral("the case has no conj_depth"));
+    EXPECT_EQ(o[QLatin1String("elements")][QLatin1String("not_run")].toString(),
+              QStringLiteral("the case has no manual_depth"));
+
+    const std::string fallido = Archivo(
+        "fallido.torvel", cabeza + "\"inputs\": {\"bottom_width\": 2, \"angle\": 45, \"slope\": 0, "
+                                   "\"n\": 0.015, \"q\": 3, \"conj_depth\": 0.3}}");
+    s = Ejecutar({"case", fallido, "--format", "json"});
+    EXPECT_EQ(s.estado, 1) << s.texto;
+    o = Json(s);
+    EXPECT_TRUE(Contiene(
+        o[QLatin1String("uniform")][QLatin1String("error")].toString().toStdString(), "--slope"));
+    EXPECT_TRUE(o[QLatin1String("conjugate")].toObject().contains(QLatin1String("conj_depth")));
+
+    const std::pair<std::string, const char*> ilegibles[] = {
+        {"/nonexistent/case.torvel", "does not exist"},
+        {Archivo("roto.torvel", "{\"format\": "), "case: \""},
+        {Archivo("ajeno.torvel", "{\"format\": \"other\", \"version\": 1}"), "case: \""},
+        {::testing::TempDir(), "case: \""},
+    };
+    for (const auto& [ruta, texto] : ilegibles) {
+        for (const char* comando : {"case", "uniform"}) {
+            const Salida r = std::string(comando) == "case" ? Ejecutar({"case", ruta})
+                                                            : Ejecutar({"uniform", "--case", ruta});
+            EXPECT_EQ(r.estado, 2) << comando << " " << ruta << "\n" << r.texto;
+            EXPECT_TRUE(Contiene(r.texto, texto)) << comando;
+        }
+    }
+}
