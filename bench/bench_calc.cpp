@@ -1,6 +1,7 @@
 // Speed of torvel-calc as scripts run it: a batch of 100,000 uniform-flow rows
 // on one worker and on one per core (rows per second and the peak memory of the
-// process), and a rating table of 1,000 steps.
+// process), a rating table of 1,000 steps, the README's batch rows found by the
+// scans and by the exact solver (--solver exact), and one solve.
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
@@ -74,6 +75,51 @@ void Lote(benchmark::State& estado)
     estado.counters["memoria_MB"] = memoria;
 }
 BENCHMARK(Lote)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(3);
+
+// 20,000 rows like the README's batch: a rectangle, a trapezoid, a pipe whose
+// discharge grows past what it can carry, and a pipe of diameter 0 that fails.
+const std::string& ArchivoReadme()
+{
+    static const std::string ruta = [] {
+        const std::string r = "/tmp/torvel-bench-lote-readme.csv";
+        std::ofstream f(r);
+        f << "reach,shape,b,z,d,slope,n,q\n";
+        for (int i = 0; i < 20000; ++i) {
+            const double q = 0.5 + (i % 100) * 0.025, qTubo = 0.2 + (i % 100) * 0.018;
+            switch (i % 4) {
+            case 0: f << "A" << i << ",rect,2,,,0.001,0.015," << q << "\n"; break;
+            case 1: f << "A" << i << ",trap,2,1.5,,0.0005,0.015," << q << "\n"; break;
+            case 2: f << "P" << i << ",circle,,,1,0.001,0.013," << qTubo << "\n"; break;
+            default: f << "P" << i << ",circle,,,0,0.001,0.013,0.5\n"; break;
+            }
+        }
+        return r;
+    }();
+    return ruta;
+}
+
+// Argument 0: the default scans; 1: --solver exact. One worker.
+void LoteMetodo(benchmark::State& estado)
+{
+    const std::string& archivo = ArchivoReadme();
+    std::vector<std::string> argumentos = {"batch", archivo, "--jobs", "1", "--format", "csv"};
+    if (estado.range(0) == 1)
+        argumentos.insert(argumentos.end(), {"--solver", "exact"});
+    for (auto _ : estado)
+        Correr(argumentos);
+    estado.counters["filas_por_s"] =
+        benchmark::Counter(20000.0 * estado.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(LoteMetodo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// One solve as a script runs it: the process included.
+void Resolver(benchmark::State& estado)
+{
+    for (auto _ : estado)
+        Correr({"solve", "--for", "depth", "--shape", "trap", "--b", "2", "--angle", "45",
+                "--slope", "0.001", "--n", "0.015", "--q", "3", "--format", "json"});
+}
+BENCHMARK(Resolver)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 void Curva(benchmark::State& estado)
 {

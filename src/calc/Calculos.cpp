@@ -2,6 +2,9 @@
 // engine's operations in the order the results were always computed.
 #include "calc/Calculos.h"
 
+#include <cmath>
+
+#include "calc/Diseno.h"
 #include "engine/Aritmetica.h"
 #include "engine/modFuncionesTorvel.h"
 
@@ -36,11 +39,58 @@ void AmpliarRangoConReferencias(Variables& v)
     }
 }
 
+// The channel of the main window as the design solver takes it; the side
+// slope z is the one the engine computes from the side angle.
+std::optional<CanalDiseno> CanalDeVariables(const Variables& v)
+{
+    CanalDiseno c;
+    if (v.esRectangular) {
+        c.forma = FormaCanal::Rectangular;
+        c.b = v.ancho;
+    } else if (v.esTrapezoidal) {
+        c.forma = FormaCanal::Trapezoidal;
+        c.b = v.anchoFondo;
+        const double t = std::tan(v.anguloTalud);
+        if (!(t > 0) || !std::isfinite(t))
+            return std::nullopt;
+        c.z = 1 / t;
+    } else if (v.esCircular) {
+        c.forma = FormaCanal::Circular;
+        c.d = v.diametro;
+    } else {
+        return std::nullopt;
+    }
+    c.pendiente = v.pendiente;
+    c.n = v.nManning;
+    c.caudal = v.caudal;
+    return c;
+}
+
+// yc and yn by the exact solver, into v as TirantesCriticoNormal leaves them;
+// false when the solver does not take the channel's inputs.
+bool TirantesExactos(Variables& v)
+{
+    const std::optional<CanalDiseno> canal = CanalDeVariables(v);
+    if (!canal)
+        return false;
+    const ResultadoDiseno normal = ResolverCanal(*canal, Incognita::Tirante);
+    switch (normal.motivo) {
+    case MotivoDiseno::DatoFaltante:
+    case MotivoDiseno::DatoFueraDeRango:
+    case MotivoDiseno::IncognitaNoAplica: return false;
+    default: break;
+    }
+    v.tiranteCritico = TiranteCriticoExacto(*canal).value_or(0);
+    v.normalHallado = normal.ok ? VERDADERO : FALSO;
+    v.tiranteNormal = normal.ok ? normal.valor : 0;
+    return true;
+}
+
 }  // namespace
 
 // A depth that was not found (0) is never evaluated, and a pipe that cannot
 // carry Q has no further results.
-Calculo<ResultadoUniforme> FlujoUniforme(const Variables& entrada)
+Calculo<ResultadoUniforme> FlujoUniforme(const Variables& entrada, Metodo metodo)
 {
     using R = ResultadoUniforme;
     if (entrada.pendiente == 0)
@@ -54,7 +104,8 @@ Calculo<ResultadoUniforme> FlujoUniforme(const Variables& entrada)
 
     Variables v = entrada;
     ResultadoUniforme r;
-    TirantesCriticoNormal(v);
+    if (metodo != Metodo::Exacto || !TirantesExactos(v))
+        TirantesCriticoNormal(v);
     r.yc = v.tiranteCritico;
     r.yn = v.tiranteNormal;
     const bool circular = v.esCircular != 0;

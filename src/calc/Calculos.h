@@ -4,7 +4,8 @@
 //
 // All in namespace calculo, beside the engine's operations of similar names.
 //
-//   FlujoUniforme     yc, yn, Sc, the slope type and the two energies
+//   FlujoUniforme     yc, yn, Sc, the slope type and the two energies, by the
+//                     desktop's scans or by the exact solver of Diseno.h
 //   Elementos         every section element at a given depth
 //   AlternoDeTirante  the alternate depth of a given depth
 //   AlternosDeEnergia the two depths of a given specific energy
@@ -76,7 +77,13 @@ struct ResultadoUniforme {
     std::optional<double> sc, ec, en, pct, velocidad, froude;
     std::string tipo;  // "M", "S", or "" when Sc equals the bed slope or is missing
 };
-Calculo<ResultadoUniforme> FlujoUniforme(const Variables& entrada);
+// How yc and yn are found: by the engine's scans, as the main window finds
+// them (grid points of the admissible error), or by the exact roots of the
+// channel design solver. A channel the exact solver does not take (an input
+// outside RangoDeDato, a bed slope below 0, a side angle of 90 degrees or more)
+// is scanned as before.
+enum class Metodo { Barrido, Exacto };
+Calculo<ResultadoUniforme> FlujoUniforme(const Variables& entrada, Metodo metodo = Metodo::Barrido);
 
 // The elements themselves are in estado (area, perimetro, ...).
 struct ResultadoElementos {

@@ -182,7 +182,8 @@ std::vector<Campo> CamposElementos(const Variables& v)
 
 Resultado Uniforme(const Pedido& p)
 {
-    const auto c = Calcular(capFalloFlujoUniforme, [&] { return calculo::FlujoUniforme(p.canal); });
+    const auto c =
+        Calcular(capFalloFlujoUniforme, [&] { return calculo::FlujoUniforme(p.canal, p.metodo); });
     if (!c.hecho())
         Rechazar(c);
     return {CamposUniforme(*c, p.canal.esCircular != 0), {}, {}, {}, false};
@@ -284,7 +285,7 @@ Resultado Curva(const Pedido& p,
         v.caudal = i == p.pasos ? b : a + i * (b - a) / p.pasos;
         const QString queFallo = capFalloFlujoUniforme + QStringLiteral(" for Q = ") +
                                  QString::fromStdString(NumeroExacto(v.caudal));
-        const auto c = Calcular(queFallo, [&] { return calculo::FlujoUniforme(v); });
+        const auto c = Calcular(queFallo, [&] { return calculo::FlujoUniforme(v, p.metodo); });
         if (!c.hecho()) {
             const Dato dato = c.rechazo().dato;
             const char* opcion = dato != Dato::Caudal ? OpcionDe(dato) : i == 0 ? "--q-from" : "Q";

@@ -14,6 +14,7 @@
 #include "cli/Salida.h"
 
 class ErrorCalculo;
+struct Caso;
 
 // A calculation that could not be completed: exit status 1, explained as the
 // desktop program explains it.
@@ -39,3 +40,8 @@ Resultado Perfil(const Pedido& p);
 // table's names, and no rows, in the Resultado) instead of into the result.
 Resultado Curva(const Pedido& p,
                 const std::function<void(const Resultado&, std::vector<Celda>)>& alFila = {});
+// solve: the exact design solution for one unknown (Resolver.cpp).
+Resultado Resolver(const Pedido& p);
+// case: every calculation the case allows, in the main window's order
+// (CalculosCaso.cpp). Returns the exit status: 1 when any of them failed.
+int EjecutarCaso(const Pedido& p, const Caso& caso, std::ostream& salida);

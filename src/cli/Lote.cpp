@@ -123,8 +123,10 @@ struct Esquema {
 // caption strings; the workers take turns there, under textos.
 class CalculoFila {
 public:
-    CalculoFila(const Esquema& esquema, const FilaLeida& fila, std::mutex& textos)
-        : esquema_(esquema), fila_(fila), textos_(textos), celdas_(esquema.salida.size())
+    CalculoFila(const Esquema& esquema, const FilaLeida& fila, std::mutex& textos,
+                calculo::Metodo metodo)
+        : esquema_(esquema), fila_(fila), textos_(textos), metodo_(metodo),
+          celdas_(esquema.salida.size())
     {
         for (std::size_t i = 0;
              fila.falla.empty() && i < fila.campos.size() && i < esquema.entrada.size(); ++i)
@@ -153,7 +155,7 @@ private:
     void Partes(const Variables& canal)
     {
         Intentar("uniform", capFalloFlujoUniforme, [&] {
-            const auto c = calculo::FlujoUniforme(canal);
+            const auto c = calculo::FlujoUniforme(canal, metodo_);
             if (!c.hecho())
                 Rechazar(c.rechazo(), c.estado);
             for (const Campo& campo : CamposUniforme(*c, canal.esCircular != 0))
@@ -329,6 +331,7 @@ private:
     const Esquema& esquema_;
     const FilaLeida& fila_;
     std::mutex& textos_;
+    const calculo::Metodo metodo_;
     std::vector<Celda> celdas_;
     std::string errores_;
 };
@@ -448,7 +451,7 @@ private:
     {
         std::vector<Celda> celdas;
         try {
-            CalculoFila calculo(esquema_, fila, textos_);
+            CalculoFila calculo(esquema_, fila, textos_, pedido_.metodo);
             celdas = calculo.Calcular(pedido_.canal);
             fallida = calculo.Fallida();
         } catch (...) {

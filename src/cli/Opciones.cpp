@@ -10,7 +10,10 @@
 #include <sstream>
 #include <vector>
 
+#include "captions/Caso.h"
 #include "captions/Numeros.h"
+#include "cli/Comandos.h"
+#include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
 
 namespace {
@@ -52,7 +55,28 @@ const Comando kComandos[] = {
      "failed. A quoted field may hold commas, quotes (doubled) and line breaks; a row over "
      "1 MB or with more than 1000 fields is refused, and no input column may be named like "
      "an output column."},
+    {"solve", "Manning's uniform flow solved exactly for one unknown, as in the design window",
+     "Solves Manning's formula for the unknown of --for (q, depth, b, d, z, slope or n), given "
+     "every other input of the shape; the unknown's own option is left out. Gives unknown, "
+     "value, the solved channel (shape, b, d, z, angle, slope, n, q, depth), A, P, R, T, V, Fr, "
+     "E, tau, yc, Sc, regime and, for a pipe, pct_full, q_full, q_max, y_qmax and depth_2 (the "
+     "other depth carrying Q, where there is one); warning when |Fr - 1| < 0.1. Exit status 1 "
+     "when no value of the unknown gives the flow (a pipe that cannot carry Q names its "
+     "largest discharge q_max and its depth y_qmax), 2 for an input that is missing or out "
+     "of range."},
 };
+
+const Comando kComandoCaso = {
+    "case", "every calculation a saved case (.torvel) allows, in the main window's order",
+    "Runs, with the case's channel and parameters, uniform flow, the alternate depths, the "
+    "conjugate depth, the Runge-Kutta profile, the direct step and the elements at the depth "
+    "the case chooses, each as its own command would, and gives each one's results or why it "
+    "did not run (not_run: the case lacks an input it needs; error: it failed). Exit status 1 "
+    "when any calculation failed, 2 when the file cannot be read as a case. Every other "
+    "command takes --case FILE for its defaults; the options given on the line win."};
+
+// solve's unknowns, in the order of Incognita, by their option names.
+const char* const kIncognitas[] = {"q", "depth", "b", "d", "z", "slope", "n"};
 
 [[noreturn]] void Fallar(const QString& opcion, const QString& texto, const char* motivo)
 {
@@ -157,6 +181,18 @@ void OpcionesPropias(QCommandLineParser& p, const std::string& comando)
             Opcion("steps", "K", "Number of equal steps; K + 1 rows, both ends included."),
         });
     }
+    if (comando == "uniform" || comando == "rating" || comando == "batch")
+        p.addOption(Opcion("solver", "M",
+                           "How yc and yn are found: scan (default, the main window's scans "
+                           "in steps of half the admissible error) or exact (the roots of the "
+                           "channel design solver, to full precision)."));
+    if (comando == "case")
+        p.addPositionalArgument(QStringLiteral("FILE"),
+                                QStringLiteral("A case saved by the main window (.torvel)."));
+    else
+        p.addOption(Opcion("case", "FILE",
+                           "A saved case (.torvel) whose inputs and parameters are the "
+                           "defaults of the options not given."));
     if (comando == "batch") {
         p.addPositionalArgument(QStringLiteral("FILE"),
                                 QStringLiteral("CSV file with a header row; - reads the standard "
@@ -278,7 +314,19 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
             throw ErrorUso("--steps is missing");
         pedido.pasos = Entero(p, QStringLiteral("steps"), 1, 1'000'000);
     }
-    if (c == "batch") {
+    if ((c == "uniform" || c == "rating" || c == "batch") && p.isSet(QStringLiteral("solver"))) {
+        const QString texto = p.value(QStringLiteral("solver"));
+        if (texto == QLatin1String("exact"))
+            pedido.metodo = calculo::Metodo::Exacto;
+        else if (texto != QLatin1String("scan"))
+            Fallar(QStringLiteral("solver"), texto, "is not one of scan, exact");
+    }
+    if (c == "case") {
+        const QStringList archivos = p.positionalArguments();
+        if (archivos.size() != 1)
+            throw ErrorUso("case needs one FILE, a saved case (.torvel)");
+        pedido.archivo = archivos.front().toStdString();
+    } else if (c == "batch") {
         const QStringList archivos = p.positionalArguments();
         if (archivos.size() != 1)
             throw ErrorUso("batch needs one FILE (- for the standard input)");
@@ -289,6 +337,128 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
         throw ErrorUso("unexpected argument \"" + p.positionalArguments().front().toStdString() +
                        "\"");
     }
+}
+
+void OpcionesDiseno(QCommandLineParser& p)
+{
+    p.addOptions({
+        Opcion("for", "X", "The unknown: q, depth, b, d, z, slope or n."),
+        Opcion("shape", "S", "The section: rect, trap (b = 0 is a triangle) or circle."),
+        Opcion("b", "B", "Width of a rectangle, bottom width of a trapezoid (m)."),
+        Opcion("d", "D", "Diameter of a pipe (m)."),
+        Opcion("angle", "DEG", "Side angle of a trapezoid, in degrees from the horizontal."),
+        Opcion("z", "Z", "Side slope of a trapezoid (Z horizontal to 1 vertical)."),
+        Opcion("slope", "S", "Bed slope (m/m)."),
+        Opcion("n", "N", "Manning roughness coefficient (s/m^(1/3))."),
+        Opcion("q", "Q", "Discharge (m3/s)."),
+        Opcion("depth", "Y", "Flow depth (m)."),
+    });
+}
+
+// The channel of solve: every input of the shape but the unknown, each a number.
+void LeerDiseno(const QCommandLineParser& p, Pedido& pedido)
+{
+    if (!p.isSet(QStringLiteral("for")))
+        throw ErrorUso("--for is missing: give the unknown, one of q, depth, b, d, z, slope, n");
+    const QString para = p.value(QStringLiteral("for"));
+    int incognita = -1;
+    for (int i = 0; i < 7; ++i)
+        if (para == QLatin1String(kIncognitas[i]))
+            incognita = i;
+    if (incognita < 0)
+        Fallar(QStringLiteral("for"), para, "is not one of q, depth, b, d, z, slope, n");
+    pedido.incognita = static_cast<Incognita>(incognita);
+
+    if (!p.isSet(QStringLiteral("shape")))
+        throw ErrorUso("--shape is missing: give rect, trap or circle");
+    const QString forma = p.value(QStringLiteral("shape"));
+    CanalDiseno& c = pedido.diseno;
+    if (forma == QLatin1String("rect"))
+        c.forma = FormaCanal::Rectangular;
+    else if (forma == QLatin1String("trap"))
+        c.forma = FormaCanal::Trapezoidal;
+    else if (forma == QLatin1String("circle"))
+        c.forma = FormaCanal::Circular;
+    else
+        Fallar(QStringLiteral("shape"), forma, "is not one of rect, trap, circle");
+
+    const bool circular = c.forma == FormaCanal::Circular;
+    const bool trapecio = c.forma == FormaCanal::Trapezoidal;
+    const auto aplica = [&](Incognita dato) {
+        switch (dato) {
+        case Incognita::Ancho: return !circular;
+        case Incognita::Diametro: return circular;
+        case Incognita::Talud: return trapecio;
+        default: return true;
+        }
+    };
+    if (!aplica(pedido.incognita))
+        throw ErrorUso("--for " + para.toStdString() + ": a " + forma.toStdString() +
+                       " section has no " + para.toStdString());
+
+    for (int i = 0; i < 7; ++i) {
+        const auto dato = static_cast<Incognita>(i);
+        const QString opcion = QLatin1String(kIncognitas[i]);
+        pedido.opcionDe[i] = "--" + opcion.toStdString();
+        if (dato == Incognita::Talud) {
+            const bool conAngulo = p.isSet(QStringLiteral("angle"));
+            const bool conTalud = p.isSet(QStringLiteral("z"));
+            if (!trapecio) {
+                if (conAngulo || conTalud)
+                    throw ErrorUso("--angle and --z go with --shape trap only");
+                continue;
+            }
+            if (dato == pedido.incognita) {
+                if (conAngulo || conTalud)
+                    throw ErrorUso(std::string(conAngulo ? "--angle" : "--z") +
+                                   " gives the unknown z (--for z): leave it out");
+                continue;
+            }
+            if (conAngulo == conTalud)
+                throw ErrorUso("--shape trap needs exactly one of --angle DEG and --z Z");
+            if (conTalud) {
+                c.z = Numero(p, QStringLiteral("z"));
+                pedido.textoDe[i] = p.value(QStringLiteral("z")).toStdString();
+                continue;
+            }
+            // The angle turned into z as the engine turns it.
+            const double grados = Numero(p, QStringLiteral("angle"));
+            const std::optional<double> z = TaludDeAngulo(grados);
+            if (!z)
+                Fallar(QStringLiteral("angle"), p.value(QStringLiteral("angle")),
+                       "must lie above 0 and at most 90 degrees");
+            c.z = *z;
+            pedido.opcionDe[i] = "--angle";
+            pedido.textoDe[i] = p.value(QStringLiteral("angle")).toStdString();
+            continue;
+        }
+        if (!aplica(dato)) {
+            if (p.isSet(opcion))
+                throw ErrorUso("--" + opcion.toStdString() + " does not belong to a " +
+                               forma.toStdString() + " section");
+            continue;
+        }
+        if (dato == pedido.incognita) {
+            if (p.isSet(opcion))
+                throw ErrorUso("--" + opcion.toStdString() + " is the unknown (--for " +
+                               para.toStdString() + "): leave it out");
+            continue;
+        }
+        const double valor = NumeroObligatorio(p, opcion);
+        pedido.textoDe[i] = p.value(opcion).toStdString();
+        switch (dato) {
+        case Incognita::Caudal: c.caudal = valor; break;
+        case Incognita::Tirante: c.tirante = valor; break;
+        case Incognita::Ancho: c.b = valor; break;
+        case Incognita::Diametro: c.d = valor; break;
+        case Incognita::Pendiente: c.pendiente = valor; break;
+        case Incognita::Manning: c.n = valor; break;
+        case Incognita::Talud: break;
+        }
+    }
+    if (!p.positionalArguments().isEmpty())
+        throw ErrorUso("unexpected argument \"" + p.positionalArguments().front().toStdString() +
+                       "\"");
 }
 
 // An option given twice is refused rather than one of its values silently dropped.
@@ -329,12 +499,18 @@ std::string AyudaGeneral()
     for (const Comando& c : kComandos)
         texto += "  " + std::string(c.nombre) + std::string(12 - std::strlen(c.nombre), ' ') +
                  c.descripcion + "\n";
+    texto += "  " + std::string(kComandoCaso.nombre) +
+             std::string(12 - std::strlen(kComandoCaso.nombre), ' ') + kComandoCaso.descripcion +
+             "\n";
     texto +=
         "\nRun torvel-calc COMMAND --help for the options of a command.\n"
-        "Every command but batch takes the section (--rect B | --trap B --angle DEG | "
-        "--trap B --z Z | --circle D),\n--slope S and --n N, and every one takes --error E, "
-        "--points N, --threshold T,\n--no-intelligent-step and --format text|csv|json. Numbers "
-        "are written with \".\" in any locale;\none-letter options may be written -n or --n.\n"
+        "Every command but batch, solve and case takes the section (--rect B | --trap B --angle "
+        "DEG |\n--trap B --z Z | --circle D), --slope S and --n N; solve takes --shape, --b, --d, "
+        "--angle or --z,\n--slope, --n, --q and --depth instead. All but solve and case take "
+        "--error E, --points N,\n--threshold T and --no-intelligent-step, all but case take "
+        "--case FILE (a saved case's inputs\nas defaults), and every one takes --format "
+        "text|csv|json. Numbers are written with \".\" in any\nlocale; one-letter options may "
+        "be written -n or --n.\n"
         "CSV and JSON give every number in full precision (the shortest text that reads back to "
         "the same double).\n\nExit status: 0 done, 1 a calculation could not be completed (or a "
         "batch row failed,\nor the output could not be written), 2 a usage error or an unreadable "
@@ -406,7 +582,202 @@ double AnguloDeTalud(double z)
     return GradosARadianes(TextoANumero(NumeroATexto(TaludAGrados(z))));
 }
 
+namespace {
+
+void Preparar(QCommandLineParser& p, const Comando& comando)
+{
+    const std::string nombre = comando.nombre;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.setApplicationDescription(QString::fromStdString(
+        Envolver("torvel-calc " + nombre + ": " + comando.descripcion + ". " + comando.salida)));
+    const bool diseno = nombre == "solve";
+    const bool conCanal = nombre != "batch" && nombre != "case" && !diseno;
+    const bool conCaudal = conCanal && nombre != "rating";
+    if (conCanal)
+        OpcionesCanal(p, conCaudal);
+    if (diseno)
+        OpcionesDiseno(p);
+    else if (nombre != "case")
+        OpcionesParametros(p);
+    OpcionesPropias(p, nombre);
+    p.addOption(Opcion("format", "F",
+                       "Output: text (default, rounded and aligned), csv or json "
+                       "(full precision)."));
+    // Not addHelpOption: its --help-all lists Qt's own options, which are never read here.
+    p.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                   QStringLiteral("Displays help on commandline options.")));
+}
+
+void Leer(const QCommandLineParser& p, Pedido& pedido)
+{
+    if (p.isSet(QStringLiteral("format")))
+        pedido.formato = LeerFormato(p);
+    if (pedido.comando == "solve") {
+        LeerDiseno(p, pedido);
+        return;
+    }
+    if (pedido.comando == "case") {
+        ParametrosPorDefecto(pedido.canal);
+        LeerPropias(p, pedido);
+        return;
+    }
+    const bool conCanal = pedido.comando != "batch";
+    LeerParametros(p, pedido.canal);
+    if (conCanal)
+        LeerCanal(p, pedido.canal, pedido.comando != "rating");
+    LeerPropias(p, pedido);
+}
+
+}  // namespace
+
+std::optional<QString> TextoDeCaso(const Caso& caso, const char* clave)
+{
+    const ValorCaso valor = caso.Entrada(QLatin1String(clave));
+    switch (valor.tipo) {
+    case ValorCaso::Tipo::Vacio: return std::nullopt;
+    case ValorCaso::Tipo::Numero: return QString::fromStdString(NumeroExacto(valor.numero));
+    case ValorCaso::Tipo::Texto: break;
+    }
+    return valor.texto;
+}
+
+std::optional<QString> TiranteDeCaso(const Caso& caso, std::optional<double> yRungeKutta)
+{
+    if (caso.fuenteTirante == QLatin1String("boundary"))
+        return TextoDeCaso(caso, "y0");
+    if (caso.fuenteTirante == QLatin1String("manual"))
+        return TextoDeCaso(caso, "manual_depth");
+    if (!yRungeKutta) {
+        // The window reads the depth of the Runge-Kutta box, rounded to four decimals.
+        const std::optional<QString> xf = TextoDeCaso(caso, "xf");
+        if (!xf)
+            return std::nullopt;
+        try {
+            const Resultado r = Perfil(
+                LeerPedido({QStringLiteral("profile"), QStringLiteral("--xf=") + *xf}, &caso));
+            for (const Campo& campo : r.campos)
+                if (campo.nombre == "yf")
+                    yRungeKutta = campo.valor.numero;
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+        if (!yRungeKutta)
+            return std::nullopt;
+    }
+    return QString::fromStdString(NumeroExacto(RedondearDecimales(*yRungeKutta, 4)));
+}
+
+namespace {
+
+// The options the case gives to the command, for those the line does not give.
+QStringList DefectosDeCaso(const QCommandLineParser& p, const std::string& comando,
+                           const Caso& caso)
+{
+    const QStringList dadas = p.optionNames();
+    QStringList extras;
+    auto dada = [&](const char* opcion) { return dadas.contains(QLatin1String(opcion)); };
+    auto poner = [&](const char* opcion, const std::optional<QString>& texto) {
+        if (!dada(opcion) && texto)
+            extras << QStringLiteral("--") + QLatin1String(opcion) + QLatin1Char('=') + *texto;
+    };
+    auto box = [&](const char* clave) { return TextoDeCaso(caso, clave); };
+
+    if (comando == "solve") {
+        const QString para = dada("for") ? p.value(QStringLiteral("for")) : QString();
+        auto ponerSalvo = [&](const char* opcion, const std::optional<QString>& texto) {
+            if (para != QLatin1String(opcion))
+                poner(opcion, texto);
+        };
+        if (!dada("shape"))
+            extras << QStringLiteral("--shape=") + caso.forma;
+        const QString forma = dada("shape") ? p.value(QStringLiteral("shape")) : caso.forma;
+        if (forma == QLatin1String("rect"))
+            ponerSalvo("b", box("width"));
+        if (forma == QLatin1String("trap")) {
+            ponerSalvo("b", box("bottom_width"));
+            if (para != QLatin1String("z") && !dada("angle") && !dada("z")) {
+                if (box("angle"))
+                    poner("angle", box("angle"));
+                else
+                    poner("z", box("side_slope"));
+            }
+        }
+        if (forma == QLatin1String("circle"))
+            ponerSalvo("d", box("diameter"));
+        ponerSalvo("slope", box("slope"));
+        ponerSalvo("n", box("n"));
+        ponerSalvo("q", box("q"));
+        if (para != QLatin1String("depth") && !dada("depth"))
+            poner("depth", TiranteDeCaso(caso));
+        return extras;
+    }
+
+    const bool conCanal = comando != "batch";
+    if (conCanal) {
+        const bool seccionEnLinea = dada("rect") || dada("trap") || dada("circle");
+        const bool trapecio = seccionEnLinea ? dada("trap") : caso.forma == QLatin1String("trap");
+        if (!seccionEnLinea) {
+            if (caso.forma == QLatin1String("rect"))
+                poner("rect", box("width"));
+            else if (caso.forma == QLatin1String("circle"))
+                poner("circle", box("diameter"));
+            else
+                poner("trap", box("bottom_width"));
+        }
+        if (trapecio && !dada("angle") && !dada("z")) {
+            if (box("angle"))
+                poner("angle", box("angle"));
+            else
+                poner("z", box("side_slope"));
+        }
+        poner("slope", box("slope"));
+        poner("n", box("n"));
+        if (comando != "rating")
+            poner("q", box("q"));
+    }
+    // The parameters, where they differ from the defaults.
+    Variables porDefecto;
+    ParametrosPorDefecto(porDefecto);
+    if (caso.errorAdmisible != porDefecto.errorAdmisible)
+        poner("error", QString::fromStdString(NumeroExacto(caso.errorAdmisible)));
+    if (caso.puntosPerfil != porDefecto.puntosPerfil)
+        poner("points", QString::number(caso.puntosPerfil));
+    if (caso.umbralPasoInteligente != porDefecto.umbralPasoInteligente)
+        poner("threshold", QString::fromStdString(NumeroExacto(caso.umbralPasoInteligente)));
+    if (!caso.pasoInteligente && !dada("no-intelligent-step"))
+        extras << QStringLiteral("--no-intelligent-step");
+
+    if (comando == "elements" && !dada("depth"))
+        poner("depth", TiranteDeCaso(caso));
+    if (comando == "conjugate")
+        poner("depth", box("conj_depth"));
+    if (comando == "alternate" && !dada("depth") && !dada("energy")) {
+        if (caso.modoAlterno == QLatin1String("energy"))
+            poner("energy", box("alt_energy"));
+        else
+            poner("depth", box("alt_depth"));
+    }
+    if (comando == "profile") {
+        poner("x0", box("x0"));
+        poner("y0", box("y0"));
+        if (!dada("xf") && !dada("yf")) {
+            if (box("xf"))
+                poner("xf", box("xf"));
+            else
+                poner("yf", box("yf"));
+        }
+    }
+    return extras;
+}
+
+}  // namespace
+
 Pedido LeerPedido(const QStringList& argumentos)
+{
+    return LeerPedido(argumentos, nullptr);
+}
+
+Pedido LeerPedido(const QStringList& argumentos, const Caso* casoDado)
 {
     Pedido pedido;
     if (argumentos.isEmpty())
@@ -422,26 +793,13 @@ Pedido LeerPedido(const QStringList& argumentos)
     for (const Comando& c : kComandos)
         if (pedido.comando == c.nombre)
             comando = &c;
+    if (pedido.comando == kComandoCaso.nombre)
+        comando = &kComandoCaso;
     if (comando == nullptr)
         throw ErrorUso("unknown command \"" + pedido.comando + "\"; run torvel-calc --help");
 
     QCommandLineParser p;
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.setApplicationDescription(QString::fromStdString(Envolver(
-        "torvel-calc " + pedido.comando + ": " + comando->descripcion + ". " + comando->salida)));
-    const bool conCanal = pedido.comando != "batch";
-    const bool conCaudal = conCanal && pedido.comando != "rating";
-    if (conCanal)
-        OpcionesCanal(p, conCaudal);
-    OpcionesParametros(p);
-    OpcionesPropias(p, pedido.comando);
-    p.addOption(Opcion("format", "F",
-                       "Output: text (default, rounded and aligned), csv or json "
-                       "(full precision)."));
-    // Not addHelpOption: its --help-all lists Qt's own options, which are never read here.
-    p.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                   QStringLiteral("Displays help on commandline options.")));
-
+    Preparar(p, *comando);
     if (!p.parse(argumentos))  // the command stands where the program name would
         throw ErrorUso(p.errorText().toStdString());
     RechazarRepetidas(p);
@@ -449,16 +807,30 @@ Pedido LeerPedido(const QStringList& argumentos)
         pedido.ayuda = true;
         // Qt names the program by its path; the usage line names the command.
         const QString texto = p.helpText();
+        const bool conArchivo = pedido.comando == "batch" || pedido.comando == "case";
         const QString uso = QStringLiteral("Usage: torvel-calc %1 [options]%2")
-                                .arg(primero, pedido.comando == "batch" ? " FILE" : "");
+                                .arg(primero, conArchivo ? " FILE" : "");
         pedido.textoAyuda = (uso + texto.mid(texto.indexOf(QLatin1Char('\n')))).toStdString();
         return pedido;
     }
-    if (p.isSet(QStringLiteral("format")))
-        pedido.formato = LeerFormato(p);
-    LeerParametros(p, pedido.canal);
-    if (conCanal)
-        LeerCanal(p, pedido.canal, conCaudal);
-    LeerPropias(p, pedido);
+    // A case's inputs fill in the options the line does not give.
+    Caso leido;
+    const Caso* caso = casoDado;
+    if (caso == nullptr && pedido.comando != "case" && p.isSet(QStringLiteral("case"))) {
+        QString motivo;
+        if (!LeerCaso(p.value(QStringLiteral("case")), leido, motivo))
+            throw ErrorUso("--case: \"" + p.value(QStringLiteral("case")).toStdString() +
+                           "\": " + motivo.toStdString());
+        caso = &leido;
+    }
+    QCommandLineParser conCaso;
+    const QCommandLineParser* leer = &p;
+    if (caso != nullptr) {
+        Preparar(conCaso, *comando);
+        if (!conCaso.parse(argumentos + DefectosDeCaso(p, pedido.comando, *caso)))
+            throw ErrorUso("--case: " + conCaso.errorText().toStdString());
+        leer = &conCaso;
+    }
+    Leer(*leer, pedido);
     return pedido;
 }

@@ -7,7 +7,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/Calculos.h"
+#include "calc/Diseno.h"
 #include "state/Variables.h"
+
+struct Caso;
 
 enum class Formato { Texto, Csv, Json };
 
@@ -36,10 +40,31 @@ struct Pedido {
     long pasos = 0;
     std::string archivo;  // batch input, "-" for standard input
     int hilos = 0;        // batch workers; 0 = one per core
+    // uniform, rating and batch: how yc and yn are found (--solver).
+    calculo::Metodo metodo = calculo::Metodo::Barrido;
+
+    // solve: the channel, the unknown (--for), and each input's option and
+    // text as typed, to name it when it is refused (indexed by Incognita).
+    CanalDiseno diseno;
+    Incognita incognita = Incognita::Caudal;
+    std::string opcionDe[7], textoDe[7];
 };
 
-// Reads the arguments (without the program name). Throws ErrorUso.
+// Reads the arguments (without the program name). Throws ErrorUso. With
+// --case FILE, or with caso, the case's inputs and parameters are the defaults
+// of the options the line does not give.
 Pedido LeerPedido(const QStringList& argumentos);
+Pedido LeerPedido(const QStringList& argumentos, const Caso* caso);
+
+// A box of the case as an option's text: a number in full precision with ".",
+// or the text as typed; none when the box is empty.
+std::optional<QString> TextoDeCaso(const Caso& caso, const char* clave);
+// The depth the case's Hydraulics Parameters panel takes (its depth_source):
+// the manual depth, the boundary's y0, or the Runge-Kutta profile's yf rounded
+// to four decimals as the window shows it (computed from the case unless given
+// in yRungeKutta). None when the case has no such depth.
+std::optional<QString> TiranteDeCaso(const Caso& caso,
+                                     std::optional<double> yRungeKutta = std::nullopt);
 
 // A number written with "." whatever the locale; nullopt when the text is not a
 // finite number. Surrounding blanks and a leading "+" are accepted.

@@ -13,6 +13,7 @@
 #include <optional>
 #include <system_error>
 
+#include "captions/Caso.h"
 #include "captions/ExplicarError.h"
 #include "captions/Textos.h"
 #include "cli/Comandos.h"
@@ -69,6 +70,8 @@ Resultado Calcular(const Pedido& pedido)
         return Alterno(pedido);
     if (c == "conjugate")
         return Conjugado(pedido);
+    if (c == "solve")
+        return Resolver(pedido);
     return Perfil(pedido);
 }
 
@@ -81,6 +84,13 @@ int Ejecutar(const QStringList& argumentos, std::istream& entrada, std::ostream&
     }
     if (pedido.comando == "batch")
         return Lote(pedido, entrada, salida);
+    if (pedido.comando == "case") {
+        Caso caso;
+        QString motivo;
+        if (!LeerCaso(QString::fromStdString(pedido.archivo), caso, motivo))
+            throw ErrorUso("case: \"" + pedido.archivo + "\": " + motivo.toStdString());
+        return EjecutarCaso(pedido, caso, salida);
+    }
     if (pedido.comando == "rating")
         CurvaEnCurso(pedido, salida);
     else

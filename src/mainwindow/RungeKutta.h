@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "calc/Calculos.h"
-#include "windows/Caso.h"
+#include "captions/Caso.h"
 
 struct CanalDiseno;
 class ErrorCalculo;

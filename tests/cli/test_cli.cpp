@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -20,6 +21,7 @@
 #include <tuple>
 
 #include "../engine/Canales.h"
+#include "calc/Diseno.h"
 #include "cli/Programa.h"
 #include "cli/Salida.h"
 #include "engine/Csv.h"
@@ -375,6 +377,11 @@ TEST(Cli, PropiedadValoresAbsurdos)
         "profile --trap 2 --angle 60 --slope 0.001 --n 0.015 --q 3 --x0 0 --y0 1.5 --yf 1.2",
         "rating --circle 1 --slope 0.001 --n 0.013 --q-from 0.25 --q-to 1 --steps 3",
         "batch FILE --jobs 3",
+        "uniform --circle 1 --slope 0.001 --n 0.013 --q 0.5 --solver exact",
+        "batch FILE --solver exact",
+        "solve --for depth --shape trap --b 2 --angle 45 --slope 0.001 --n 0.015 --q 3",
+        "solve --for d --shape circle --slope 0.001 --n 0.013 --q 0.5 --depth 0.4",
+        "solve --for z --shape trap --b 0 --slope 0.001 --n 0.015 --q 3 --depth 0.9",
     };
     // The first ones are also the cells of the batch rows.
     const char* const valores[] = {"0",
@@ -437,5 +444,271 @@ TEST(Cli, PropiedadValoresAbsurdos)
         const std::string orden = linea.join(' ').toStdString();
         EXPECT_TRUE(estado == 0 || estado == 1 || estado == 2) << orden << "\n" << errores.str();
         EXPECT_FALSE(NoFinito(salida.str())) << orden << "\n" << salida.str();
+    }
+}
+
+namespace {
+
+QJsonObject Json(const Salida& s)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(s.texto)).object();
+}
+
+}  // namespace
+
+// solve gives what the design window gives: ResolverCanal's numbers, bit for
+// bit, for every unknown of every shape.
+TEST(Cli, ResolverIgualAResolverCanal)
+{
+    struct Caso {
+        const char* forma;
+        CanalDiseno canal;
+    };
+    const Caso casos[] = {
+        {"rect", {FormaCanal::Rectangular, 2, 0, 0, 0.001, 0.015, 3, 1.0965}},
+        {"trap", {FormaCanal::Trapezoidal, 2, 0, 1.5, 0.0005, 0.015, 3, 0.884}},
+        {"circle", {FormaCanal::Circular, 0, 1, 0, 0.001, 0.013, 0.5, 0.593}},
+        {"circle", {FormaCanal::Circular, 0, 1, 0, 0.001, 0.013, 0.79, 0.86}},  // two depths
+    };
+    const std::pair<const char*, Incognita> incognitas[] = {
+        {"q", Incognita::Caudal},   {"depth", Incognita::Tirante}, {"b", Incognita::Ancho},
+        {"d", Incognita::Diametro}, {"z", Incognita::Talud},       {"slope", Incognita::Pendiente},
+        {"n", Incognita::Manning},
+    };
+    int resueltos = 0;
+    for (const Caso& caso : casos) {
+        const CanalDiseno& c = caso.canal;
+        const std::pair<const char*, double> datos[] = {
+            {"q", c.caudal}, {"depth", c.tirante},   {"b", c.b}, {"d", c.d},
+            {"z", c.z},      {"slope", c.pendiente}, {"n", c.n},
+        };
+        for (const auto& [para, incognita] : incognitas) {
+            const ResultadoDiseno r = ResolverCanal(c, incognita);
+            if (r.motivo == MotivoDiseno::IncognitaNoAplica)
+                continue;
+            ASSERT_TRUE(r.ok) << caso.forma << " " << para;
+            std::vector<std::string> linea = {"solve",    "--for",    para,  "--shape",
+                                              caso.forma, "--format", "json"};
+            for (const auto& [opcion, valor] : datos) {
+                const bool propio =
+                    (std::string(opcion) != "b" || c.forma != FormaCanal::Circular) &&
+                    (std::string(opcion) != "d" || c.forma == FormaCanal::Circular) &&
+                    (std::string(opcion) != "z" || c.forma == FormaCanal::Trapezoidal);
+                if (propio && std::string(opcion) != para)
+                    linea.insert(linea.end(), {std::string("--") + opcion, NumeroExacto(valor)});
+            }
+            const Salida s = Ejecutar(linea);
+            ASSERT_EQ(s.estado, 0) << s.texto;
+            const QJsonObject o = Json(s);
+            EXPECT_EQ(o[QLatin1String("unknown")].toString().toStdString(), para);
+            const ElementosSeccion& e = r.elementos;
+            const std::pair<const char*, double> esperados[] = {
+                {"value", r.valor},
+                {"q", r.canal.caudal},
+                {"depth", r.canal.tirante},
+                {"slope", r.canal.pendiente},
+                {"n", r.canal.n},
+                {"A", e.area},
+                {"P", e.perimetro},
+                {"R", e.radioHidraulico},
+                {"T", e.anchoSup},
+                {"V", e.velocidad},
+                {"Fr", e.froude},
+                {"E", e.energia},
+                {"tau", e.tension},
+                {"yc", *r.tiranteCritico},
+                {"Sc", *r.pendienteCritica},
+            };
+            for (const auto& [clave, valor] : esperados)
+                EXPECT_EQ(o[QLatin1String(clave)].toDouble(), valor) << para << " " << clave;
+            if (c.forma == FormaCanal::Circular) {
+                EXPECT_EQ(o[QLatin1String("d")].toDouble(), r.canal.d);
+                EXPECT_EQ(o[QLatin1String("pct_full")].toDouble(), r.pctLleno);
+                EXPECT_EQ(o[QLatin1String("q_max")].toDouble(), r.capacidad.qMax);
+                EXPECT_EQ(o.contains(QLatin1String("depth_2")), r.segundoTirante.has_value());
+                if (r.segundoTirante)
+                    EXPECT_EQ(o[QLatin1String("depth_2")].toDouble(), *r.segundoTirante);
+            } else {
+                EXPECT_EQ(o[QLatin1String("b")].toDouble(), r.canal.b);
+                EXPECT_FALSE(o.contains(QLatin1String("q_max")));
+            }
+            if (c.forma == FormaCanal::Trapezoidal)
+                EXPECT_EQ(o[QLatin1String("z")].toDouble(), r.canal.z);
+            EXPECT_EQ(o[QLatin1String("warning")].isNull(), !r.casiCritico);
+            ++resueltos;
+        }
+    }
+    EXPECT_EQ(resueltos, 5 + 6 + 2 * 5);
+}
+
+// Every input of solve refused by name: missing, empty, 0, negative, not a
+// number, absurd; the unknown given as well; no answer is status 1.
+TEST(Cli, ResolverRechazosYFaltas)
+{
+    const std::string rect = "solve --shape rect --b 2 --n 0.015 --q 3";
+    const std::string tubo = "solve --shape circle --d 1 --slope 0.001 --n 0.013";
+    const std::tuple<std::string, int, const char*> casos[] = {
+        {rect + " --for slope --depth 1", 0, "value"},
+        {rect + " --for slope --depth 1 --slope 0.001", 2, "--slope is the unknown"},
+        {rect + " --for slope", 2, "--depth is missing"},
+        {rect + " --depth 1", 2, "--for is missing"},
+        {rect + " --for x --depth 1", 2, "--for: \"x\""},
+        {rect + " --for d --depth 1", 2, "has no d"},
+        {rect + " --for slope --depth 1 --d 1", 2, "--d does not belong"},
+        {rect + " --for slope --depth 1 --z 1", 2, "--angle and --z go with --shape trap"},
+        {"solve --shape oval --for q", 2, "--shape: \"oval\""},
+        {"solve --for q --shape trap --b 2 --slope 0.001 --n 0.015 --depth 1", 2, "exactly one"},
+        {"solve --for z --shape trap --b 2 --z 1 --slope 0.001 --n 0.015 --q 3 --depth 1", 2,
+         "--z gives the unknown"},
+        {"solve --for q --shape trap --b 0 --z 1 --slope 0.001 --n 0.015 --depth 1", 0, "value"},
+        {"solve --for q --shape trap --b 2 --angle 95 --slope 0.001 --n 0.015 --depth 1", 2,
+         "--angle: \"95\""},
+        {"solve --for q --shape trap --b 2 --angle 1e-300 --slope 0.001 --n 0.015 --depth 1", 2,
+         "--angle: \"1e-300\" gives a side slope"},
+        {tubo + " --for depth --q 3", 1, "q_max = 0.8155805210876637 m3/s"},
+        {tubo + " --for q --depth 1", 2, "--depth: \"1\" reaches or exceeds the diameter"},
+        {"solve --shape rect --slope 0.001 --n 0.015 --q 3 --for b --depth 1e-5", 1,
+         "--for b: no value of b"},
+    };
+    for (const auto& [argumentos, estado, texto] : casos) {
+        const Salida s = Ejecutar(Palabras(argumentos));
+        EXPECT_EQ(s.estado, estado) << argumentos << "\n" << s.texto;
+        EXPECT_TRUE(Contiene(s.texto, texto)) << argumentos;
+    }
+    const char* const opciones[] = {"--b", "--slope", "--n", "--q"};
+    const char* const malos[] = {"", "0", "-1", "abc", "1e-300", "1e300", "1e-400", "nan", "inf"};
+    for (const char* opcion : opciones) {
+        for (const char* malo : malos) {
+            std::vector<std::string> linea = {"solve", "--for", "depth", "--shape", "rect"};
+            for (const char* otra : opciones)
+                linea.insert(linea.end(), {otra, otra == opcion ? malo : "1"});
+            const Salida s = Ejecutar(linea);
+            EXPECT_EQ(s.estado, 2) << opcion << " " << malo << "\n" << s.texto;
+            EXPECT_TRUE(Contiene(s.texto, std::string(opcion) + ": \"" + malo + "\""));
+        }
+    }
+}
+
+// --solver exact: yn within the admissible error of the scan's grid point (and
+// yc, scanned but for a rectangle), the default unchanged.
+TEST(Cli, SolverExactoCercaDelBarrido)
+{
+    std::mt19937 azar(71);
+    std::uniform_real_distribution<double> u(0.2, 3);
+    for (int i = 0; i < 60; ++i) {
+        const double medida = u(azar), S = u(azar) / 1000;
+        std::vector<std::string> linea;
+        double Q = u(azar);
+        if (i % 3 == 0)
+            linea = {"uniform", "--rect", NumeroExacto(medida)};
+        else if (i % 3 == 1)
+            linea = {"uniform", "--trap", NumeroExacto(medida), "--z", NumeroExacto(u(azar))};
+        else
+            linea = {"uniform", "--circle", NumeroExacto(medida)};
+        if (i % 3 == 2)
+            Q *= 0.2 * medida;
+        linea.insert(linea.end(), {"--slope", NumeroExacto(S), "--n", "0.014", "--q",
+                                   NumeroExacto(Q), "--format", "json"});
+        const QJsonObject barrido = Json(Ejecutar(linea));
+        linea.insert(linea.end(), {"--solver", "exact"});
+        const QJsonObject exacto = Json(Ejecutar(linea));
+        ASSERT_FALSE(exacto.isEmpty());
+        EXPECT_EQ(exacto[QLatin1String("yn_found")], barrido[QLatin1String("yn_found")]) << i;
+        for (const char* clave : {"yn", "yc"}) {
+            const double a = barrido[QLatin1String(clave)].toDouble();
+            const double b = exacto[QLatin1String(clave)].toDouble();
+            if (std::string(clave) == "yc" && i % 3 == 2)
+                continue;  // a pipe's last change of sign may lie elsewhere
+            EXPECT_LE(std::fabs(a - b), 0.001) << i << " " << clave;
+            if (a != 0 && std::string(clave) == "yn")
+                EXPECT_NE(a, b) << i;  // a grid point, not the root
+        }
+    }
+}
+
+// case runs what each command gives for the case's inputs, in the window's
+// order; --case gives any command the same inputs, the line's options winning.
+TEST(Cli, CasoIgualALosComandos)
+{
+    const std::string caso = TORVEL_EJEMPLO_CASO;
+    const Salida s = Ejecutar({"case", caso, "--format", "json"});
+    ASSERT_EQ(s.estado, 0) << s.texto;
+    const QJsonObject todo = Json(s);
+    EXPECT_EQ(todo.keys().size(), 6);
+    const std::string canal = " --rect 2 --slope 0.001 --n 0.015 --q 3 --format json";
+    const std::pair<const char*, std::string> comandos[] = {
+        {"uniform", "uniform" + canal},
+        {"alternate", "alternate --depth 1" + canal},
+        {"conjugate", "conjugate --depth 0.3" + canal},
+        {"profile_rk", "profile --x0 1000 --y0 1.5 --xf 0" + canal},
+        {"profile_direct", "profile --x0 1000 --y0 1.5 --yf 1.2" + canal},
+        {"elements", "elements --depth 1" + canal},
+    };
+    for (const auto& [parte, linea] : comandos) {
+        const Salida sola = Ejecutar(Palabras(linea));
+        ASSERT_EQ(sola.estado, 0) << linea;
+        EXPECT_EQ(todo[QLatin1String(parte)].toObject(), Json(sola)) << parte;
+        // The same command on the case alone.
+        std::vector<std::string> conCaso = Palabras(linea);
+        conCaso.resize(1);
+        if (std::string(parte) == "profile_direct")
+            conCaso.insert(conCaso.end(), {"--yf", "1.2"});
+        conCaso.insert(conCaso.end(), {"--case", caso, "--format", "json"});
+        EXPECT_EQ(Json(Ejecutar(conCaso)), Json(sola)) << parte;
+    }
+    // The line wins over the case.
+    EXPECT_EQ(
+        Ejecutar({"uniform", "--case", caso, "--q", "4", "--format", "csv"}).texto,
+        Ejecutar(Palabras("uniform --rect 2 --slope 0.001 --n 0.015 --q 4 --format csv")).texto);
+    EXPECT_EQ(
+        Ejecutar({"uniform", "--case", caso, "--circle", "1", "--format", "csv"}).texto,
+        Ejecutar(Palabras("uniform --circle 1 --slope 0.001 --n 0.015 --q 3 --format csv")).texto);
+    // In text and CSV, a group per calculation.
+    EXPECT_TRUE(Contiene(Ejecutar({"case", caso}).texto, "[profile_direct]\n  method     direct"));
+    EXPECT_TRUE(Contiene(Ejecutar({"case", caso, "--format", "csv"}).texto,
+                         "calculation,conj_depth\nconjugate,1.09562178625379\n"));
+}
+
+// What a case lacks is not run (status 0), what fails is an error (status 1),
+// a file that is not a case is status 2.
+TEST(Cli, CasoIncompletoFallidoEIlegible)
+{
+    const std::string cabeza =
+        "{\"format\": \"torvel-case\", \"version\": 1, \"shape\": \"trap\", ";
+    const std::string incompleto =
+        Archivo("incompleto.torvel", cabeza + "\"inputs\": {\"bottom_width\": 2, \"angle\": 45, "
+                                              "\"slope\": 0.001, \"n\": 0.015, \"q\": 3}}");
+    Salida s = Ejecutar({"case", incompleto, "--format", "json"});
+    EXPECT_EQ(s.estado, 0) << s.texto;
+    QJsonObject o = Json(s);
+    EXPECT_EQ(o[QLatin1String("uniform")][QLatin1String("yn")].toDouble(), 0.7894999999999684);
+    EXPECT_EQ(o[QLatin1String("conjugate")][QLatin1String("not_run")].toString(),
+              QStringLiteral("the case has no conj_depth"));
+    EXPECT_EQ(o[QLatin1String("elements")][QLatin1String("not_run")].toString(),
+              QStringLiteral("the case has no manual_depth"));
+
+    const std::string fallido = Archivo(
+        "fallido.torvel", cabeza + "\"inputs\": {\"bottom_width\": 2, \"angle\": 45, \"slope\": 0, "
+                                   "\"n\": 0.015, \"q\": 3, \"conj_depth\": 0.3}}");
+    s = Ejecutar({"case", fallido, "--format", "json"});
+    EXPECT_EQ(s.estado, 1) << s.texto;
+    o = Json(s);
+    EXPECT_TRUE(Contiene(
+        o[QLatin1String("uniform")][QLatin1String("error")].toString().toStdString(), "--slope"));
+    EXPECT_TRUE(o[QLatin1String("conjugate")].toObject().contains(QLatin1String("conj_depth")));
+
+    const std::pair<std::string, const char*> ilegibles[] = {
+        {"/nonexistent/case.torvel", "does not exist"},
+        {Archivo("roto.torvel", "{\"format\": "), "case: \""},
+        {Archivo("ajeno.torvel", "{\"format\": \"other\", \"version\": 1}"), "case: \""},
+        {::testing::TempDir(), "case: \""},
+    };
+    for (const auto& [ruta, texto] : ilegibles) {
+        for (const char* comando : {"case", "uniform"}) {
+            const Salida r = std::string(comando) == "case" ? Ejecutar({"case", ruta})
+                                                            : Ejecutar({"uniform", "--case", ruta});
+            EXPECT_EQ(r.estado, 2) << comando << " " << ruta << "\n" << r.texto;
+            EXPECT_TRUE(Contiene(r.texto, texto)) << comando;
+        }
     }
 }

@@ -1,5 +1,5 @@
 // Reading and writing of saved cases (.torvel, UTF-8 JSON).
-#include "windows/Caso.h"
+#include "captions/Caso.h"
 
 #include <QFile>
 #include <QFileInfo>
