@@ -284,9 +284,9 @@ TEST(Cli, LoteConFilasImposiblesEntreBuenas)
         for (std::size_t k : {2 * i, 2 * i + 2})
             EXPECT_EQ(salida[k][QLatin1String("yc")].toDouble(), 0.6121217862538432) << k;
         const QJsonValue falla = salida[2 * i + 1][QLatin1String("error")];
-        if (filas[i].second == nullptr)
+        if (filas[i].second == nullptr) {
             EXPECT_TRUE(falla.isNull()) << i;
-        else
+        } else
             EXPECT_TRUE(Contiene(falla.toString().toStdString(), filas[i].second)) << i;
     }
     EXPECT_EQ(salida[11][QLatin1String("note")].toString(),
@@ -526,14 +526,16 @@ TEST(Cli, ResolverIgualAResolverCanal)
                 EXPECT_EQ(o[QLatin1String("pct_full")].toDouble(), r.pctLleno);
                 EXPECT_EQ(o[QLatin1String("q_max")].toDouble(), r.capacidad.qMax);
                 EXPECT_EQ(o.contains(QLatin1String("depth_2")), r.segundoTirante.has_value());
-                if (r.segundoTirante)
+                if (r.segundoTirante) {
                     EXPECT_EQ(o[QLatin1String("depth_2")].toDouble(), *r.segundoTirante);
+                }
             } else {
                 EXPECT_EQ(o[QLatin1String("b")].toDouble(), r.canal.b);
                 EXPECT_FALSE(o.contains(QLatin1String("q_max")));
             }
-            if (c.forma == FormaCanal::Trapezoidal)
+            if (c.forma == FormaCanal::Trapezoidal) {
                 EXPECT_EQ(o[QLatin1String("z")].toDouble(), r.canal.z);
+            }
             EXPECT_EQ(o[QLatin1String("warning")].isNull(), !r.casiCritico);
             ++resueltos;
         }
@@ -620,8 +622,9 @@ TEST(Cli, SolverExactoCercaDelBarrido)
             if (std::string(clave) == "yc" && i % 3 == 2)
                 continue;  // a pipe's last change of sign may lie elsewhere
             EXPECT_LE(std::fabs(a - b), 0.001) << i << " " << clave;
-            if (a != 0 && std::string(clave) == "yn")
-                EXPECT_NE(a, b) << i;  // a grid point, not the root
+            if (a != 0 && std::string(clave) == "yn") {
+                EXPECT_NE(a, b) << i;
+            }  // a grid point, not the root
         }
     }
 }
