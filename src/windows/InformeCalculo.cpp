@@ -78,12 +78,14 @@ QString TablaPerfil(const ModeloTablaPerfil& modelo)
 {
     QString html = QStringLiteral(
         "<table width='100%' cellspacing='0' cellpadding='2' border='0.5'><thead><tr>");
-    for (int c = 0; c < modelo.columnCount(); ++c)
+    // The depth columns only: the report's table keeps its width.
+    const int columnas = ModeloTablaPerfil::NumColumnas;
+    for (int c = 0; c < columnas; ++c)
         html += Celda(modelo.headerData(c, Qt::Horizontal).toString(), "th");
     html += QStringLiteral("</tr></thead>");
     for (int f = 0; f < modelo.rowCount(); ++f) {
         html += QStringLiteral("<tr>");
-        for (int c = 0; c < modelo.columnCount(); ++c)
+        for (int c = 0; c < columnas; ++c)
             html += QStringLiteral("<td align='right'>%1</td>").arg(modelo.TextoCelda(f, c));
         html += QStringLiteral("</tr>");
     }
