@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "calc/Calculos.h"
 
@@ -56,6 +57,7 @@ private slots:
     void mnuInfo_Click();
     void mnuVentanaPerfil_Click();
     void mnuInforme_Click();
+    void mnuDiagramas_Click();
     void cmdConvertir_Click();
 
     // Calculation panels (PanelesCalculo.cpp).
@@ -96,6 +98,10 @@ private:
     // Caption and text of every result box that holds a value, for the report.
     QList<QPair<QString, QString>> ResultadosMostrados() const;
     QString NombreCaja(const QString& etiqueta, const QString& marco = QString()) const;
+    // The channel for the diagrams window: the boxes read into a copy of the
+    // state (the state itself stays as it was), with the alternate and
+    // conjugate depths last computed when they belong to that channel.
+    void OfrecerCanalADiagramas();
 
     Ui::RungeKutta* ui;
 
@@ -110,6 +116,9 @@ private:
     QString motivoSiFalla_;
     // Boxes whose click selects an option of their panel.
     QHash<QObject*, QRadioButton*> opcionDeCaja_;
+    // The last alternate and conjugate pairs, with the state they were computed in.
+    std::optional<std::pair<Variables, std::pair<double, double>>> ultimoAlterno_;
+    std::optional<std::pair<Variables, std::pair<double, double>>> ultimoConjugado_;
     // A message to show once the window is on screen (empty: none).
     QString avisoPendiente_;
 };
