@@ -329,6 +329,15 @@ QByteArray TablaDiagrama::Csv() const
     return QByteArray::fromStdString(texto);
 }
 
+EntradaDiagramas EntradaDesdeEstado()
+{
+    EntradaDiagramas e;
+    e.canal = estado();
+    if (e.canal.tiranteAlternoSup > 0 && e.canal.tiranteAlternoInf > 0)
+        e.alternos = std::make_pair(e.canal.tiranteAlternoSup, e.canal.tiranteAlternoInf);
+    return e;
+}
+
 std::pair<double, double> RangoCaudalPorDefecto(double caudal)
 {
     return {0.1 * caudal, 2 * caudal};

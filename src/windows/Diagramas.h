@@ -22,6 +22,10 @@ struct EntradaDiagramas {
     std::optional<std::pair<double, double>> conjugados;  // y1 and its conjugate y2
 };
 
+// A copy of the calculation state as it stands, with its alternate depths
+// when it holds both.
+EntradaDiagramas EntradaDesdeEstado();
+
 struct CeldaDiagrama {
     std::optional<double> valor;  // empty: the text stands instead
     QString texto;

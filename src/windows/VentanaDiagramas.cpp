@@ -75,13 +75,7 @@ VentanaDiagramas::Fuente& FuenteActual()
 
 EntradaDiagramas LeerEntrada()
 {
-    if (FuenteActual())
-        return FuenteActual()();
-    EntradaDiagramas e;
-    e.canal = estado();
-    if (e.canal.tiranteAlternoSup > 0 && e.canal.tiranteAlternoInf > 0)
-        e.alternos = std::make_pair(e.canal.tiranteAlternoSup, e.canal.tiranteAlternoInf);
-    return e;
+    return FuenteActual() ? FuenteActual()() : EntradaDesdeEstado();
 }
 
 QString SinPuntos(QString texto)
