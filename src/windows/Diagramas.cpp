@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <thread>
 
 #include "calc/Calculos.h"
 #include "captions/ExplicarError.h"
@@ -291,6 +293,46 @@ std::optional<double> Positivo(const QString& texto)
     return std::nullopt;
 }
 
+// One row of the rating table: its uniform flow, or why there is none.
+struct Fila {
+    double caudal = 0;
+    calculo::ResultadoUniforme r;
+    std::optional<calculo::Dato> rechazo;
+    std::exception_ptr error;  // an ErrorCalculo
+};
+
+std::vector<Fila> Filas(const Variables& canal, double a, double b, int k)
+{
+    std::vector<Fila> filas(size_t(k) + 1);
+    auto calcular = [&](size_t desde, size_t paso) {
+        for (size_t i = desde; i < filas.size(); i += paso) {
+            Fila& fila = filas[i];
+            Variables v = canal;
+            v.caudal = int(i) == k ? b : a + int(i) * (b - a) / k;
+            fila.caudal = v.caudal;
+            try {
+                const auto c = calculo::FlujoUniforme(v);
+                if (c.hecho())
+                    fila.r = *c;
+                else
+                    fila.rechazo = c.rechazo().dato;
+            } catch (const ErrorCalculo&) {
+                fila.error = std::current_exception();
+            }
+        }
+    };
+    // A short table is not worth the threads.
+    const size_t hilos =
+        filas.size() < 200 ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    std::vector<std::thread> trabajadores;
+    for (size_t h = 1; h < hilos; ++h)
+        trabajadores.emplace_back(calcular, h, hilos);
+    calcular(0, hilos);
+    for (std::thread& t : trabajadores)
+        t.join();
+    return filas;
+}
+
 }  // namespace
 
 QString TablaDiagrama::Celda(int fila, int columna) const
@@ -373,47 +415,47 @@ Diagrama DiagramaCurvaGasto(const EntradaDiagramas& e, const QString& desde, con
                  capColFroude, capColEnergiaNormal, capColPendCritica, capColTipo};
     t.decimales = {4, 4, 4, 4, 4, 4, 6, 0};
     t.filas.reserve(size_t(k) + 1);
+    if (const QString dimension = DimensionQueFalta(e.canal); !dimension.isEmpty()) {
+        d.mensaje = capDiagFalta.arg(SinIgual(dimension));
+        return d;
+    }
+    // Every row on its own copy of the channel, the rows shared among the
+    // processor's cores; then read in order, so that the first row that fails
+    // is the one told.
+    const std::vector<Fila> filas = Filas(e.canal, *a, *b, k);
     QPolygonF normal, critico;
     bool cortada = false;
     for (int i = 0; i <= k; ++i) {
-        Variables v = e.canal;
-        v.caudal = i == k ? *b : *a + i * (*b - *a) / k;
-        if (i == 0) {
-            const QString dimension = DimensionQueFalta(v);
-            if (!dimension.isEmpty()) {
-                d = Diagrama();
-                d.mensaje = capDiagFalta.arg(SinIgual(dimension));
-                return d;
-            }
-        }
-        calculo::ResultadoUniforme r;
-        try {
-            const auto c = calculo::FlujoUniforme(v);
-            if (!c.hecho()) {
-                d = Diagrama();
-                d.mensaje = capDiagFalta.arg(SinIgual(NombreDato(c.rechazo().dato)));
-                return d;
-            }
-            r = *c;
-        } catch (const ErrorCalculo& error) {
+        const Fila& fila = filas[size_t(i)];
+        if (fila.error) {
             d = Diagrama();
-            d.mensaje = capDiagFallo.arg(ExplicarError(error)) +
-                        QStringLiteral(" (Q = %1 m³/s)").arg(NumeroATexto(v.caudal));
+            try {
+                std::rethrow_exception(fila.error);
+            } catch (const ErrorCalculo& error) {
+                d.mensaje = capDiagFallo.arg(ExplicarError(error)) +
+                            QStringLiteral(" (Q = %1 m³/s)").arg(NumeroATexto(fila.caudal));
+            }
             return d;
         }
-        t.filas.push_back({Num(v.caudal), r.qLleno ? Txt(QStringLiteral("Q LLENO")) : Num(r.yn),
+        if (fila.rechazo) {
+            d = Diagrama();
+            d.mensaje = capDiagFalta.arg(SinIgual(NombreDato(*fila.rechazo)));
+            return d;
+        }
+        const calculo::ResultadoUniforme& r = fila.r;
+        t.filas.push_back({Num(fila.caudal), r.qLleno ? Txt(QStringLiteral("Q LLENO")) : Num(r.yn),
                            Num(r.yc), Num(r.velocidad), Num(r.froude), Num(r.en), Num(r.sc),
                            Txt(QString::fromStdString(r.tipo))});
         if (r.qLleno && !cortada) {
             cortada = true;
-            d.descripcion = capDiagQLleno.arg(NumeroATexto(v.caudal));
+            d.descripcion = capDiagQLleno.arg(NumeroATexto(fila.caudal));
         }
         if (cortada)
             continue;
         if (r.yc > 0)
-            critico << QPointF(v.caudal, r.yc);
+            critico << QPointF(fila.caudal, r.yc);
         if (r.yn > 0)
-            normal << QPointF(v.caudal, r.yn);
+            normal << QPointF(fila.caudal, r.yn);
     }
     DatosGrafico& g = d.grafico;
     if (!normal.isEmpty())

@@ -235,8 +235,11 @@ void VentanaDiagramas::Actualizar()
 
 void VentanaDiagramas::CalcularCurva()
 {
+    // 10,000 steps take a second or two.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     Mostrar(PestanaCurvaGasto, DiagramaCurvaGasto(entrada_, ui->txtQDesde->text(),
                                                   ui->txtQHasta->text(), ui->txtPasos->text()));
+    QApplication::restoreOverrideCursor();
 }
 
 void VentanaDiagramas::Mostrar(int indice, Diagrama diagrama)
