@@ -15,6 +15,7 @@
 #include "ui_RungeKutta.h"
 #include "windows/Adv_faltandatos.h"
 #include "windows/Mensajes.h"
+#include "windows/VentanaDiagramas.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmParamVarios.h"
 
@@ -24,6 +25,14 @@ bool RungeKutta::Ejecutar(const QString& fallo, const std::function<void()>& cal
     const Variables antes = estado();
     cajaTirante_.clear();
     motivoSiFalla_.clear();
+    // An open diagrams window follows every calculation.
+    struct AlTerminar {
+        ~AlTerminar()
+        {
+            if (VentanaDiagramas* abierta = VentanaAbierta<VentanaDiagramas>())
+                abierta->Actualizar();
+        }
+    } alTerminar;
     try {
         calculo();
         return true;
@@ -146,6 +155,7 @@ void RungeKutta::cmdAlterno_Click()
             estado() = calculo.estado;
             ui->Text35->setText(TextoRedondeado(calculo->superior, 4));
             ui->Text36->setText(TextoRedondeado(calculo->inferior, 4));
+            ultimoAlterno_ = {calculo.estado, {calculo->superior, calculo->inferior}};
         } else if (ui->Option8->isChecked()) {
             const QString caja = NombreCaja(ui->Option8->text(), marco);
             const double y0 = LeerNumeroInicial(ui->Text32, caja);
@@ -154,6 +164,7 @@ void RungeKutta::cmdAlterno_Click()
             const auto calculo = calculo::AlternoDeTirante(estado(), y0);
             estado() = calculo.estado;
             ui->Text33->setText(TextoRedondeado(calculo->tirante, 4));
+            ultimoAlterno_ = {calculo.estado, {y0, calculo->tirante}};
         }
     });
 }
@@ -171,6 +182,7 @@ void RungeKutta::cmdConjugado_Click()
             const auto calculo = calculo::Conjugado(estado(), y1);
             estado() = calculo.estado;
             ui->txtY2Conj->setText(TextoRedondeado(calculo->tirante, 4));
+            ultimoConjugado_ = {calculo.estado, {y1, calculo->tirante}};
         },
         false);
     // No result is shown as no result, never as a depth of 0.

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "windows/CajasTexto.h"
 #include "windows/Idioma.h"
 #include "windows/InformeCalculo.h"
+#include "windows/VentanaDiagramas.h"
 #include "windows/Mensajes.h"
 #include "windows/TextosQt.h"
 #include "windows/VentanaDiseno.h"
@@ -151,6 +153,7 @@ void RungeKutta::PrepararVentana()
     ui->picCurva->setEtiquetaLectura(ui->lblXY);
     ConectarSenales();
     PrepararCasos();
+    OfrecerCanalADiagramas();
 
     resize(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
     CentrarEnPantalla(this);
@@ -188,6 +191,7 @@ void RungeKutta::ConectarSenales()
     connect(ui->mnuVentanaPerfil, &QAction::triggered, this, &RungeKutta::mnuVentanaPerfil_Click);
     connect(ui->mnuInforme, &QAction::triggered, this, &RungeKutta::mnuInforme_Click);
     connect(ui->mnuDiseno, &QAction::triggered, this, &RungeKutta::mnuDiseno_Click);
+    connect(ui->mnuDiagramas, &QAction::triggered, this, &RungeKutta::mnuDiagramas_Click);
     connect(ui->picCurva, &GraficoPerfil::dobleClic, this, &RungeKutta::mnuVentanaPerfil_Click);
     // An open profile window follows every profile drawn.
     connect(ui->picCurva, &GraficoPerfil::perfilDibujado, this, [] {
@@ -307,6 +311,7 @@ void RungeKutta::AplicarTextos()
     ui->mnuInforme->setText(capMnuInforme);
     ui->mnuHerramientas->setTitle(capMnuHerramientas);
     ui->mnuDiseno->setText(capMnuDiseno);
+    ui->mnuDiagramas->setText(capMnuDiagramas);
 
     NombrarCajas();
     PonerAyudas({
@@ -427,6 +432,8 @@ void RungeKutta::mnuLenguaje_Click()
         connect(diseno, &VentanaDiseno::usarEnPrincipal, nueva, &RungeKutta::UsarCanalDiseno,
                 Qt::UniqueConnection);
     }
+    if (VentanaDiagramas* diagramas = VentanaAbierta<VentanaDiagramas>())
+        diagramas->Actualizar();
     cambioDeIdioma_ = true;
     close();
 }
@@ -482,6 +489,46 @@ void RungeKutta::UsarCanalDiseno(const CanalDiseno& canal)
     ui->Text7->setText(NumeroATexto(canal.caudal));
 }
 
+void RungeKutta::mnuDiagramas_Click()
+{
+    MostrarVentana<VentanaDiagramas>();
+}
+
+namespace {
+
+// Whether two states hold the same section and discharge, on which the
+// specific energy and force depend.
+bool MismoCanal(const Variables& a, const Variables& b)
+{
+    return a.esRectangular == b.esRectangular && a.esTrapezoidal == b.esTrapezoidal &&
+           a.esCircular == b.esCircular && a.ancho == b.ancho && a.anchoFondo == b.anchoFondo &&
+           a.anguloTalud == b.anguloTalud && a.diametro == b.diametro && a.caudal == b.caudal;
+}
+
+}  // namespace
+
+void RungeKutta::OfrecerCanalADiagramas()
+{
+    QPointer<RungeKutta> ventana(this);
+    VentanaDiagramas::FijarFuente([ventana]() {
+        EntradaDiagramas e;
+        e.canal = estado();
+        if (!ventana)
+            return e;
+        try {
+            ventana->LeerDatos();
+        } catch (const ErrorLectura& error) {
+            e.errorLectura = capErrorLectura.arg(error.caja(), error.texto()).section('\n', 0, 0);
+        }
+        std::swap(e.canal, estado());  // the state goes back as it was
+        if (ventana->ultimoAlterno_ && MismoCanal(ventana->ultimoAlterno_->first, e.canal))
+            e.alternos = ventana->ultimoAlterno_->second;
+        if (ventana->ultimoConjugado_ && MismoCanal(ventana->ultimoConjugado_->first, e.canal))
+            e.conjugados = ventana->ultimoConjugado_->second;
+        return e;
+    });
+}
+
 void RungeKutta::mnuInforme_Click()
 {
     InformeCalculo(ResultadosMostrados(), CasoDelInforme()).Previsualizar(this);
@@ -513,6 +560,8 @@ void RungeKutta::closeEvent(QCloseEvent* evento)
         perfil->close();
     if (auto* diseno = VentanaAbierta<VentanaDiseno>())
         diseno->close();
+    if (auto* diagramas = VentanaAbierta<VentanaDiagramas>())
+        diagramas->close();
 }
 
 void RungeKutta::showEvent(QShowEvent* evento)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "calc/Calculos.h"
 #include "captions/Caso.h"
@@ -63,7 +64,7 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     // Closing the main window closes the windows that show its results too (the
-    // profile and design windows), so that the program ends; not when it only
+    // profile, design and diagrams windows), so that the program ends; not when it only
     // gives way to itself in the other language.
     void closeEvent(QCloseEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
@@ -80,6 +81,7 @@ private slots:
     void mnuVentanaPerfil_Click();
     void mnuInforme_Click();
     void mnuDiseno_Click();
+    void mnuDiagramas_Click();
     void cmdConvertir_Click();
     void mnuAbrirCaso_Click();
     void mnuGuardarCaso_Click();
@@ -123,6 +125,10 @@ private:
     // Caption and text of every result box that holds a value, for the report.
     QList<QPair<QString, QString>> ResultadosMostrados() const;
     QString NombreCaja(const QString& etiqueta, const QString& marco = QString()) const;
+    // The channel for the diagrams window: the boxes read into a copy of the
+    // state (the state itself stays as it was), with the alternate and
+    // conjugate depths last computed when they belong to that channel.
+    void OfrecerCanalADiagramas();
 
     // Saved cases (Casos.cpp).
     void PrepararCasos();
@@ -149,6 +155,9 @@ private:
     QString motivoSiFalla_;
     // Boxes whose click selects an option of their panel.
     QHash<QObject*, QRadioButton*> opcionDeCaja_;
+    // The last alternate and conjugate pairs, with the state they were computed in.
+    std::optional<std::pair<Variables, std::pair<double, double>>> ultimoAlterno_;
+    std::optional<std::pair<Variables, std::pair<double, double>>> ultimoConjugado_;
     // A message to show once the window is on screen (empty: none).
     QString avisoPendiente_;
     // This window closes for a new one in the other language.

@@ -9,7 +9,9 @@
 #include <utility>
 
 #include "captions/TextoFijo.h"
+#include "plot/EjesGrafico.h"
 #include "captions/Textos.h"
+#include "engine/modFuncionesTorvel.h"
 #include "state/Variables.h"
 
 namespace {
@@ -20,47 +22,42 @@ const QColor kAzul(0, 0, 255);
 const QColor kColorYc(170, 0, 0);
 const QColor kColorYn(0, 120, 0);
 const QColor kColorConjugado(110, 0, 140);
-const QColor kRejilla(226, 226, 226);
-const QColor kMarco(96, 96, 96);
-constexpr double kRelleno = 8;     // blank around the drawing (px)
-constexpr double kMarca = 5;       // length of a tick mark (px)
-constexpr int kMaximoMarcas = 40;  // far more than any axis shows
+const QColor kColorEnergia(200, 110, 0);
 
-struct Marcas {
-    std::vector<double> valores;
-    int decimales = 0;
-};
-
-// Round tick values (1, 2 or 5 times a power of ten) about one every
-// pixelesPorMarca pixels of an axis largo pixels long.
-Marcas MarcasRedondas(double desde, double hasta, double largo, double pixelesPorMarca)
+// Splits the rows into runs of consecutive filled rows (depth not 0); each
+// point is (x, valor(row)).
+template <class Valor>
+std::vector<QPolygonF> Tramos(const Variables& v, Valor valor)
 {
-    Marcas marcas;
-    const int objetivo = std::clamp(int(largo / pixelesPorMarca), 2, 12);
-    const double bruto = (hasta - desde) / objetivo;
-    if (!(bruto > 0) || !std::isfinite(bruto))
-        return marcas;
-    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
-    const double f = bruto / potencia;
-    const double paso = (f < 1.5 ? 1 : f < 3 ? 2 : f < 7 ? 5 : 10) * potencia;
-    marcas.decimales = std::max(0, int(-std::floor(std::log10(paso) + 1e-9)));
-    double k = std::ceil(desde / paso);
-    for (int n = 0; n < kMaximoMarcas && k * paso <= hasta + paso * 1e-9; ++n, ++k)
-        marcas.valores.push_back(k * paso);
-    return marcas;
+    std::vector<QPolygonF> tramos;
+    QPolygonF tramo;
+    const auto& tabla = v.tablaPerfil;
+    for (size_t i = 1; i < tabla.size(); ++i) {
+        if (tabla[i][2] != 0) {
+            tramo << QPointF(tabla[i][1], valor(tabla[i][1], tabla[i][2]));
+        } else if (!tramo.isEmpty()) {
+            tramos.push_back(std::exchange(tramo, QPolygonF()));
+        }
+    }
+    if (!tramo.isEmpty())
+        tramos.push_back(tramo);
+    return tramos;
 }
 
-QFont FuenteDelGrafico(QFont fuente)
+void PintarTramos(QPainter& pintor, const QRectF& datos, const ejes::Rango& rango,
+                  const std::vector<QPolygonF>& tramos)
 {
-    fuente.setPixelSize(12);
-    return fuente;
+    for (const QPolygonF& tramo : tramos) {
+        QPolygonF enPixeles;
+        enPixeles.reserve(tramo.size());
+        for (const QPointF& p : tramo)
+            enPixeles << rango.APixel(datos, p.x(), p.y());
+        if (enPixeles.size() == 1)
+            pintor.drawPoint(enPixeles.front());
+        else
+            pintor.drawPolyline(enPixeles);
+    }
 }
-
-struct Referencia {
-    QString nombre;
-    Qt::PenStyle estilo;
-    QColor color;
-};
 
 }  // namespace
 
@@ -73,18 +70,7 @@ GraficoVentanaPerfil::GraficoVentanaPerfil(QWidget* parent) : QWidget(parent)
 
 void GraficoVentanaPerfil::MostrarPerfil(const Variables& v)
 {
-    tramos_.clear();
-    QPolygonF tramo;
-    const auto& tabla = v.tablaPerfil;
-    for (size_t i = 1; i < tabla.size(); ++i) {
-        if (tabla[i][2] != 0) {
-            tramo << QPointF(tabla[i][1], tabla[i][2]);
-        } else if (!tramo.isEmpty()) {
-            tramos_.push_back(std::exchange(tramo, QPolygonF()));
-        }
-    }
-    if (!tramo.isEmpty())
-        tramos_.push_back(tramo);
+    tramos_ = Tramos(v, [](double, double y) { return y; });
 
     xMin_ = v.xMinGraf;
     xMax_ = v.xMaxGraf;
@@ -102,13 +88,76 @@ void GraficoVentanaPerfil::MostrarPerfil(const Variables& v)
     hayConjugado_ = hayNormal_ && ynConj_ != 0;
     hayPerfil_ = v.perfil.metodo != MetodoPerfil::Ninguno && !tramos_.empty() && dx > 0 && dy > 0 &&
                  std::isfinite(derecha_ - izquierda_) && std::isfinite(arriba_ - abajo_);
+    PrepararCotas(v);
     update();
 }
 
-QPointF GraficoVentanaPerfil::APixel(const QRectF& datos, double x, double y) const
+// The elevation view: the bed z = S·(x_max − x), shifted so that its lowest
+// point is at 0, with the surface z + y and the energy line z + E above it.
+void GraficoVentanaPerfil::PrepararCotas(const Variables& v)
 {
-    return QPointF(datos.left() + (x - izquierda_) / (derecha_ - izquierda_) * datos.width(),
-                   datos.bottom() - (y - abajo_) / (arriba_ - abajo_) * datos.height());
+    fondo_.clear();
+    superficie_.clear();
+    energia_.clear();
+    if (!hayPerfil_)
+        return;
+    double xPrimero = tramos_.front().front().x(), xUltimo = xPrimero;
+    for (const QPolygonF& tramo : tramos_) {
+        for (const QPointF& p : tramo) {
+            xPrimero = std::min(xPrimero, p.x());
+            xUltimo = std::max(xUltimo, p.x());
+        }
+    }
+    pendiente_ = v.pendiente;
+    xCotaMax_ = xUltimo;
+    // The lowest bed point: at x_max for a falling bed, at x_min for a rising one.
+    zBase_ = std::min(0.0, pendiente_ * (xUltimo - xPrimero));
+    xCotaMin_ = xPrimero;
+    Variables copia = v;
+    superficie_ = Tramos(v, [this](double x, double y) { return Cota(x) + y; });
+    energia_ = Tramos(v, [&](double x, double y) {
+        try {
+            ElementosHidraulicos(copia, y);
+            return Cota(x) + copia.energia;
+        } catch (const ErrorCalculo&) {
+            return Cota(x) + y;
+        }
+    });
+    fondo_ = {QPolygonF({QPointF(xPrimero, Cota(xPrimero)), QPointF(xUltimo, Cota(xUltimo))})};
+    double alto = 0;
+    for (const auto* serie : {&superficie_, &energia_})
+        for (const QPolygonF& tramo : *serie)
+            for (const QPointF& p : tramo)
+                if (std::isfinite(p.y()))
+                    alto = std::max(alto, p.y());
+    alto = std::max({alto, Cota(xPrimero) + yc_, Cota(xUltimo) + yc_});
+    if (hayNormal_)
+        alto = std::max({alto, Cota(xPrimero) + yn_, Cota(xUltimo) + yn_});
+    abajoCotas_ = -alto * 0.1;
+    arribaCotas_ = alto * 1.15;
+    if (!(alto > 0) || !std::isfinite(alto)) {
+        abajoCotas_ = -1;
+        arribaCotas_ = 1;
+    }
+}
+
+double GraficoVentanaPerfil::Cota(double x) const
+{
+    return pendiente_ * (xCotaMax_ - x) - zBase_;
+}
+
+void GraficoVentanaPerfil::FijarVistaCotas(bool cotas)
+{
+    if (cotas == cotas_)
+        return;
+    cotas_ = cotas;
+    update();
+}
+
+ejes::Rango GraficoVentanaPerfil::RangoActual() const
+{
+    return cotas_ ? ejes::Rango{izquierda_, derecha_, abajoCotas_, arribaCotas_}
+                  : ejes::Rango{izquierda_, derecha_, abajo_, arriba_};
 }
 
 QRectF GraficoVentanaPerfil::Pintar(QPainter& pintor, const QRectF& area) const
@@ -120,139 +169,73 @@ QRectF GraficoVentanaPerfil::Pintar(QPainter& pintor, const QRectF& area) const
         return {};
     }
     pintor.setRenderHint(QPainter::Antialiasing, true);
-    const QFont fuente = FuenteDelGrafico(font());
+    const QFont fuente = ejes::FuenteDelGrafico(font());
     pintor.setFont(fuente);
-    const QFontMetricsF metricas(fuente);
-    const double renglon = metricas.height();
-
-    // The vertical extent first: the depth labels it allows set the left margin.
-    QRectF datos =
-        area.adjusted(0, kRelleno + renglon * 2, 0, -(kRelleno + renglon * 2 + kMarca + 4));
-    const Marcas marcasY = MarcasRedondas(abajo_, arriba_, datos.height(), 45);
-    double anchoRotulos = 0;
-    for (double y : marcasY.valores)
-        anchoRotulos =
-            std::max(anchoRotulos, metricas.horizontalAdvance(TextoFijo(y, marcasY.decimales)));
-    datos.setLeft(area.left() + kRelleno + renglon + 6 + anchoRotulos + kMarca + 3);
-    datos.setRight(area.right() - kRelleno - 24);
-    if (datos.width() < 20 || datos.height() < 20) {
+    const ejes::Rango rango = RangoActual();
+    const QRectF datos = ejes::AreaDeDatos(QFontMetricsF(fuente), area, rango);
+    if (datos.isEmpty()) {
         pintor.restore();
         return {};
     }
 
-    PintarEjes(pintor, datos);
+    ejes::PintarEjes(pintor, datos, rango, capEjeX, cotas_ ? capEjeCota : capEjeY);
     PintarLeyenda(pintor, area);
 
     pintor.save();
     pintor.setClipRect(datos);
-    const double xs[] = {xMin_, xMax_};
-    auto lineaHorizontal = [&](double y, Qt::PenStyle estilo, const QColor& color) {
+    auto linea = [&](double x0, double y0, double x1, double y1, Qt::PenStyle estilo,
+                     const QColor& color) {
         pintor.setPen(QPen(color, 1.2, estilo));
-        pintor.drawLine(APixel(datos, xs[0], y), APixel(datos, xs[1], y));
+        pintor.drawLine(rango.APixel(datos, x0, y0), rango.APixel(datos, x1, y1));
     };
-    lineaHorizontal(0, Qt::SolidLine, Qt::black);
-    lineaHorizontal(yc_, Qt::DashDotLine, kColorYc);
-    if (hayNormal_)
-        lineaHorizontal(yn_, Qt::DashLine, kColorYn);
-    if (hayConjugado_)
-        lineaHorizontal(ynConj_, Qt::DashDotDotLine, kColorConjugado);
-    pintor.setPen(QPen(kAzul, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    for (const QPolygonF& tramo : tramos_) {
-        QPolygonF enPixeles;
-        enPixeles.reserve(tramo.size());
-        for (const QPointF& p : tramo)
-            enPixeles << APixel(datos, p.x(), p.y());
-        if (enPixeles.size() == 1)
-            pintor.drawPoint(enPixeles.front());
-        else
-            pintor.drawPolyline(enPixeles);
+    if (cotas_) {
+        const double a = xCotaMin_, b = xCotaMax_;
+        pintor.setPen(QPen(Qt::black, 1.6));
+        PintarTramos(pintor, datos, rango, fondo_);
+        linea(a, Cota(a) + yc_, b, Cota(b) + yc_, Qt::DashDotLine, kColorYc);
+        if (hayNormal_)
+            linea(a, Cota(a) + yn_, b, Cota(b) + yn_, Qt::DashLine, kColorYn);
+        pintor.setPen(QPen(kColorEnergia, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        PintarTramos(pintor, datos, rango, energia_);
+        pintor.setPen(QPen(kAzul, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        PintarTramos(pintor, datos, rango, superficie_);
+    } else {
+        linea(xMin_, 0, xMax_, 0, Qt::SolidLine, Qt::black);
+        linea(xMin_, yc_, xMax_, yc_, Qt::DashDotLine, kColorYc);
+        if (hayNormal_)
+            linea(xMin_, yn_, xMax_, yn_, Qt::DashLine, kColorYn);
+        if (hayConjugado_)
+            linea(xMin_, ynConj_, xMax_, ynConj_, Qt::DashDotDotLine, kColorConjugado);
+        pintor.setPen(QPen(kAzul, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        PintarTramos(pintor, datos, rango, tramos_);
     }
     pintor.restore();
     pintor.restore();
     return datos;
 }
 
-// Grid, frame, tick marks with their values, and the two axis titles.
-void GraficoVentanaPerfil::PintarEjes(QPainter& pintor, const QRectF& datos) const
-{
-    const QFontMetricsF metricas(pintor.font());
-    const Marcas marcasX = MarcasRedondas(izquierda_, derecha_, datos.width(), 90);
-    const Marcas marcasY = MarcasRedondas(abajo_, arriba_, datos.height(), 45);
-
-    pintor.setPen(QPen(kRejilla, 1));
-    for (double x : marcasX.valores) {
-        const double px = APixel(datos, x, 0).x();
-        pintor.drawLine(QPointF(px, datos.top()), QPointF(px, datos.bottom()));
-    }
-    for (double y : marcasY.valores) {
-        const double py = APixel(datos, 0, y).y();
-        pintor.drawLine(QPointF(datos.left(), py), QPointF(datos.right(), py));
-    }
-
-    pintor.setPen(QPen(kMarco, 1));
-    pintor.drawRect(datos);
-    for (double x : marcasX.valores) {
-        const double px = APixel(datos, x, 0).x();
-        pintor.drawLine(QPointF(px, datos.bottom()), QPointF(px, datos.bottom() + kMarca));
-        const QString texto = TextoFijo(x, marcasX.decimales);
-        const double ancho = metricas.horizontalAdvance(texto);
-        pintor.drawText(QPointF(px - ancho / 2, datos.bottom() + kMarca + 2 + metricas.ascent()),
-                        texto);
-    }
-    for (double y : marcasY.valores) {
-        const double py = APixel(datos, 0, y).y();
-        pintor.drawLine(QPointF(datos.left() - kMarca, py), QPointF(datos.left(), py));
-        const QString texto = TextoFijo(y, marcasY.decimales);
-        const double ancho = metricas.horizontalAdvance(texto);
-        pintor.drawText(QPointF(datos.left() - kMarca - 3 - ancho,
-                                py + (metricas.ascent() - metricas.descent()) / 2),
-                        texto);
-    }
-
-    pintor.setPen(Qt::black);
-    const double tituloX = metricas.horizontalAdvance(capEjeX);
-    pintor.drawText(QPointF(datos.center().x() - tituloX / 2,
-                            datos.bottom() + kMarca + 4 + metricas.height() + metricas.ascent()),
-                    capEjeX);
-    pintor.save();
-    pintor.translate(kRelleno + metricas.ascent(), datos.center().y());
-    pintor.rotate(-90);
-    pintor.drawText(QPointF(-metricas.horizontalAdvance(capEjeY) / 2, 0), capEjeY);
-    pintor.restore();
-}
-
-// One row above the data, each line with a sample of its style, centred.
+// The profile first, then yc, yn and yn* (in elevations: the bed, the energy
+// line, z + yc and z + yn).
 void GraficoVentanaPerfil::PintarLeyenda(QPainter& pintor, const QRectF& area) const
 {
-    std::vector<Referencia> entradas = {
-        {QStringLiteral("yc = %1 m").arg(TextoFijo(yc_, 4)), Qt::DashDotLine, kColorYc}};
-    if (hayNormal_)
-        entradas.push_back(
-            {QStringLiteral("yn = %1 m").arg(TextoFijo(yn_, 4)), Qt::DashLine, kColorYn});
-    if (hayConjugado_)
-        entradas.push_back({QStringLiteral("yn* = %1 m").arg(TextoFijo(ynConj_, 4)),
-                            Qt::DashDotDotLine, kColorConjugado});
-
-    const QFontMetricsF metricas(pintor.font());
-    constexpr double muestra = 30, separacion = 6, entreEntradas = 22;
-    double total = muestra + separacion + metricas.horizontalAdvance(capLeyendaPerfil);
-    for (const Referencia& r : entradas)
-        total += entreEntradas + muestra + separacion + metricas.horizontalAdvance(r.nombre);
-
-    double x = area.center().x() - total / 2;
-    const double base = area.top() + kRelleno + metricas.ascent();
-    const double medio = base - (metricas.ascent() - metricas.descent()) / 2;
-    auto entrada = [&](const QString& nombre, const QPen& pluma) {
-        pintor.setPen(pluma);
-        pintor.drawLine(QPointF(x, medio), QPointF(x + muestra, medio));
-        x += muestra + separacion;
-        pintor.setPen(Qt::black);
-        pintor.drawText(QPointF(x, base), nombre);
-        x += metricas.horizontalAdvance(nombre) + entreEntradas;
-    };
-    entrada(capLeyendaPerfil, QPen(kAzul, 2));
-    for (const Referencia& r : entradas)
-        entrada(r.nombre, QPen(r.color, 1.2, r.estilo));
+    std::vector<ejes::EntradaLeyenda> entradas = {{capLeyendaPerfil, QPen(kAzul, 2)}};
+    const QString yc = QStringLiteral("yc = %1 m").arg(TextoFijo(yc_, 4));
+    const QString yn = QStringLiteral("yn = %1 m").arg(TextoFijo(yn_, 4));
+    if (cotas_) {
+        entradas.push_back({capLeyendaFondo, QPen(Qt::black, 1.6)});
+        entradas.push_back({capLeyendaLineaEnergia, QPen(kColorEnergia, 1.4)});
+        entradas.push_back({QStringLiteral("z + ") + yc, QPen(kColorYc, 1.2, Qt::DashDotLine)});
+        if (hayNormal_)
+            entradas.push_back({QStringLiteral("z + ") + yn, QPen(kColorYn, 1.2, Qt::DashLine)});
+    } else {
+        entradas.push_back({yc, QPen(kColorYc, 1.2, Qt::DashDotLine)});
+        if (hayNormal_)
+            entradas.push_back({yn, QPen(kColorYn, 1.2, Qt::DashLine)});
+        if (hayConjugado_)
+            entradas.push_back({QStringLiteral("yn* = %1 m").arg(TextoFijo(ynConj_, 4)),
+                                QPen(kColorConjugado, 1.2, Qt::DashDotDotLine)});
+    }
+    ejes::PintarLeyenda(pintor, area, entradas);
 }
 
 QImage GraficoVentanaPerfil::Imagen(const QSize& tamano, qreal escala) const
@@ -279,9 +262,12 @@ void GraficoVentanaPerfil::mouseMoveEvent(QMouseEvent* evento)
         return;
     }
     const QRectF& d = datosEnPantalla_;
-    const double x = izquierda_ + (p.x() - d.left()) / d.width() * (derecha_ - izquierda_);
-    const double y = abajo_ + (d.bottom() - p.y()) / d.height() * (arriba_ - abajo_);
-    emit lectura(QStringLiteral("x = %1 m, y = %2 m").arg(TextoFijo(x, 2), TextoFijo(y, 3)));
+    const ejes::Rango r = RangoActual();
+    const double x = r.izquierda + (p.x() - d.left()) / d.width() * (r.derecha - r.izquierda);
+    const double y = r.abajo + (d.bottom() - p.y()) / d.height() * (r.arriba - r.abajo);
+    emit lectura(
+        (cotas_ ? QStringLiteral("x = %1 m, z = %2 m") : QStringLiteral("x = %1 m, y = %2 m"))
+            .arg(TextoFijo(x, 2), TextoFijo(y, 3)));
 }
 
 void GraficoVentanaPerfil::leaveEvent(QEvent*)

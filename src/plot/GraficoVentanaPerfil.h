@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "plot/EjesGrafico.h"
+
 struct Variables;
 
 class GraficoVentanaPerfil : public QWidget {
@@ -24,6 +26,10 @@ public:
     // the reference depths and the plot ranges. Nothing when there is no profile.
     void MostrarPerfil(const Variables& v);
     bool hayPerfil() const { return hayPerfil_; }
+    // Depths (the default) or elevations: the bed z = S·(x_max − x), lowest at
+    // 0, with the surface z + y, the energy line z + y + V²/2g, z + yc and z + yn.
+    void FijarVistaCotas(bool cotas);
+    bool vistaCotas() const { return cotas_; }
 
     // Paints the whole plot into area (logical pixels) and returns the rectangle
     // of the data inside it, between the axes.
@@ -42,9 +48,10 @@ protected:
     void leaveEvent(QEvent* evento) override;
 
 private:
-    void PintarEjes(QPainter& pintor, const QRectF& datos) const;
     void PintarLeyenda(QPainter& pintor, const QRectF& area) const;
-    QPointF APixel(const QRectF& datos, double x, double y) const;
+    void PrepararCotas(const Variables& v);
+    double Cota(double x) const;
+    ejes::Rango RangoActual() const;
 
     bool hayPerfil_ = false;
     // Runs of consecutive filled rows; an unfilled row (depth 0) splits the chain.
@@ -53,6 +60,11 @@ private:
     double izquierda_ = 0, derecha_ = 0, abajo_ = 0, arriba_ = 0;  // with the margins
     double yc_ = 0, yn_ = 0, ynConj_ = 0;
     bool hayNormal_ = false, hayConjugado_ = false;
+    // The elevation view.
+    bool cotas_ = false;
+    std::vector<QPolygonF> fondo_, superficie_, energia_;
+    double pendiente_ = 0, xCotaMin_ = 0, xCotaMax_ = 0, zBase_ = 0;
+    double abajoCotas_ = 0, arribaCotas_ = 1;
     // Where the data were last painted on screen, for the read-out.
     QRectF datosEnPantalla_;
 };

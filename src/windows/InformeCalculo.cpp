@@ -14,8 +14,10 @@
 #include "engine/modFuncionesTorvel.h"
 #include "captions/Textos.h"
 #include "plot/GraficoVentanaPerfil.h"
+#include "plot/GraficoXY.h"
 #include "state/Variables.h"
 #include "windows/Archivos.h"
+#include "windows/Diagramas.h"
 #include "windows/ModeloTablaPerfil.h"
 #include "windows/VentanaPerfil.h"
 
@@ -79,16 +81,51 @@ QString TablaPerfil(const ModeloTablaPerfil& modelo)
 {
     QString html = QStringLiteral(
         "<table width='100%' cellspacing='0' cellpadding='2' border='0.5'><thead><tr>");
-    for (int c = 0; c < modelo.columnCount(); ++c)
+    // The depth columns only: the report's table keeps its width.
+    const int columnas = ModeloTablaPerfil::NumColumnas;
+    for (int c = 0; c < columnas; ++c)
         html += Celda(modelo.headerData(c, Qt::Horizontal).toString(), "th");
     html += QStringLiteral("</tr></thead>");
     for (int f = 0; f < modelo.rowCount(); ++f) {
         html += QStringLiteral("<tr>");
-        for (int c = 0; c < modelo.columnCount(); ++c)
+        for (int c = 0; c < columnas; ++c)
             html += QStringLiteral("<td align='right'>%1</td>").arg(modelo.TextoCelda(f, c));
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
+}
+
+// The section, the specific energy diagram and the rating curve of the
+// channel in the state, each with its heading and a line on it, half a page
+// each; nothing of those whose data are missing.
+QString Diagramas(QTextDocument& documento)
+{
+    const EntradaDiagramas entrada = EntradaDesdeEstado();
+    const auto [desde, hasta] = RangoCaudalPorDefecto(entrada.canal.caudal);
+    const std::pair<const QString*, Diagrama> diagramas[] = {
+        {&capTabSeccion, DiagramaSeccion(entrada)},
+        {&capTabEnergia, DiagramaEnergia(entrada)},
+        {&capTabCurvaGasto, DiagramaCurvaGasto(entrada, NumeroATexto(desde), NumeroATexto(hasta),
+                                               QString::number(kPasosPorDefecto))},
+    };
+    QString html;
+    int n = 0;
+    for (const auto& [titulo, diagrama] : diagramas) {
+        if (!diagrama.mensaje.isEmpty() || diagrama.grafico.vacio())
+            continue;
+        GraficoXY grafico;
+        grafico.Mostrar(diagrama.grafico);
+        const QUrl url(QStringLiteral("torvel://diagrama-%1.png").arg(n++));
+        documento.addResource(QTextDocument::ImageResource, url, grafico.Imagen(kTamanoGrafico, 3));
+        // The first starts a page; two share each page.
+        const bool nuevaPagina = n % 2 == 1;
+        html +=
+            QStringLiteral("<h2%1>%2</h2><p>%3</p><p><img src='%4' width='%5'></p>")
+                .arg(nuevaPagina ? QStringLiteral(" style='page-break-before: always'") : QString(),
+                     titulo->toHtmlEscaped(), diagrama.descripcion.toHtmlEscaped(), url.toString())
+                .arg(kTamanoGrafico.width());
+    }
+    return html;
 }
 
 }  // namespace
@@ -134,6 +171,7 @@ InformeCalculo::InformeCalculo(const QList<QPair<QString, QString>>& resultados,
         modelo.Cargar(v);
         html += TablaPerfil(modelo);
     }
+    html += Diagramas(*documento_);
     documento_->setHtml(html);
 }
 

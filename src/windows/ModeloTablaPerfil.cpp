@@ -1,5 +1,7 @@
 #include "windows/ModeloTablaPerfil.h"
 
+#include <algorithm>
+
 #include "captions/TextoFijo.h"
 #include "captions/Textos.h"
 #include "engine/Csv.h"
@@ -8,19 +10,21 @@
 
 namespace {
 
-constexpr int kDecimales[ModeloTablaPerfil::NumColumnas] = {2, 4, 4, 4, 4, 4, 6};
+constexpr int kDecimales[ModeloTablaPerfil::NumColumnasConCotas] = {2, 4, 4, 4, 4, 4, 6, 4, 4, 4};
 
 QString Encabezado(int columna)
 {
-    static const char* const kSimbolos[] = {"x (m)", "y (m)", "A (m²)", "V (m/s)",
-                                            "Fr",    "E (m)", "Sf"};
+    static const char* const kSimbolos[] = {
+        "x (m)", "y (m)", "A (m²)", "V (m/s)",   "Fr",
+        "E (m)", "Sf",    "z (m)",  "z + y (m)", "z + y + V²/2g (m)"};
     return QString::fromUtf8(kSimbolos[columna]);
 }
 
 QString NombreColumna(int columna)
 {
-    const QString* nombres[] = {&capColX,      &capColTirante, &capColArea,    &capColVelocidad,
-                                &capColFroude, &capColEnergia, &capColFriccion};
+    const QString* nombres[] = {
+        &capColX,       &capColTirante,  &capColArea, &capColVelocidad,      &capColFroude,
+        &capColEnergia, &capColFriccion, &capColCota, &capColCotaSuperficie, &capColCotaEnergia};
     return *nombres[columna];
 }
 
@@ -47,6 +51,18 @@ void ModeloTablaPerfil::Cargar(const Variables& v)
             filas_.push_back(fila);
         }
     }
+    // The bed's lowest point: at x_max for a falling bed, at x_min for a rising one.
+    pendiente_ = v.pendiente;
+    xMax_ = zBase_ = 0;
+    if (!filas_.empty()) {
+        double xMin = filas_.front().x;
+        xMax_ = xMin;
+        for (const Fila& f : filas_) {
+            xMin = std::min(xMin, f.x);
+            xMax_ = std::max(xMax_, f.x);
+        }
+        zBase_ = std::min(0.0, pendiente_ * (xMax_ - xMin));
+    }
     endResetModel();
 }
 
@@ -57,7 +73,7 @@ int ModeloTablaPerfil::rowCount(const QModelIndex& padre) const
 
 int ModeloTablaPerfil::columnCount(const QModelIndex& padre) const
 {
-    return padre.isValid() ? 0 : NumColumnas;
+    return padre.isValid() ? 0 : NumColumnasConCotas;
 }
 
 std::optional<double> ModeloTablaPerfil::Valor(int fila, int columna) const
@@ -67,8 +83,15 @@ std::optional<double> ModeloTablaPerfil::Valor(int fila, int columna) const
         return f.x;
     if (columna == ColY)
         return f.y;
+    const double z = pendiente_ * (xMax_ - f.x) - zBase_;
+    if (columna == ColCota)
+        return z;
+    if (columna == ColCotaSuperficie)
+        return z + f.y;
     if (!f.calculada)
         return std::nullopt;
+    if (columna == ColCotaEnergia)
+        return z + f.derivadas[ColEnergia - ColArea];
     return f.derivadas[columna - ColArea];
 }
 
@@ -108,12 +131,12 @@ QString ModeloTablaPerfil::TextoSeparadoPorTabs() const
 {
     QStringList lineas;
     QStringList campos;
-    for (int c = 0; c < NumColumnas; ++c)
+    for (int c = 0; c < NumColumnasConCotas; ++c)
         campos << Encabezado(c);
     lineas << campos.join(QLatin1Char('\t'));
     for (int f = 0; f < rowCount(); ++f) {
         campos.clear();
-        for (int c = 0; c < NumColumnas; ++c)
+        for (int c = 0; c < NumColumnasConCotas; ++c)
             campos << TextoCelda(f, c);
         lineas << campos.join(QLatin1Char('\t'));
     }
@@ -123,12 +146,12 @@ QString ModeloTablaPerfil::TextoSeparadoPorTabs() const
 QByteArray ModeloTablaPerfil::Csv() const
 {
     std::vector<std::string> campos;
-    for (int c = 0; c < NumColumnas; ++c)
+    for (int c = 0; c < NumColumnasConCotas; ++c)
         campos.push_back((NombreColumna(c) + QLatin1Char(' ') + Encabezado(c)).toStdString());
     std::string texto = LineaCsv(campos) + '\n';
     texto.reserve(filas_.size() * 140);
     for (int f = 0; f < rowCount(); ++f) {
-        for (int c = 0; c < NumColumnas; ++c) {
+        for (int c = 0; c < NumColumnasConCotas; ++c) {
             const std::optional<double> valor = Valor(f, c);
             if (c > 0)
                 texto += ',';

@@ -1,6 +1,7 @@
 // The rows of the last profile for the profile window's table: x and depth from
 // the profile table, and the area, velocity, Froude number, specific energy and
-// friction slope of each depth, worked out once when the model is loaded.
+// friction slope of each depth, worked out once when the model is loaded, and
+// the elevations of the bed, the surface and the energy line.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -23,7 +24,13 @@ public:
         ColFroude,
         ColEnergia,
         ColFriccion,
-        NumColumnas
+        NumColumnas,
+        // The elevations: the bed z = S·(x_max − x), lowest at 0, the surface
+        // z + y and the energy line z + y + V²/2g.
+        ColCota = NumColumnas,
+        ColCotaSuperficie,
+        ColCotaEnergia,
+        NumColumnasConCotas
     };
     // The full-precision value of a cell, or an invalid QVariant for an empty one.
     static constexpr int RolValor = Qt::UserRole;
@@ -59,4 +66,5 @@ private:
         std::array<double, 5> derivadas{};  // A, V, Fr, E, Sf
     };
     std::vector<Fila> filas_;
+    double pendiente_ = 0, xMax_ = 0, zBase_ = 0;
 };

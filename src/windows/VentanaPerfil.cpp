@@ -72,6 +72,9 @@ VentanaPerfil::VentanaPerfil(QWidget* parent)
     connect(ui->cmdGuardarTabla, &QPushButton::clicked, this, &VentanaPerfil::PedirArchivoTabla);
     connect(ui->cmdGuardarGrafico, &QPushButton::clicked, this,
             &VentanaPerfil::PedirArchivoGrafico);
+    // Depths or elevations: the plot only; the table holds both.
+    connect(ui->optVistaCotas, &QRadioButton::toggled, ui->picPerfil,
+            &GraficoVentanaPerfil::FijarVistaCotas);
     connect(ui->picPerfil, &GraficoVentanaPerfil::lectura, this, [this](const QString& texto) {
         if (texto.isEmpty())
             ui->barraEstado->clearMessage();
@@ -92,6 +95,8 @@ void VentanaPerfil::Actualizar()
     ui->cmdCopiar->setText(capPerfilCopiar);
     ui->cmdGuardarTabla->setText(capPerfilGuardarTabla);
     ui->cmdGuardarGrafico->setText(capPerfilGuardarGrafico);
+    ui->optVistaTirantes->setText(capVistaTirantes);
+    ui->optVistaCotas->setText(capVistaCotas);
 
     const Variables& v = estado();
     tipo_ = QString::fromStdString(::TipoPerfil(v));
@@ -104,7 +109,10 @@ void VentanaPerfil::Actualizar()
     ui->lblDescripcion->setAlignment(hay ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     ui->lblDescripcion->setSizePolicy(QSizePolicy::Preferred,
                                       hay ? QSizePolicy::Fixed : QSizePolicy::Expanding);
-    for (QWidget* boton : {ui->cmdCopiar, ui->cmdGuardarTabla, ui->cmdGuardarGrafico})
+    for (QWidget* boton :
+         {static_cast<QWidget*>(ui->cmdCopiar), static_cast<QWidget*>(ui->cmdGuardarTabla),
+          static_cast<QWidget*>(ui->cmdGuardarGrafico), static_cast<QWidget*>(ui->optVistaTirantes),
+          static_cast<QWidget*>(ui->optVistaCotas)})
         boton->setEnabled(hay);
 }
 
