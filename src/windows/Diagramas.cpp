@@ -265,9 +265,10 @@ Diagrama DiagramaDeFuncion(const EntradaDiagramas& e, bool energia)
                                  energia ? QStringLiteral("Ec") : QStringLiteral("Mc"),
                                  TextoFijo(valor(*el), 4))
                             .append(energia ? QStringLiteral(" m") : QStringLiteral(" m³"));
-    if (energia && pares.size() == 2) {
+    // Named as their marks on the plot (the table lists them by depth).
+    if (energia && pares.size() == 2 && par) {
         d.descripcion += QStringLiteral("; y1 = %1 m, y2 = %2 m, E = %3 m")
-                             .arg(TextoFijo(pares[0].first, 4), TextoFijo(pares[1].first, 4),
+                             .arg(TextoFijo(par->first, 4), TextoFijo(par->second, 4),
                                   TextoFijo(pares[0].second, 4));
     }
     if (!energia && pares.size() == 2 && par) {
