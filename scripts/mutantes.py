@@ -333,13 +333,15 @@ def preparar_arbol():
     else:
         git("checkout", "--quiet", "--force", "--detach", head, cwd=ARBOL)
         git("clean", "-fdq", cwd=ARBOL)
-    for nombre in git("ls-files", "-m", "-o", "--exclude-standard").splitlines():
+    # Changed against HEAD, staged or not, and new files not yet added.
+    cambiados = git("diff", "--name-only", "--diff-filter=d", "HEAD").splitlines()
+    for nombre in cambiados + git("ls-files", "-o", "--exclude-standard").splitlines():
         origen, destino = RAIZ / nombre, ARBOL / nombre
         if origen.is_file() and not (destino.exists()
                                      and destino.read_bytes() == origen.read_bytes()):
             destino.parent.mkdir(parents=True, exist_ok=True)
             shutil.copyfile(origen, destino)  # a new time: rebuilt
-    for nombre in git("ls-files", "-d").splitlines():
+    for nombre in git("diff", "--name-only", "--diff-filter=D", "HEAD").splitlines():
         (ARBOL / nombre).unlink(missing_ok=True)
     if not (BUILD / "CMakeCache.txt").exists():
         generador = ["-G", "Ninja"] if shutil.which("ninja") else []
