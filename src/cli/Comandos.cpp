@@ -3,6 +3,7 @@
 // names the option at fault.
 #include "cli/Comandos.h"
 
+#include <algorithm>
 #include <map>
 
 #include "calc/Calculos.h"
@@ -268,6 +269,39 @@ Resultado Perfil(const Pedido& p)
     r.campos.push_back(Numero("x_end", c.estado.perfil.xFin));
     if (p.tabla)
         TablaPerfil(c.estado, r);
+    return r;
+}
+
+// y_i = A + i * (B - A) / K, as the diagrams window computes its depths; by
+// default its range too, from 0.05 yc to 2.5 times the larger of yc and yn (in a
+// pipe, at most 0.999 D) in 199 steps.
+Resultado CurvaEspecifica(const Pedido& p)
+{
+    const bool energia = p.archivo == "energy";
+    double desde = p.desde.value_or(0), hasta = p.hasta.value_or(0);
+    if (!p.desde) {
+        const auto u =
+            Calcular(capFalloFlujoUniforme, [&] { return calculo::FlujoUniforme(p.canal); });
+        if (!u.hecho())
+            Rechazar(u);
+        desde = 0.05 * u->yc;
+        hasta = 2.5 * std::max(u->yc, u->yn);
+        if (p.canal.esCircular)
+            hasta = std::min(hasta, p.canal.diametro * 0.999);
+    }
+    Resultado r;
+    r.nombreTabla = "rows";
+    r.columnas = {"y", energia ? "E" : "M"};
+    for (long i = 0; i <= p.pasos; ++i) {
+        const double y = desde + i * (hasta - desde) / p.pasos;
+        if (p.canal.esCircular && y >= p.canal.diametro)
+            break;  // the pipe is full
+        const auto c = Calcular(capFalloParametros, [&] { return calculo::Elementos(p.canal, y); });
+        if (!c.hecho())
+            Rechazar(c, y);
+        r.filas.push_back({Celda::Numero(y),
+                           Celda::Numero(energia ? c.estado.energia : c.estado.cantMovimiento)});
+    }
     return r;
 }
 

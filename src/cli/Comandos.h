@@ -42,6 +42,8 @@ Resultado Curva(const Pedido& p,
                 const std::function<void(const Resultado&, std::vector<Celda>)>& alFila = {});
 // solve: the exact design solution for one unknown (Resolver.cpp).
 Resultado Resolver(const Pedido& p);
+// curve energy|force: E or M against the depth (Curvas.cpp).
+Resultado CurvaEspecifica(const Pedido& p);
 // case: every calculation the case allows, in the main window's order
 // (CalculosCaso.cpp). Returns the exit status: 1 when any of them failed.
 int EjecutarCaso(const Pedido& p, const Caso& caso, std::ostream& salida);

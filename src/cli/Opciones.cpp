@@ -55,6 +55,12 @@ const Comando kComandos[] = {
      "failed. A quoted field may hold commas, quotes (doubled) and line breaks; a row over "
      "1 MB or with more than 1000 fields is refused, and no input column may be named like "
      "an output column."},
+    {"curve", "the specific energy (energy) or specific force (force) against the depth",
+     "Gives rows of y and E (energy: y + Q^2 / 2gA^2) or M (force: A ybar + Q^2 / gA), the "
+     "numbers of the diagrams window, for y = A + i (B - A) / K, i = 0 ... K, with --from A, "
+     "--to B and --steps K (default 199); without --from and --to, from 0.05 yc to 2.5 "
+     "times the larger of yc and yn (a pipe's at most 0.999 D), the window's depths. A "
+     "pipe's curve stops below its crown. n and Q must be positive."},
     {"solve", "Manning's uniform flow solved exactly for one unknown, as in the design window",
      "Solves Manning's formula for the unknown of --for (q, depth, b, d, z, slope or n), given "
      "every other input of the shape; the unknown's own option is left out. Gives unknown, "
@@ -179,6 +185,16 @@ void OpcionesPropias(QCommandLineParser& p, const std::string& comando)
             Opcion("q-from", "A", "First discharge (m3/s)."),
             Opcion("q-to", "B", "Last discharge (m3/s)."),
             Opcion("steps", "K", "Number of equal steps; K + 1 rows, both ends included."),
+        });
+    }
+    if (comando == "curve") {
+        p.addPositionalArgument(QStringLiteral("KIND"),
+                                QStringLiteral("energy (specific energy) or force (specific "
+                                               "force)."));
+        p.addOptions({
+            Opcion("from", "A", "First depth (m)."),
+            Opcion("to", "B", "Last depth (m)."),
+            Opcion("steps", "K", "Number of equal steps; K + 1 rows (default 199)."),
         });
     }
     if (comando == "uniform" || comando == "rating" || comando == "batch")
@@ -321,7 +337,25 @@ void LeerPropias(const QCommandLineParser& p, Pedido& pedido)
         else if (texto != QLatin1String("scan"))
             Fallar(QStringLiteral("solver"), texto, "is not one of scan, exact");
     }
-    if (c == "case") {
+    if (c == "curve") {
+        const QStringList tipo = p.positionalArguments();
+        if (tipo.size() != 1 ||
+            (tipo.front() != QLatin1String("energy") && tipo.front() != QLatin1String("force")))
+            throw ErrorUso("curve needs one KIND: energy or force");
+        pedido.archivo = tipo.front().toStdString();
+        pedido.desde = NumeroOpcional(p, QStringLiteral("from"));
+        pedido.hasta = NumeroOpcional(p, QStringLiteral("to"));
+        if (pedido.desde.has_value() != pedido.hasta.has_value())
+            throw ErrorUso("curve needs both --from and --to, or neither");
+        if (pedido.desde && !(*pedido.desde > 0))
+            Fallar(QStringLiteral("from"), p.value(QStringLiteral("from")), "must be positive");
+        if (pedido.hasta && !(*pedido.hasta > *pedido.desde))
+            Fallar(QStringLiteral("to"), p.value(QStringLiteral("to")),
+                   "must be greater than --from");
+        pedido.pasos = p.isSet(QStringLiteral("steps"))
+                           ? Entero(p, QStringLiteral("steps"), 1, 1'000'000)
+                           : 199;
+    } else if (c == "case") {
         const QStringList archivos = p.positionalArguments();
         if (archivos.size() != 1)
             throw ErrorUso("case needs one FILE, a saved case (.torvel)");

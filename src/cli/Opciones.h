@@ -38,8 +38,9 @@ struct Pedido {
     bool tabla = false;
     double qDesde = 0, qHasta = 0;
     long pasos = 0;
-    std::string archivo;  // batch input, "-" for standard input
-    int hilos = 0;        // batch workers; 0 = one per core
+    std::string archivo;  // batch input, "-" for standard input; curve: energy or force
+    std::optional<double> desde, hasta;  // curve: --from, --to
+    int hilos = 0;                       // batch workers; 0 = one per core
     // uniform, rating and batch: how yc and yn are found (--solver).
     calculo::Metodo metodo = calculo::Metodo::Barrido;
 

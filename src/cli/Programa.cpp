@@ -72,6 +72,8 @@ Resultado Calcular(const Pedido& pedido)
         return Conjugado(pedido);
     if (c == "solve")
         return Resolver(pedido);
+    if (c == "curve")
+        return CurvaEspecifica(pedido);
     return Perfil(pedido);
 }
 
