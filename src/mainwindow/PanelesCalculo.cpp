@@ -101,6 +101,7 @@ void RungeKutta::Calc_tir_Click()
             return;
         }
         estado() = calculo.estado;
+        resultados_.uniforme = calculo;
         MostrarFlujoUniforme(*calculo);
     });
 }
@@ -144,6 +145,7 @@ void RungeKutta::cmdAlterno_Click()
                 LeerNumeroInicial(ui->Text34, NombreCaja(ui->optEnergia->text(), marco));
             const auto calculo = calculo::AlternosDeEnergia(estado(), E0);
             estado() = calculo.estado;
+            resultados_.alternos = {calculo, E0};
             ui->Text35->setText(TextoRedondeado(calculo->superior, 4));
             ui->Text36->setText(TextoRedondeado(calculo->inferior, 4));
         } else if (ui->Option8->isChecked()) {
@@ -153,6 +155,7 @@ void RungeKutta::cmdAlterno_Click()
                 cajaTirante_ = caja;
             const auto calculo = calculo::AlternoDeTirante(estado(), y0);
             estado() = calculo.estado;
+            resultados_.alterno = {calculo, y0};
             ui->Text33->setText(TextoRedondeado(calculo->tirante, 4));
         }
     });
@@ -170,12 +173,15 @@ void RungeKutta::cmdConjugado_Click()
                 cajaTirante_ = caja;
             const auto calculo = calculo::Conjugado(estado(), y1);
             estado() = calculo.estado;
+            resultados_.conjugado = {calculo, y1};
             ui->txtY2Conj->setText(TextoRedondeado(calculo->tirante, 4));
         },
         false);
     // No result is shown as no result, never as a depth of 0.
-    if (!hecho)
+    if (!hecho) {
         ui->txtY2Conj->clear();
+        resultados_.conjugado.reset();
+    }
 }
 
 // --- Given xf, find yf (Runge-Kutta) -------------------------------------------------
@@ -207,6 +213,8 @@ void RungeKutta::Calc_sup_libre_Click()
             return;
         }
         estado() = calculo.estado;
+        resultados_.rungeKutta = calculo;
+        resultados_.perfil = calculo.estado;
         grafico()->DibujarPerfil(estado());
         ui->Text10->setText(TextoRedondeado(calculo->tiranteFinal, 4));
         ui->Text12->setText(TextoRedondeado(calculo->energia, 4));
@@ -228,6 +236,10 @@ void RungeKutta::Paso_directo_Click()
             cajaTirante_ = caja;
         const auto calculo = calculo::PerfilPasoDirecto(estado(), yf);
         estado() = calculo.estado;
+        if (calculo.hecho()) {
+            resultados_.pasoDirecto = {calculo, yf};
+            resultados_.perfil = calculo.estado;
+        }
         MostrarPasoDirecto(calculo);
         Pitar();
         ui->Text34->setText(ui->Text31->text());
@@ -279,6 +291,7 @@ void RungeKutta::Command1_Click()
             return;
         }
         estado() = calculo.estado;
+        resultados_.elementos = calculo;
         // The window copies the elements when it opens; an open one is
         // refreshed so that it always shows the depth asked for last.
         if (frmParamVarios* abierta = VentanaAbierta<frmParamVarios>())

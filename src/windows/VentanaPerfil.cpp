@@ -16,6 +16,7 @@
 #include "state/Variables.h"
 #include "ui_VentanaPerfil.h"
 #include "windows/Archivos.h"
+#include "windows/DescripcionCanal.h"
 #include "windows/ModeloTablaPerfil.h"
 #include "windows/VentanaUnica.h"
 
@@ -65,6 +66,13 @@ VentanaPerfil::VentanaPerfil(QWidget* parent)
     ui->tblPerfil->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ui->splPerfil->setStretchFactor(0, 3);
     ui->splPerfil->setStretchFactor(1, 2);
+    // Under the description, the channel of a profile that is not the main window's.
+    lblCanal_ = new QLabel(this);
+    lblCanal_->setObjectName(QStringLiteral("lblCanal"));
+    lblCanal_->setWordWrap(true);
+    lblCanal_->setStyleSheet(QStringLiteral("color: #a03000;"));
+    lblCanal_->hide();
+    ui->disposicion->insertWidget(ui->disposicion->indexOf(ui->lblDescripcion) + 1, lblCanal_);
 
     connect(ui->cmdCopiar, &QPushButton::clicked, this, &VentanaPerfil::Copiar);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
@@ -85,6 +93,28 @@ VentanaPerfil::VentanaPerfil(QWidget* parent)
 
 VentanaPerfil::~VentanaPerfil() = default;
 
+void VentanaPerfil::Actualizar(const Variables& perfil, const Variables& actual)
+{
+    perfil_ = perfil;
+    actual_ = actual;
+    Actualizar();
+}
+
+void VentanaPerfil::CanalActual(const Variables& actual)
+{
+    actual_ = actual;
+    const QString texto = TextoOtroCanal();
+    lblCanal_->setText(texto);
+    lblCanal_->setVisible(!texto.isEmpty());
+}
+
+QString VentanaPerfil::TextoOtroCanal() const
+{
+    if (perfil_.perfil.metodo == MetodoPerfil::Ninguno || MismoCanal(perfil_, actual_))
+        return QString();
+    return capPerfilOtroCanal.arg(DescripcionCanal(perfil_));
+}
+
 void VentanaPerfil::Actualizar()
 {
     // Captions too: after a language switch the next profile comes in the new one.
@@ -93,7 +123,7 @@ void VentanaPerfil::Actualizar()
     ui->cmdGuardarTabla->setText(capPerfilGuardarTabla);
     ui->cmdGuardarGrafico->setText(capPerfilGuardarGrafico);
 
-    const Variables& v = estado();
+    const Variables& v = perfil_;
     tipo_ = QString::fromStdString(::TipoPerfil(v));
     ui->lblDescripcion->setText(DescripcionPerfil(v));
     ui->picPerfil->MostrarPerfil(v);
@@ -106,6 +136,7 @@ void VentanaPerfil::Actualizar()
                                       hay ? QSizePolicy::Fixed : QSizePolicy::Expanding);
     for (QWidget* boton : {ui->cmdCopiar, ui->cmdGuardarTabla, ui->cmdGuardarGrafico})
         boton->setEnabled(hay);
+    CanalActual(actual_);
 }
 
 QAbstractItemModel* VentanaPerfil::modelo()

@@ -2,7 +2,10 @@
 // CSV read back, the line that tells the type and how the profile ended, a
 // refused save, and a main window whose state nothing here changes.
 #include <QAction>
+#include <QBuffer>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstddef>
@@ -14,6 +17,8 @@
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"
 #include "state/Variables.h"
+#include "windows/DescripcionCanal.h"
+#include "windows/InformeCalculo.h"
 #include "windows/ModeloTablaPerfil.h"
 #include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
@@ -85,7 +90,7 @@ private slots:
         for (const auto& c : casos) {
             Perfil(c.y0, c.x0, c.xf, c.circular);
             auto* ventana = MostrarVentana<VentanaPerfil>();
-            ventana->Actualizar();
+            ventana->Actualizar(estado(), estado());
             QCOMPARE(ventana->TipoPerfil(), QString(c.tipo));
             const QString metodo = c.circular ? capMetodoPasoDirecto : capMetodoRungeKutta;
             QCOMPARE(Hijo<QLabel>(ventana, "lblDescripcion")->text(),
@@ -170,6 +175,123 @@ private slots:
         QVERIFY(Hijo<QLabel>(ventana, "lblDescripcion")
                     ->text()
                     .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+    }
+
+    // The README's M1 profile (Q 3), then Q changed to 5 and the uniform flow
+    // computed: the window, its CSV and the report still describe the Q 3
+    // profile, say that it was computed for another channel, and mark the
+    // profile's panel result so.
+    void resultadoConSusDatos()
+    {
+        estado() = Variables();
+        auto* principal = new RungeKutta;
+        principal->show();
+        const std::pair<const char*, const char*> entradas[] = {
+            {"Text1", "2"},     {"Text5", "0.001"}, {"Text6", "0.015"}, {"Text7", "3"},
+            {"Text11", "1000"}, {"Text8", "1.5"},   {"Text9", "0"}};
+        for (const auto& [caja, texto] : entradas)
+            Escribir(principal, caja, texto);
+        Pulsar(principal, "Calc_sup_libre");
+        principal->findChild<QAction*>("mnuVentanaPerfil")->trigger();
+        auto* ventana = VentanaAbierta<VentanaPerfil>();
+        QVERIFY(ventana && ventana->TipoPerfil() == "M1");
+        QVERIFY(!Hijo<QLabel>(ventana, "lblCanal")->isVisible());
+        const QString primeraFila = ventana->TextoTabla().section('\n', 1, 1);
+
+        Escribir(principal, "Text7", "5");
+        Pulsar(principal, "Calc_tir");
+        QCOMPARE(estado().caudal, 5.0);
+        Variables q3 = estado();
+        q3.caudal = 3;
+        QCOMPARE(ventana->TipoPerfil(), QString("M1"));
+        QVERIFY(Hijo<QLabel>(ventana, "lblDescripcion")
+                    ->text()
+                    .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+        QVERIFY(Hijo<QLabel>(ventana, "lblCanal")->isVisible());
+        QCOMPARE(Hijo<QLabel>(ventana, "lblCanal")->text(),
+                 capPerfilOtroCanal.arg(DescripcionCanal(q3)));
+        QCOMPARE(ventana->TextoTabla().section('\n', 1, 1), primeraFila);
+        QCOMPARE(primeraFila, EnLocal("0.00\t1.1468\t2.2935\t1.3080\t0.3900\t1.2340\t0.000888"));
+
+        // Reopened, it shows the same profile.
+        ventana->close();
+        principal->findChild<QAction*>("mnuVentanaPerfil")->trigger();
+        ventana = VentanaAbierta<VentanaPerfil>();
+        QCOMPARE(ventana->TipoPerfil(), QString("M1"));
+        QCOMPARE(ventana->TextoTabla().section('\n', 1, 1), primeraFila);
+
+        // The CSV read back: V at x 0 is Q 3's 1.3080, not Q 5's.
+        QTemporaryDir carpeta;
+        QVERIFY(ventana->GuardarTabla(carpeta.filePath("t.csv")));
+        QFile csv(carpeta.filePath("t.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> campos = csv.readAll().split('\n').value(1).split(',');
+        QCOMPARE(QString::number(campos.value(1).toDouble(), 'f', 4), QString("1.1468"));
+        QCOMPARE(QString::number(campos.value(3).toDouble(), 'f', 4), QString("1.3080"));
+
+        // The report: Q 5 above, the profile described with Q 3 and M1, its
+        // panel result marked, the uniform flow's not.
+        QVERIFY(principal->ExportarInforme(carpeta.filePath("i.pdf")));
+        const QString informe = principal->TextoInforme();
+        QVERIFY2(informe.contains(capInformeCanalPerfil.arg(DescripcionCanal(q3))),
+                 qPrintable(informe));
+        QVERIFY(informe.contains(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+        QVERIFY(!informe.contains(capPerfilTipo.arg("M2", capMetodoRungeKutta)));
+        QCOMPARE(informe.count(capOtroCanal), 2);  // the panel's result and the profile
+        QVERIFY(informe.contains(EnLocal("1.3080")));
+        QVERIFY(informe.contains("Torvel " TORVEL_VERSION));
+        const ResultadosPaneles& r = principal->resultados();
+        QVERIFY(r.uniforme && r.uniforme->estado.caudal == 5);
+        QVERIFY(r.rungeKutta && r.rungeKutta->estado.caudal == 3 && r.perfil->caudal == 3);
+
+        // A refused calculation leaves the results and their inputs as they were.
+        Escribir(principal, "Text7", "0");
+        RespuestaAutomatica mensajes;
+        Pulsar(principal, "Calc_sup_libre");
+        QVERIFY(principal->resultados().perfil->caudal == 3);
+        QCOMPARE(ventana->TipoPerfil(), QString("M1"));
+        Escribir(principal, "Text7", "3");
+        QVERIFY(!Hijo<QLabel>(ventana, "lblCanal")->isVisible());
+        QCOMPARE(principal->TextoInforme().count(capOtroCanal), 1);  // the Q 5 uniform flow
+    }
+
+    // A profile of 32,765 points: the report prints every k-th row with the
+    // first and the last and says so, unless every row is asked for, and is
+    // laid out and printed in well under the 3 s its preview may take.
+    void informeLargo()
+    {
+        Variables& v = estado();
+        Perfil(1.5, 1000, 0, false);
+        v.puntosPerfil = 32765;
+        CalcularPerfil(v);
+        ResultadosPaneles resultados;
+        resultados.perfil = v;
+        QElapsedTimer reloj;
+        reloj.start();
+        InformeCalculo informe(v, resultados);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter escritor(&pdf);
+        informe.Imprimir(&escritor);
+        QVERIFY2(reloj.elapsed() < 3000, qPrintable(QString::number(reloj.elapsed())));
+        ModeloTablaPerfil modelo;
+        modelo.Cargar(v);
+        const int filas = modelo.rowCount();
+        QVERIFY(filas > 32000);
+        const int paso = (filas - 1 + 198) / 199;
+        const int impresas = (filas - 1) / paso + 1 + ((filas - 1) % paso != 0);
+        const QString texto = informe.Texto();
+        QVERIFY(texto.contains(capInformeTablaReducida.arg(paso).arg(impresas).arg(filas)));
+        QVERIFY(texto.contains(modelo.TextoCelda(filas - 1, 0)));  // the last row
+        QVERIFY(!texto.contains(modelo.TextoCelda(1, 0) + "\n" + modelo.TextoCelda(1, 1)));
+
+        // Every row when asked for (a shorter profile, to keep the test quick).
+        v.puntosPerfil = 300;
+        CalcularPerfil(v);
+        resultados.perfil = v;
+        const QString marca = capInformeTablaReducida.section(':', 0, 0);
+        QVERIFY(InformeCalculo(v, resultados).Texto().contains(marca));
+        QVERIFY(!InformeCalculo(v, resultados, QString(), true).Texto().contains(marca));
     }
 };
 
