@@ -8,7 +8,9 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <cstddef>
+#include <sys/resource.h>
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
@@ -292,6 +294,41 @@ private slots:
         const QString marca = capInformeTablaReducida.section(':', 0, 0);
         QVERIFY(InformeCalculo(v, resultados).Texto().contains(marca));
         QVERIFY(!InformeCalculo(v, resultados, QString(), true).Texto().contains(marca));
+    }
+
+    // A save that fails tells its real reason: a file larger than the process
+    // may write (as a full disk) is "the disk may be full"; a file in place
+    // that may not be written is not replaced.
+    void guardarFallido()
+    {
+        Perfil(1.5, 1000, 0, false);
+        auto* ventana = MostrarVentana<VentanaPerfil>();
+        ventana->Actualizar(estado(), estado());
+        QTemporaryDir carpeta;
+        RespuestaAutomatica mensajes;
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        const auto senal = signal(SIGXFSZ, SIG_IGN);
+        rlimit limite = antes;
+        limite.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limite);
+        const bool guardada = ventana->GuardarTabla(carpeta.filePath("grande.csv"));
+        setrlimit(RLIMIT_FSIZE, &antes);
+        signal(SIGXFSZ, senal);
+        QVERIFY(!guardada);
+        QCOMPARE(mensajes.textos(), QStringList(capErrorGuardar.arg(carpeta.filePath("grande.csv"),
+                                                                    capMotivoEscritura)));
+        QVERIFY(QDir(carpeta.path()).isEmpty());
+
+        QFile fijo(carpeta.filePath("fijo.csv"));
+        QVERIFY(fijo.open(QIODevice::WriteOnly) && fijo.write("x\n") == 2);
+        fijo.close();
+        fijo.setPermissions(QFile::ReadOwner);
+        if (QFileInfo(fijo.fileName()).isWritable())
+            QSKIP("root writes any file");
+        QVERIFY(!ventana->GuardarTabla(fijo.fileName()));
+        QCOMPARE(mensajes.textos().last(), capErrorGuardar.arg(fijo.fileName(), capMotivoPermiso));
+        QVERIFY(fijo.open(QIODevice::ReadOnly) && fijo.readAll() == "x\n");
     }
 };
 
