@@ -88,12 +88,15 @@ void GraficoVentanaPerfil::MostrarPerfil(const Variables& v)
 
     xMin_ = v.xMinGraf;
     xMax_ = v.xMaxGraf;
+    // A little room around the data, so that the curve and the lines do not
+    // touch the frame; the ticks are rounded within it.
+    constexpr double kMargenDatos = 0.05;
     const double dx = std::fabs(v.xMaxGraf - v.xMinGraf);
     const double dy = std::fabs(v.yMaxGraf - v.yMinGraf);
-    izquierda_ = v.xMinGraf - dx * 0.2;
-    derecha_ = v.xMaxGraf + dx * 0.2;
-    abajo_ = v.yMinGraf - dy * 0.2;
-    arriba_ = v.yMaxGraf + dy * 0.2;
+    izquierda_ = v.xMinGraf - dx * kMargenDatos;
+    derecha_ = v.xMaxGraf + dx * kMargenDatos;
+    abajo_ = v.yMinGraf - dy * kMargenDatos;
+    arriba_ = v.yMaxGraf + dy * kMargenDatos;
     yc_ = v.tiranteCritico;
     yn_ = v.tiranteNormal;
     ynConj_ = v.tiranteNormalConj;
@@ -281,7 +284,11 @@ void GraficoVentanaPerfil::mouseMoveEvent(QMouseEvent* evento)
     const QRectF& d = datosEnPantalla_;
     const double x = izquierda_ + (p.x() - d.left()) / d.width() * (derecha_ - izquierda_);
     const double y = abajo_ + (d.bottom() - p.y()) / d.height() * (arriba_ - abajo_);
-    emit lectura(QStringLiteral("x = %1 m, y = %2 m").arg(TextoFijo(x, 2), TextoFijo(y, 3)));
+    // Where the decimal separator is a comma, a semicolon parts x from y.
+    const bool coma = QLocale::system().decimalPoint() == QStringLiteral(",");
+    const QString formato = coma ? QStringLiteral("x = %1 m; y = %2 m")
+                                 : QStringLiteral("x = %1 m, y = %2 m");
+    emit lectura(formato.arg(TextoFijo(x, 2), TextoFijo(y, 3)));
 }
 
 void GraficoVentanaPerfil::leaveEvent(QEvent*)

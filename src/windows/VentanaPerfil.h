@@ -43,6 +43,9 @@ public:
 
     // What Copy puts on the clipboard: header and rows as displayed, tab-separated.
     QString TextoTabla() const;
+    // What Ctrl+C puts on the clipboard when cells are selected: those cells as
+    // displayed, tab-separated, without the header; empty without a selection.
+    QString TextoSeleccion() const;
     // These report their own failures (a message, then false), for the buttons
     // and for scripts alike.
     bool GuardarTabla(const QString& ruta);
@@ -55,6 +58,8 @@ public:
 
 private:
     void Copiar();
+    // Ctrl+C: the selected cells, or the whole table when none is selected.
+    void CopiarSeleccion();
     void PedirArchivoTabla();
     void PedirArchivoGrafico();
 

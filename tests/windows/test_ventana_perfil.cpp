@@ -3,6 +3,8 @@
 // refused save, and a main window whose state nothing here changes.
 #include <QAction>
 #include <QBuffer>
+#include <QClipboard>
+#include <QTableView>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPdfWriter>
@@ -18,6 +20,7 @@
 #include "engine/modFuncionesTorvel.h"
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"
+#include "plot/GraficoVentanaPerfil.h"
 #include "state/Variables.h"
 #include "windows/DescripcionCanal.h"
 #include "windows/InformeCalculo.h"
@@ -329,6 +332,52 @@ private slots:
         QVERIFY(!ventana->GuardarTabla(fijo.fileName()));
         QCOMPARE(mensajes.textos().last(), capErrorGuardar.arg(fijo.fileName(), capMotivoPermiso));
         QVERIFY(fijo.open(QIODevice::ReadOnly) && fijo.readAll() == "x\n");
+    }
+
+    // Escape closes the window; Ctrl+C copies the selected cells, or the whole
+    // table without a selection.
+    void atajos()
+    {
+        Perfil(1.5, 1000, 0, false);
+        auto* ventana = MostrarVentana<VentanaPerfil>();
+        ventana->Actualizar(estado(), estado());
+        QVERIFY(QTest::qWaitForWindowExposed(ventana));
+        auto* tabla = Hijo<QTableView>(ventana, "tblPerfil");
+        tabla->setFocus();
+        QTest::keyClick(tabla, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), ventana->TextoTabla());
+        tabla->selectionModel()->select(
+            QItemSelection(tabla->model()->index(0, 0), tabla->model()->index(1, 1)),
+            QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(tabla, Qt::Key_C, Qt::ControlModifier);
+        const QString esperado = EnLocal("0.00\t1.1468\n") +
+                                 ventana->TextoTabla().section('\n', 2, 2).section('\t', 0, 1) +
+                                 "\n";
+        QCOMPARE(QApplication::clipboard()->text(), esperado);
+        QTest::keyClick(tabla, Qt::Key_Escape);
+        QVERIFY(!ventana->isVisible());
+    }
+
+    // The pointer's read-out: x and y parted by ";" where the decimal separator
+    // is a comma (run again in a Spanish locale), by "," elsewhere.
+    void lectura()
+    {
+        if (qEnvironmentVariableIsSet("TORVEL_COMA"))
+            QCOMPARE(QLocale::system().decimalPoint(), QString(","));
+        Perfil(1.5, 1000, 0, false);
+        auto* ventana = MostrarVentana<VentanaPerfil>();
+        ventana->Actualizar(estado(), estado());
+        ventana->resize(900, 600);
+        QVERIFY(QTest::qWaitForWindowExposed(ventana));
+        GraficoVentanaPerfil* grafico = ventana->grafico();
+        QString texto;
+        connect(grafico, &GraficoVentanaPerfil::lectura, this,
+                [&texto](const QString& t) { texto = t; });
+        QTest::mouseMove(grafico, grafico->rect().center());
+        QVERIFY(texto.startsWith("x = "));
+        const bool coma = QLocale::system().decimalPoint() == QStringLiteral(",");
+        QCOMPARE(texto.contains(" m; y = "), coma);
+        QCOMPARE(texto.contains(" m, y = "), !coma);
     }
 };
 
