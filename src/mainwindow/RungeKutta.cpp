@@ -429,8 +429,10 @@ void RungeKutta::mnuLenguaje_Click()
     nueva->move(pos());
     nueva->show();
     // The profile window describes a result, not a form: it follows the language.
-    if (VentanaPerfil* perfil = VentanaAbierta<VentanaPerfil>())
+    if (VentanaPerfil* perfil = VentanaAbierta<VentanaPerfil>()) {
         perfil->Actualizar();
+        nueva->AvisarCanalAVentanaPerfil();  // the new window's boxes
+    }
     // So does the design window, which now hands its channel to the new window.
     if (VentanaDiseno* diseno = VentanaAbierta<VentanaDiseno>()) {
         diseno->AplicarTextos();
