@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -9,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QUrl>
@@ -297,10 +299,14 @@ void InformeCalculo::Imprimir(QPagedPaintDevice* dispositivo) const
     QTextDocument& doc = *documento_;
     doc.documentLayout()->setPaintDevice(dispositivo);
     const int dpi = dispositivo->logicalDpiY();
-    const qreal margen = 2 / 2.54 * dpi;
+    // The frame's margins are given at the screen's resolution, as every other
+    // length of the document, and the layout scales them to the device's.
+    const QScreen* pantalla = QGuiApplication::primaryScreen();
+    const qreal dpiPantalla = pantalla ? qRound(pantalla->logicalDotsPerInchY()) : 100;
     QTextFrameFormat marco = doc.rootFrame()->frameFormat();
-    marco.setMargin(margen);
+    marco.setMargin(2 / 2.54 * dpiPantalla);
     doc.rootFrame()->setFrameFormat(marco);
+    const qreal margen = 2 / 2.54 * dpi;  // on the device
     const QRectF cuerpo(0, 0, dispositivo->width(), dispositivo->height());
     doc.setPageSize(cuerpo.size());
 
@@ -329,6 +335,8 @@ void InformeCalculo::Imprimir(QPagedPaintDevice* dispositivo) const
         pintor.drawText(QPointF(cuerpo.width() - margen - medidas.horizontalAdvance(pagina), pie),
                         pagina);
     }
+    // The device lives no longer than this call.
+    doc.documentLayout()->setPaintDevice(nullptr);
 }
 
 void InformeCalculo::Previsualizar(QWidget* padre) const
