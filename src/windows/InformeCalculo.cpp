@@ -268,6 +268,8 @@ InformeCalculo::InformeCalculo(const Variables& actual, const ResultadosPaneles&
             html += QStringLiteral("<p><b>%1</b></p>").arg(capOtroCanal.toHtmlEscaped());
         html += Parrafo(
             capInformeBorde.arg(NumeroATexto(perfil.xBorde), NumeroATexto(perfil.tiranteBorde)));
+        html +=
+            Parrafo(capPuntosInterm + QStringLiteral(": ") + QString::number(perfil.puntosPerfil));
         GraficoVentanaPerfil grafico;
         grafico.MostrarPerfil(perfil);
         documento_->addResource(QTextDocument::ImageResource, kImagenPerfil,
