@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QLocale>
+
 #include "captions/Numeros.h"
 #include "engine/Csv.h"
 
@@ -42,6 +44,17 @@ const Unidad* BuscarUnidad(const std::string& nombre)
     return nullptr;
 }
 
+// As the main window rounds, but with "." in every locale, as the other formats.
+std::string TextoRedondeadoConPunto(double valor, int decimales)
+{
+    double redondeado = RedondearDecimales(valor, decimales);
+    if (redondeado == 0)
+        redondeado = 0;  // never "-0"
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    return c.toString(redondeado, 'G', 15).toStdString();
+}
+
 std::string TextoLegible(const std::string& nombre, const Celda& c)
 {
     if (!c.leyenda.empty())
@@ -53,7 +66,7 @@ std::string TextoLegible(const std::string& nombre, const Celda& c)
     case Celda::Tipo::Numero: break;
     }
     const Unidad* u = BuscarUnidad(nombre);
-    return TextoRedondeado(c.numero, u ? u->decimales : 4).toStdString();
+    return TextoRedondeadoConPunto(c.numero, u ? u->decimales : 4);
 }
 
 std::string TextoExacto(const Celda& c)

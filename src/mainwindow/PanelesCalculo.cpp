@@ -110,6 +110,7 @@ void RungeKutta::Calc_tir_Click()
             return;
         }
         estado() = calculo.estado;
+        resultados_.uniforme = calculo;
         MostrarFlujoUniforme(*calculo);
     });
 }
@@ -153,6 +154,7 @@ void RungeKutta::cmdAlterno_Click()
                 LeerNumeroInicial(ui->Text34, NombreCaja(ui->optEnergia->text(), marco));
             const auto calculo = calculo::AlternosDeEnergia(estado(), E0);
             estado() = calculo.estado;
+            resultados_.alternos = {calculo, E0};
             ui->Text35->setText(TextoRedondeado(calculo->superior, 4));
             ui->Text36->setText(TextoRedondeado(calculo->inferior, 4));
             ultimoAlterno_ = {calculo.estado, {calculo->superior, calculo->inferior}};
@@ -163,6 +165,7 @@ void RungeKutta::cmdAlterno_Click()
                 cajaTirante_ = caja;
             const auto calculo = calculo::AlternoDeTirante(estado(), y0);
             estado() = calculo.estado;
+            resultados_.alterno = {calculo, y0};
             ui->Text33->setText(TextoRedondeado(calculo->tirante, 4));
             ultimoAlterno_ = {calculo.estado, {y0, calculo->tirante}};
         }
@@ -181,13 +184,16 @@ void RungeKutta::cmdConjugado_Click()
                 cajaTirante_ = caja;
             const auto calculo = calculo::Conjugado(estado(), y1);
             estado() = calculo.estado;
+            resultados_.conjugado = {calculo, y1};
             ui->txtY2Conj->setText(TextoRedondeado(calculo->tirante, 4));
             ultimoConjugado_ = {calculo.estado, {y1, calculo->tirante}};
         },
         false);
     // No result is shown as no result, never as a depth of 0.
-    if (!hecho)
+    if (!hecho) {
         ui->txtY2Conj->clear();
+        resultados_.conjugado.reset();
+    }
 }
 
 // --- Given xf, find yf (Runge-Kutta) -------------------------------------------------
@@ -219,6 +225,8 @@ void RungeKutta::Calc_sup_libre_Click()
             return;
         }
         estado() = calculo.estado;
+        resultados_.rungeKutta = calculo;
+        resultados_.perfil = calculo.estado;
         grafico()->DibujarPerfil(estado());
         ui->Text10->setText(TextoRedondeado(calculo->tiranteFinal, 4));
         ui->Text12->setText(TextoRedondeado(calculo->energia, 4));
@@ -240,6 +248,10 @@ void RungeKutta::Paso_directo_Click()
             cajaTirante_ = caja;
         const auto calculo = calculo::PerfilPasoDirecto(estado(), yf);
         estado() = calculo.estado;
+        if (calculo.hecho()) {
+            resultados_.pasoDirecto = {calculo, yf};
+            resultados_.perfil = calculo.estado;
+        }
         MostrarPasoDirecto(calculo);
         Pitar();
         ui->Text34->setText(ui->Text31->text());
@@ -291,6 +303,7 @@ void RungeKutta::Command1_Click()
             return;
         }
         estado() = calculo.estado;
+        resultados_.elementos = calculo;
         // The window copies the elements when it opens; an open one is
         // refreshed so that it always shows the depth asked for last.
         if (frmParamVarios* abierta = VentanaAbierta<frmParamVarios>())

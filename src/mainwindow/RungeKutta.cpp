@@ -151,6 +151,9 @@ void RungeKutta::PrepararVentana()
         EntrarPorOpcionMarcada(grupo);
 
     ui->picCurva->setEtiquetaLectura(ui->lblXY);
+    accionTodasLasFilas_ = ui->mnuResultados->addAction(QString());
+    accionTodasLasFilas_->setObjectName(QStringLiteral("mnuInformeTodasFilas"));
+    accionTodasLasFilas_->setCheckable(true);
     ConectarSenales();
     PrepararCasos();
     OfrecerCanalADiagramas();
@@ -193,11 +196,15 @@ void RungeKutta::ConectarSenales()
     connect(ui->mnuDiseno, &QAction::triggered, this, &RungeKutta::mnuDiseno_Click);
     connect(ui->mnuDiagramas, &QAction::triggered, this, &RungeKutta::mnuDiagramas_Click);
     connect(ui->picCurva, &GraficoPerfil::dobleClic, this, &RungeKutta::mnuVentanaPerfil_Click);
-    // An open profile window follows every profile drawn.
-    connect(ui->picCurva, &GraficoPerfil::perfilDibujado, this, [] {
-        if (VentanaPerfil* abierta = VentanaAbierta<VentanaPerfil>())
-            abierta->Actualizar();
-    });
+    // An open profile window follows every profile drawn, and tells whether the
+    // channel in the boxes is still the profile's.
+    connect(ui->picCurva, &GraficoPerfil::perfilDibujado, this,
+            &RungeKutta::ActualizarVentanaPerfil);
+    for (QLineEdit* caja :
+         {ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6, ui->Text7})
+        connect(caja, &QLineEdit::textChanged, this, &RungeKutta::AvisarCanalAVentanaPerfil);
+    connect(ui->grupoForma, &QButtonGroup::buttonToggled, this,
+            &RungeKutta::AvisarCanalAVentanaPerfil);
 
     connect(ui->cmdConvertir, &QPushButton::clicked, this, &RungeKutta::cmdConvertir_Click);
     connect(ui->Calc_tir, &QPushButton::clicked, this, &RungeKutta::Calc_tir_Click);
@@ -309,6 +316,7 @@ void RungeKutta::AplicarTextos()
     ui->mnuResultados->setTitle(capMnuResultados);
     ui->mnuVentanaPerfil->setText(capMnuVentanaPerfil);
     ui->mnuInforme->setText(capMnuInforme);
+    accionTodasLasFilas_->setText(capMnuInformeTodasFilas);
     ui->mnuHerramientas->setTitle(capMnuHerramientas);
     ui->mnuDiseno->setText(capMnuDiseno);
     ui->mnuDiagramas->setText(capMnuDiagramas);
@@ -419,13 +427,17 @@ void RungeKutta::mnuLenguaje_Click()
     const bool guardado = GuardarIdioma(v);
 
     auto* nueva = new RungeKutta(v.idioma, nullptr);
+    nueva->resultados_ = resultados_;
+    nueva->accionTodasLasFilas_->setChecked(accionTodasLasFilas_->isChecked());
     if (!guardado)
         nueva->avisoPendiente_ = capErrorIdiomaGuardar;
     nueva->move(pos());
     nueva->show();
     // The profile window describes a result, not a form: it follows the language.
-    if (VentanaPerfil* perfil = VentanaAbierta<VentanaPerfil>())
+    if (VentanaPerfil* perfil = VentanaAbierta<VentanaPerfil>()) {
         perfil->Actualizar();
+        nueva->AvisarCanalAVentanaPerfil();  // the new window's boxes
+    }
     // So does the design window, which now hands its channel to the new window.
     if (VentanaDiseno* diseno = VentanaAbierta<VentanaDiseno>()) {
         diseno->AplicarTextos();
@@ -456,6 +468,19 @@ void RungeKutta::mnuInfo_Click()
 void RungeKutta::mnuVentanaPerfil_Click()
 {
     MostrarVentana<VentanaPerfil>();
+    ActualizarVentanaPerfil();
+}
+
+void RungeKutta::ActualizarVentanaPerfil()
+{
+    if (VentanaPerfil* abierta = VentanaAbierta<VentanaPerfil>())
+        abierta->Actualizar(resultados_.perfil.value_or(Variables()), CanalEnCajas());
+}
+
+void RungeKutta::AvisarCanalAVentanaPerfil()
+{
+    if (VentanaPerfil* abierta = VentanaAbierta<VentanaPerfil>())
+        abierta->CanalActual(CanalEnCajas());
 }
 
 void RungeKutta::mnuDiseno_Click()
@@ -529,26 +554,25 @@ void RungeKutta::OfrecerCanalADiagramas()
     });
 }
 
+InformeCalculo RungeKutta::Informe() const
+{
+    return InformeCalculo(CanalEnCajas(), resultados_, CasoDelInforme(),
+                          accionTodasLasFilas_->isChecked());
+}
+
 void RungeKutta::mnuInforme_Click()
 {
-    InformeCalculo(ResultadosMostrados(), CasoDelInforme()).Previsualizar(this);
+    Informe().Previsualizar(this);
 }
 
 bool RungeKutta::ExportarInforme(const QString& rutaPdf)
 {
-    return InformeCalculo(ResultadosMostrados(), CasoDelInforme()).GuardarPdf(this, rutaPdf);
+    return Informe().GuardarPdf(this, rutaPdf);
 }
 
-QList<QPair<QString, QString>> RungeKutta::ResultadosMostrados() const
+QString RungeKutta::TextoInforme() const
 {
-    QList<QPair<QString, QString>> resultados;
-    for (const QLineEdit* caja : {ui->Text38, ui->Text37, ui->Text13, ui->txtEyc, ui->Text14,
-                                  ui->txtEYn, ui->Por_Diam, ui->Text33, ui->Text35, ui->Text36,
-                                  ui->txtY2Conj, ui->Text10, ui->Text12, ui->Text30, ui->Text31}) {
-        if (!caja->text().isEmpty())
-            resultados << qMakePair(caja->accessibleName(), caja->text());
-    }
-    return resultados;
+    return Informe().Texto();
 }
 
 void RungeKutta::closeEvent(QCloseEvent* evento)
@@ -627,7 +651,23 @@ bool RungeKutta::eventFilter(QObject* objeto, QEvent* evento)
 
 void RungeKutta::LeerDatos()
 {
-    Variables& v = estado();
+    LeerDatos(estado());
+}
+
+Variables RungeKutta::CanalEnCajas() const
+{
+    Variables v = estado();
+    try {
+        LeerDatos(v);
+    } catch (const ErrorLectura&) {
+        v.esRectangular = v.esTrapezoidal = v.esCircular = FALSO;
+    }
+    return v;
+}
+
+// One by one: a box that cannot be read leaves the ones before it read.
+void RungeKutta::LeerDatos(Variables& v) const
+{
     v.esRectangular = ui->optRectangular->isChecked() ? VERDADERO : FALSO;
     v.esTrapezoidal = ui->optTrapezoidal->isChecked() ? VERDADERO : FALSO;
     v.esCircular = ui->optCircular->isChecked() ? VERDADERO : FALSO;
@@ -645,7 +685,7 @@ void RungeKutta::LeerDatos()
     v.diametro = LeerCaja(ui->Text4, NombreCaja(ui->lblDiametro->text()));
 }
 
-double RungeKutta::LeerCaja(QLineEdit* caja, const QString& nombre)
+double RungeKutta::LeerCaja(QLineEdit* caja, const QString& nombre) const
 {
     try {
         return TextoANumero(caja->text());

@@ -13,6 +13,7 @@
 
 #include "calc/Calculos.h"
 #include "captions/Caso.h"
+#include "windows/InformeCalculo.h"
 
 struct CanalDiseno;
 class ErrorCalculo;
@@ -40,6 +41,14 @@ public:
     // one by one. A box that does not read as a number throws ErrorLectura
     // naming that box; the boxes read before it keep their new values.
     void LeerDatos();
+    // The channel and calculation parameters as the boxes hold them now, read
+    // into a copy of the state (which stays as it is); a box that cannot be
+    // read gives a state without a shape, a channel no result was computed for.
+    Variables CanalEnCajas() const;
+    // The last result of every panel, each with the inputs it was computed from.
+    const ResultadosPaneles& resultados() const { return resultados_; }
+    // The calculation report's text, as the preview and the PDF print it.
+    QString TextoInforme() const;
     // Tells the user which box could not be read and what it held.
     void AvisarErrorLectura(const ErrorLectura& e);
 
@@ -106,7 +115,12 @@ private:
     void AplicarTextos();
     void NombrarCajas();
     QLineEdit* PrimeraCajaDeLaForma() const;
-    double LeerCaja(QLineEdit* caja, const QString& nombre);
+    double LeerCaja(QLineEdit* caja, const QString& nombre) const;
+    void LeerDatos(Variables& v) const;
+    // Hands the last profile and the boxes' channel to an open profile window.
+    void ActualizarVentanaPerfil();
+    // Tells an open profile window the channel now in the boxes.
+    void AvisarCanalAVentanaPerfil();
     double LeerNumeroInicial(QLineEdit* caja, const QString& nombre);
 
     // Runs one calculation. A box that cannot be read, or a fault of the
@@ -122,8 +136,7 @@ private:
     void MostrarFlujoUniforme(const calculo::ResultadoUniforme& r);
     void MostrarPasoDirecto(const calculo::Calculo<calculo::ResultadoPerfil>& calculo);
     void Pitar();
-    // Caption and text of every result box that holds a value, for the report.
-    QList<QPair<QString, QString>> ResultadosMostrados() const;
+    InformeCalculo Informe() const;
     QString NombreCaja(const QString& etiqueta, const QString& marco = QString()) const;
     // The channel for the diagrams window: the boxes read into a copy of the
     // state (the state itself stays as it was), with the alternate and
@@ -168,4 +181,8 @@ private:
     QString tituloCaso_;
     QString notasCaso_;
     QList<QAction*> accionesRecientes_;
+    // The last successful calculation of each panel and the last profile.
+    ResultadosPaneles resultados_;
+    // Results > every row of the profile in the report.
+    QAction* accionTodasLasFilas_ = nullptr;
 };

@@ -74,12 +74,15 @@ void GraficoVentanaPerfil::MostrarPerfil(const Variables& v)
 
     xMin_ = v.xMinGraf;
     xMax_ = v.xMaxGraf;
+    // A little room around the data, so that the curve and the lines do not
+    // touch the frame; the ticks are rounded within it.
+    constexpr double kMargenDatos = 0.05;
     const double dx = std::fabs(v.xMaxGraf - v.xMinGraf);
     const double dy = std::fabs(v.yMaxGraf - v.yMinGraf);
-    izquierda_ = v.xMinGraf - dx * 0.2;
-    derecha_ = v.xMaxGraf + dx * 0.2;
-    abajo_ = v.yMinGraf - dy * 0.2;
-    arriba_ = v.yMaxGraf + dy * 0.2;
+    izquierda_ = v.xMinGraf - dx * kMargenDatos;
+    derecha_ = v.xMaxGraf + dx * kMargenDatos;
+    abajo_ = v.yMinGraf - dy * kMargenDatos;
+    arriba_ = v.yMaxGraf + dy * kMargenDatos;
     yc_ = v.tiranteCritico;
     yn_ = v.tiranteNormal;
     ynConj_ = v.tiranteNormalConj;
@@ -265,9 +268,12 @@ void GraficoVentanaPerfil::mouseMoveEvent(QMouseEvent* evento)
     const ejes::Rango r = RangoActual();
     const double x = r.izquierda + (p.x() - d.left()) / d.width() * (r.derecha - r.izquierda);
     const double y = r.abajo + (d.bottom() - p.y()) / d.height() * (r.arriba - r.abajo);
+    // Where the decimal separator is a comma, a semicolon parts x from the other.
+    const bool coma = QLocale::system().decimalPoint() == QStringLiteral(",");
+    const QString separador = coma ? QStringLiteral("; ") : QStringLiteral(", ");
     emit lectura(
-        (cotas_ ? QStringLiteral("x = %1 m, z = %2 m") : QStringLiteral("x = %1 m, y = %2 m"))
-            .arg(TextoFijo(x, 2), TextoFijo(y, 3)));
+        (cotas_ ? QStringLiteral("x = %1 m%3z = %2 m") : QStringLiteral("x = %1 m%3y = %2 m"))
+            .arg(TextoFijo(x, 2), TextoFijo(y, 3), separador));
 }
 
 void GraficoVentanaPerfil::leaveEvent(QEvent*)

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QItemSelectionModel>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPainter>
 #include <QShortcut>
 #include <QSvgGenerator>
+#include <algorithm>
 
 #include "captions/TextoFijo.h"
 #include "captions/Textos.h"
@@ -16,6 +19,7 @@
 #include "state/Variables.h"
 #include "ui_VentanaPerfil.h"
 #include "windows/Archivos.h"
+#include "windows/DescripcionCanal.h"
 #include "windows/ModeloTablaPerfil.h"
 #include "windows/VentanaUnica.h"
 
@@ -28,6 +32,31 @@ QString SinPuntos(QString texto)
     while (texto.endsWith(QLatin1Char('.')))
         texto.chop(1);
     return texto;
+}
+
+// The folder of the last table or plot saved in this session; the save
+// dialogs start there.
+QString& UltimaCarpeta()
+{
+    static QString carpeta;
+    return carpeta;
+}
+
+// The dialog's proposed name: the file's name in the current language, in the
+// last folder used.
+QString NombrePropuesto(const QString& tipo, const char* sufijo)
+{
+    const QString nombre = capArchivoPerfil.arg(tipo.toLower()) + QLatin1String(sufijo);
+    return UltimaCarpeta().isEmpty() ? nombre : QDir(UltimaCarpeta()).filePath(nombre);
+}
+
+// The name chosen, with the suffix of its format added unless it already ends
+// in one of the suffixes given ("perfil.v2" becomes "perfil.v2.csv").
+QString ConSufijo(const QString& ruta, const QStringList& conocidos, const QString& sufijo)
+{
+    UltimaCarpeta() = QFileInfo(ruta).absolutePath();
+    const QString actual = QFileInfo(ruta).suffix().toLower();
+    return conocidos.contains(actual) ? ruta : ruta + QLatin1Char('.') + sufijo;
 }
 
 // The plot's size when the window has never been laid out (a script that saves
@@ -65,10 +94,18 @@ VentanaPerfil::VentanaPerfil(QWidget* parent)
     ui->tblPerfil->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ui->splPerfil->setStretchFactor(0, 3);
     ui->splPerfil->setStretchFactor(1, 2);
+    // Under the description, the channel of a profile that is not the main window's.
+    lblCanal_ = new QLabel(this);
+    lblCanal_->setObjectName(QStringLiteral("lblCanal"));
+    lblCanal_->setWordWrap(true);
+    lblCanal_->setStyleSheet(QStringLiteral("color: #a03000;"));
+    lblCanal_->hide();
+    ui->disposicion->insertWidget(ui->disposicion->indexOf(ui->lblDescripcion) + 1, lblCanal_);
 
     connect(ui->cmdCopiar, &QPushButton::clicked, this, &VentanaPerfil::Copiar);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            &VentanaPerfil::Copiar);
+            &VentanaPerfil::CopiarSeleccion);
+    CerrarConEscape(this);
     connect(ui->cmdGuardarTabla, &QPushButton::clicked, this, &VentanaPerfil::PedirArchivoTabla);
     connect(ui->cmdGuardarGrafico, &QPushButton::clicked, this,
             &VentanaPerfil::PedirArchivoGrafico);
@@ -88,6 +125,28 @@ VentanaPerfil::VentanaPerfil(QWidget* parent)
 
 VentanaPerfil::~VentanaPerfil() = default;
 
+void VentanaPerfil::Actualizar(const Variables& perfil, const Variables& actual)
+{
+    perfil_ = perfil;
+    actual_ = actual;
+    Actualizar();
+}
+
+void VentanaPerfil::CanalActual(const Variables& actual)
+{
+    actual_ = actual;
+    const QString texto = TextoOtroCanal();
+    lblCanal_->setText(texto);
+    lblCanal_->setVisible(!texto.isEmpty());
+}
+
+QString VentanaPerfil::TextoOtroCanal() const
+{
+    if (perfil_.perfil.metodo == MetodoPerfil::Ninguno || MismoCanal(perfil_, actual_))
+        return QString();
+    return capPerfilOtroCanal.arg(DescripcionCanal(perfil_));
+}
+
 void VentanaPerfil::Actualizar()
 {
     // Captions too: after a language switch the next profile comes in the new one.
@@ -98,7 +157,7 @@ void VentanaPerfil::Actualizar()
     ui->optVistaTirantes->setText(capVistaTirantes);
     ui->optVistaCotas->setText(capVistaCotas);
 
-    const Variables& v = estado();
+    const Variables& v = perfil_;
     tipo_ = QString::fromStdString(::TipoPerfil(v));
     ui->lblDescripcion->setText(DescripcionPerfil(v));
     ui->picPerfil->MostrarPerfil(v);
@@ -114,6 +173,7 @@ void VentanaPerfil::Actualizar()
           static_cast<QWidget*>(ui->cmdGuardarGrafico), static_cast<QWidget*>(ui->optVistaTirantes),
           static_cast<QWidget*>(ui->optVistaCotas)})
         boton->setEnabled(hay);
+    CanalActual(actual_);
 }
 
 QAbstractItemModel* VentanaPerfil::modelo()
@@ -129,6 +189,43 @@ GraficoVentanaPerfil* VentanaPerfil::grafico()
 QString VentanaPerfil::TextoTabla() const
 {
     return modelo_->TextoSeparadoPorTabs();
+}
+
+QString VentanaPerfil::TextoSeleccion() const
+{
+    const QModelIndexList indices = ui->tblPerfil->selectionModel()
+                                        ? ui->tblPerfil->selectionModel()->selectedIndexes()
+                                        : QModelIndexList();
+    if (indices.isEmpty())
+        return QString();
+    // The rectangle that holds the selection, row by row; cells not selected stay empty.
+    int primeraFila = indices.first().row(), ultimaFila = primeraFila;
+    int primeraCol = indices.first().column(), ultimaCol = primeraCol;
+    for (const QModelIndex& i : indices) {
+        primeraFila = std::min(primeraFila, i.row());
+        ultimaFila = std::max(ultimaFila, i.row());
+        primeraCol = std::min(primeraCol, i.column());
+        ultimaCol = std::max(ultimaCol, i.column());
+    }
+    const QItemSelectionModel* seleccion = ui->tblPerfil->selectionModel();
+    QStringList lineas;
+    for (int f = primeraFila; f <= ultimaFila; ++f) {
+        QStringList campos;
+        for (int c = primeraCol; c <= ultimaCol; ++c)
+            campos << (seleccion->isSelected(modelo_->index(f, c)) ? modelo_->TextoCelda(f, c)
+                                                                   : QString());
+        lineas << campos.join(QLatin1Char('\t'));
+    }
+    return lineas.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void VentanaPerfil::CopiarSeleccion()
+{
+    const QString seleccion = TextoSeleccion();
+    if (seleccion.isEmpty())
+        Copiar();
+    else
+        QApplication::clipboard()->setText(seleccion);
 }
 
 void VentanaPerfil::Copiar()
@@ -172,23 +269,21 @@ bool VentanaPerfil::GuardarGrafico(const QString& ruta)
 
 void VentanaPerfil::PedirArchivoTabla()
 {
-    const QString ruta = QFileDialog::getSaveFileName(
-        this, SinPuntos(capPerfilGuardarTabla),
-        QStringLiteral("perfil-%1.csv").arg(tipo_.toLower()), capFiltroCsv);
+    const QString ruta = QFileDialog::getSaveFileName(this, SinPuntos(capPerfilGuardarTabla),
+                                                      NombrePropuesto(tipo_, ".csv"), capFiltroCsv);
     if (!ruta.isEmpty())
-        GuardarTabla(QFileInfo(ruta).suffix().isEmpty() ? ruta + QStringLiteral(".csv") : ruta);
+        GuardarTabla(ConSufijo(ruta, {QStringLiteral("csv")}, QStringLiteral("csv")));
 }
 
 void VentanaPerfil::PedirArchivoGrafico()
 {
     QString filtro;
-    QString ruta = QFileDialog::getSaveFileName(
-        this, SinPuntos(capPerfilGuardarGrafico),
-        QStringLiteral("perfil-%1.png").arg(tipo_.toLower()), capFiltroGrafico, &filtro);
+    const QString ruta = QFileDialog::getSaveFileName(this, SinPuntos(capPerfilGuardarGrafico),
+                                                      NombrePropuesto(tipo_, ".png"),
+                                                      capFiltroGrafico, &filtro);
     if (ruta.isEmpty())
         return;
-    if (QFileInfo(ruta).suffix().isEmpty())
-        ruta += filtro.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
-                                                      : QStringLiteral(".png");
-    GuardarGrafico(ruta);
+    const QString sufijo = filtro.contains(QLatin1String("svg")) ? QStringLiteral("svg")
+                                                                 : QStringLiteral("png");
+    GuardarGrafico(ConSufijo(ruta, {QStringLiteral("png"), QStringLiteral("svg")}, sufijo));
 }

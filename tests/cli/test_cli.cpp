@@ -715,3 +715,19 @@ TEST(Cli, CasoIncompletoFallidoEIlegible)
         }
     }
 }
+
+// The text format writes "." whatever the locale, as CSV and JSON do.
+TEST(Cli, TextoConPuntoEnCualquierLocal)
+{
+    const std::string orden = std::string("LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ") + TORVEL_CALC +
+                              " uniform --rect 2 --slope 0.001 --n 0.015 --q 3 2>&1";
+    FILE* tubo = popen(orden.c_str(), "r");
+    std::string texto;
+    char bloque[4096];
+    for (size_t n; (n = fread(bloque, 1, sizeof bloque, tubo)) > 0;)
+        texto.append(bloque, n);
+    EXPECT_EQ(pclose(tubo), 0);
+    EXPECT_NE(texto.find("0.6121"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("1.0965"), std::string::npos) << texto;
+    EXPECT_EQ(texto.find("0,6121"), std::string::npos) << texto;
+}

@@ -173,8 +173,10 @@ private slots:
         TirantesCriticoNormal(v);
         CalcularPerfil(v);
         auto* ventana = MostrarVentana<VentanaPerfil>();
+        ventana->Actualizar(v, v);
         QAbstractItemModel* m = ventana->modelo();
         QCOMPARE(m->columnCount(), 10);
+        QCOMPARE(m->rowCount(), 101);
         auto valor = [m](int f, int c) { return m->index(f, c).data(Qt::UserRole).toDouble(); };
         for (int f = 0; f < m->rowCount(); ++f) {
             const double z = 0.001 * (1000 - valor(f, 0));

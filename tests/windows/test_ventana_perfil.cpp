@@ -2,10 +2,17 @@
 // CSV read back, the line that tells the type and how the profile ended, a
 // refused save, and a main window whose state nothing here changes.
 #include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QTableView>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <cstddef>
+#include <sys/resource.h>
 
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
@@ -13,7 +20,10 @@
 #include "engine/modFuncionesTorvel.h"
 #include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"
+#include "plot/GraficoVentanaPerfil.h"
 #include "state/Variables.h"
+#include "windows/DescripcionCanal.h"
+#include "windows/InformeCalculo.h"
 #include "windows/ModeloTablaPerfil.h"
 #include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
@@ -85,7 +95,7 @@ private slots:
         for (const auto& c : casos) {
             Perfil(c.y0, c.x0, c.xf, c.circular);
             auto* ventana = MostrarVentana<VentanaPerfil>();
-            ventana->Actualizar();
+            ventana->Actualizar(estado(), estado());
             QCOMPARE(ventana->TipoPerfil(), QString(c.tipo));
             const QString metodo = c.circular ? capMetodoPasoDirecto : capMetodoRungeKutta;
             QCOMPARE(Hijo<QLabel>(ventana, "lblDescripcion")->text(),
@@ -171,6 +181,210 @@ private slots:
         QVERIFY(Hijo<QLabel>(ventana, "lblDescripcion")
                     ->text()
                     .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+    }
+
+    // The README's M1 profile (Q 3), then Q changed to 5 and the uniform flow
+    // computed: the window, its CSV and the report still describe the Q 3
+    // profile, say that it was computed for another channel, and mark the
+    // profile's panel result so.
+    void resultadoConSusDatos()
+    {
+        estado() = Variables();
+        auto* principal = new RungeKutta;
+        principal->show();
+        const std::pair<const char*, const char*> entradas[] = {
+            {"Text1", "2"},     {"Text5", "0.001"}, {"Text6", "0.015"}, {"Text7", "3"},
+            {"Text11", "1000"}, {"Text8", "1.5"},   {"Text9", "0"}};
+        for (const auto& [caja, texto] : entradas)
+            Escribir(principal, caja, texto);
+        Pulsar(principal, "Calc_sup_libre");
+        principal->findChild<QAction*>("mnuVentanaPerfil")->trigger();
+        auto* ventana = VentanaAbierta<VentanaPerfil>();
+        QVERIFY(ventana && ventana->TipoPerfil() == "M1");
+        QVERIFY(!Hijo<QLabel>(ventana, "lblCanal")->isVisible());
+        const QString primeraFila = ventana->TextoTabla().section('\n', 1, 1);
+
+        Escribir(principal, "Text7", "5");
+        Pulsar(principal, "Calc_tir");
+        QCOMPARE(estado().caudal, 5.0);
+        Variables q3 = estado();
+        q3.caudal = 3;
+        QCOMPARE(ventana->TipoPerfil(), QString("M1"));
+        QVERIFY(Hijo<QLabel>(ventana, "lblDescripcion")
+                    ->text()
+                    .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+        QVERIFY(Hijo<QLabel>(ventana, "lblCanal")->isVisible());
+        QCOMPARE(Hijo<QLabel>(ventana, "lblCanal")->text(),
+                 capPerfilOtroCanal.arg(DescripcionCanal(q3)));
+        QCOMPARE(ventana->TextoTabla().section('\n', 1, 1), primeraFila);
+        QCOMPARE(primeraFila.section('\t', 0, 6),
+                 EnLocal("0.00\t1.1468\t2.2935\t1.3080\t0.3900\t1.2340\t0.000888"));
+
+        // Reopened, it shows the same profile.
+        ventana->close();
+        principal->findChild<QAction*>("mnuVentanaPerfil")->trigger();
+        ventana = VentanaAbierta<VentanaPerfil>();
+        QCOMPARE(ventana->TipoPerfil(), QString("M1"));
+        QCOMPARE(ventana->TextoTabla().section('\n', 1, 1), primeraFila);
+
+        // The CSV read back: V at x 0 is Q 3's 1.3080, not Q 5's.
+        QTemporaryDir carpeta;
+        QVERIFY(ventana->GuardarTabla(carpeta.filePath("t.csv")));
+        QFile csv(carpeta.filePath("t.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> campos = csv.readAll().split('\n').value(1).split(',');
+        QCOMPARE(QString::number(campos.value(1).toDouble(), 'f', 4), QString("1.1468"));
+        QCOMPARE(QString::number(campos.value(3).toDouble(), 'f', 4), QString("1.3080"));
+
+        // The report: Q 5 above, the profile described with Q 3 and M1, its
+        // panel result marked, the uniform flow's not.
+        QVERIFY(principal->ExportarInforme(carpeta.filePath("i.pdf")));
+        // Laid out on A4 between its margins: a few pages, not hundreds.
+        QFile pdf(carpeta.filePath("i.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const int paginas = pdf.readAll().count("/Type /Page\n");
+        QVERIFY2(paginas >= 3 && paginas <= 6, qPrintable(QString::number(paginas)));
+        const QString informe = principal->TextoInforme();
+        QVERIFY2(informe.contains(capInformeCanalPerfil.arg(DescripcionCanal(q3))),
+                 qPrintable(informe));
+        QVERIFY(informe.contains(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+        QVERIFY(!informe.contains(capPerfilTipo.arg("M2", capMetodoRungeKutta)));
+        QCOMPARE(informe.count(capOtroCanal), 2);  // the panel's result and the profile
+        QVERIFY(informe.contains(EnLocal("1.3080")));
+        QVERIFY(informe.contains("Torvel " TORVEL_VERSION));
+        const ResultadosPaneles& r = principal->resultados();
+        QVERIFY(r.uniforme && r.uniforme->estado.caudal == 5);
+        QVERIFY(r.rungeKutta && r.rungeKutta->estado.caudal == 3 && r.perfil->caudal == 3);
+
+        // A refused calculation leaves the results and their inputs as they were.
+        Escribir(principal, "Text7", "0");
+        RespuestaAutomatica mensajes;
+        Pulsar(principal, "Calc_sup_libre");
+        QVERIFY(principal->resultados().perfil->caudal == 3);
+        QCOMPARE(ventana->TipoPerfil(), QString("M1"));
+        Escribir(principal, "Text7", "3");
+        QVERIFY(!Hijo<QLabel>(ventana, "lblCanal")->isVisible());
+        QCOMPARE(principal->TextoInforme().count(capOtroCanal), 1);  // the Q 5 uniform flow
+    }
+
+    // A profile of 32,765 points: the report prints every k-th row with the
+    // first and the last and says so, unless every row is asked for, and is
+    // laid out and printed in well under the 3 s its preview may take.
+    void informeLargo()
+    {
+        Variables& v = estado();
+        Perfil(1.5, 1000, 0, false);
+        v.puntosPerfil = 32765;
+        CalcularPerfil(v);
+        ResultadosPaneles resultados;
+        resultados.perfil = v;
+        QElapsedTimer reloj;
+        reloj.start();
+        InformeCalculo informe(v, resultados);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter escritor(&pdf);
+        informe.Imprimir(&escritor);
+        QVERIFY2(reloj.elapsed() < 3000, qPrintable(QString::number(reloj.elapsed())));
+        ModeloTablaPerfil modelo;
+        modelo.Cargar(v);
+        const int filas = modelo.rowCount();
+        QVERIFY(filas > 32000);
+        const int paso = (filas - 1 + 198) / 199;
+        const int impresas = (filas - 1) / paso + 1 + ((filas - 1) % paso != 0);
+        const QString texto = informe.Texto();
+        QVERIFY(texto.contains(capInformeTablaReducida.arg(paso).arg(impresas).arg(filas)));
+        QVERIFY(texto.contains(modelo.TextoCelda(filas - 1, 0)));  // the last row
+        QVERIFY(!texto.contains(modelo.TextoCelda(1, 0) + "\n" + modelo.TextoCelda(1, 1)));
+
+        // Every row when asked for (a shorter profile, to keep the test quick).
+        v.puntosPerfil = 300;
+        CalcularPerfil(v);
+        resultados.perfil = v;
+        const QString marca = capInformeTablaReducida.section(':', 0, 0);
+        QVERIFY(InformeCalculo(v, resultados).Texto().contains(marca));
+        QVERIFY(!InformeCalculo(v, resultados, QString(), true).Texto().contains(marca));
+    }
+
+    // A save that fails tells its real reason: a file larger than the process
+    // may write (as a full disk) is "the disk may be full"; a file in place
+    // that may not be written is not replaced.
+    void guardarFallido()
+    {
+        Perfil(1.5, 1000, 0, false);
+        auto* ventana = MostrarVentana<VentanaPerfil>();
+        ventana->Actualizar(estado(), estado());
+        QTemporaryDir carpeta;
+        RespuestaAutomatica mensajes;
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        const auto senal = signal(SIGXFSZ, SIG_IGN);
+        rlimit limite = antes;
+        limite.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limite);
+        const bool guardada = ventana->GuardarTabla(carpeta.filePath("grande.csv"));
+        setrlimit(RLIMIT_FSIZE, &antes);
+        signal(SIGXFSZ, senal);
+        QVERIFY(!guardada);
+        QCOMPARE(mensajes.textos(), QStringList(capErrorGuardar.arg(carpeta.filePath("grande.csv"),
+                                                                    capMotivoEscritura)));
+        QVERIFY(QDir(carpeta.path()).isEmpty());
+
+        QFile fijo(carpeta.filePath("fijo.csv"));
+        QVERIFY(fijo.open(QIODevice::WriteOnly) && fijo.write("x\n") == 2);
+        fijo.close();
+        fijo.setPermissions(QFile::ReadOwner);
+        if (QFileInfo(fijo.fileName()).isWritable())
+            return;  // root writes any file
+        QVERIFY(!ventana->GuardarTabla(fijo.fileName()));
+        QCOMPARE(mensajes.textos().last(), capErrorGuardar.arg(fijo.fileName(), capMotivoPermiso));
+        QVERIFY(fijo.open(QIODevice::ReadOnly) && fijo.readAll() == "x\n");
+    }
+
+    // Escape closes the window; Ctrl+C copies the selected cells, or the whole
+    // table without a selection.
+    void atajos()
+    {
+        Perfil(1.5, 1000, 0, false);
+        auto* ventana = MostrarVentana<VentanaPerfil>();
+        ventana->Actualizar(estado(), estado());
+        QVERIFY(QTest::qWaitForWindowExposed(ventana));
+        auto* tabla = Hijo<QTableView>(ventana, "tblPerfil");
+        tabla->setFocus();
+        QTest::keyClick(tabla, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), ventana->TextoTabla());
+        tabla->selectionModel()->select(
+            QItemSelection(tabla->model()->index(0, 0), tabla->model()->index(1, 1)),
+            QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(tabla, Qt::Key_C, Qt::ControlModifier);
+        const QString esperado = EnLocal("0.00\t1.1468\n") +
+                                 ventana->TextoTabla().section('\n', 2, 2).section('\t', 0, 1) +
+                                 "\n";
+        QCOMPARE(QApplication::clipboard()->text(), esperado);
+        QTest::keyClick(tabla, Qt::Key_Escape);
+        QVERIFY(!ventana->isVisible());
+    }
+
+    // The pointer's read-out: x and y parted by ";" where the decimal separator
+    // is a comma (run again in a Spanish locale), by "," elsewhere.
+    void lectura()
+    {
+        if (qEnvironmentVariableIsSet("TORVEL_COMA"))
+            QCOMPARE(QLocale::system().decimalPoint(), QString(","));
+        Perfil(1.5, 1000, 0, false);
+        auto* ventana = MostrarVentana<VentanaPerfil>();
+        ventana->Actualizar(estado(), estado());
+        ventana->resize(900, 600);
+        QVERIFY(QTest::qWaitForWindowExposed(ventana));
+        GraficoVentanaPerfil* grafico = ventana->grafico();
+        QString texto;
+        connect(grafico, &GraficoVentanaPerfil::lectura, this,
+                [&texto](const QString& t) { texto = t; });
+        QTest::mouseMove(grafico, grafico->rect().center());
+        QVERIFY(texto.startsWith("x = "));
+        const bool coma = QLocale::system().decimalPoint() == QStringLiteral(",");
+        QCOMPARE(texto.contains(" m; y = "), coma);
+        QCOMPARE(texto.contains(" m, y = "), !coma);
     }
 };
 
