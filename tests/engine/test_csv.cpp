@@ -60,9 +60,15 @@ TEST(Csv, LoEscritoSeLeeIgual)
     // A line of blanks and tabs is no record; a lone CR is a fault; a CR at the very
     // end, with no line end after it, ends the last record.
     ASSERT_TRUE(lector.Siguiente(leido, false));
-    EXPECT_NE(leido.falla.find("carriage return"), std::string::npos);
+    EXPECT_EQ(leido.falla, "holds a carriage return without a line feed (old Mac line ends?); "
+                           "lines must end with LF or CR LF");
     ASSERT_TRUE(lector.Siguiente(leido, false));
     EXPECT_EQ(leido.campos, std::vector<std::string>{"fin"});
     EXPECT_EQ(leido.falla, "");
     EXPECT_FALSE(lector.Siguiente(leido, false));
+
+    std::istringstream sinCerrar("a,\"b\nc");  // the quote runs to the end of the input
+    LectorCsv otro(sinCerrar);
+    ASSERT_TRUE(otro.Siguiente(leido, false));
+    EXPECT_EQ(leido.falla, "has a quoted field that is not closed before the end of the input");
 }
