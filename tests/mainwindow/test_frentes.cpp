@@ -8,7 +8,9 @@
 #include "../common/Ventanas.h"
 #include "captions/Numeros.h"
 #include "mainwindow/RungeKutta.h"
+#include "captions/TextoFijo.h"
 #include "windows/Adv_faltandatos.h"
+#include "windows/VentanaDiagramas.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmParamVarios.h"
 
@@ -168,6 +170,43 @@ private slots:
         QCOMPARE(Columna(lote.salida, columna).isEmpty(), !calcula);
         if (calcula)
             QCOMPARE(Columna(lote.salida, columna), Columna(orden.salida, columna));
+    }
+
+    // The diagrams window's energy and force tables and torvel-calc curve give the
+    // same E and M at the same depths.
+    void curvasIgualesALaVentana()
+    {
+        RespuestaAutomatica mensajes;
+        auto* v = new RungeKutta;
+        v->show();
+        Pulsar(v, "optTrapezoidal");
+        for (const auto& [caja, texto] : {std::pair{"Text2", "2"},
+                                          {"Text3", "60"},
+                                          {"Text5", "0.001"},
+                                          {"Text6", "0.015"},
+                                          {"Text7", "3"}})
+            Escribir(v, caja, EnLocal(texto));
+        Pulsar(v, "Calc_tir");
+        auto* diagramas = MostrarVentana<VentanaDiagramas>();
+        diagramas->Actualizar();
+        const QStringList canal = {"--trap", "2",     "--angle", "60", "--slope",  "0.001",
+                                   "--n",    "0.015", "--q",     "3",  "--format", "csv"};
+        for (const auto& [pestana, tipo, columna] : {std::tuple{1, "energy", 4}, {2, "force", 3}}) {
+            QStringList ventana;  // the depths the window adds for its marks are left out
+            for (const QString& fila : diagramas->TextoTabla(pestana).split('\n').mid(1)) {
+                const QStringList c = fila.split('\t');
+                if (c.size() > columna && c.last().isEmpty())
+                    ventana << c[0] + " " + c[columna];
+            }
+            const Corrida orden = Calc(QStringList{"curve", tipo} + canal);
+            QCOMPARE(orden.estado, 0);
+            QStringList linea;
+            for (const QString& fila : orden.salida.trimmed().split('\n').mid(1))
+                linea << TextoFijo(fila.section(',', 0, 0).toDouble(), 4) + " " +
+                             TextoFijo(fila.section(',', 1, 1).toDouble(), 4);
+            QCOMPARE(ventana.size(), 200);
+            QCOMPARE(linea, ventana);
+        }
     }
 };
 
