@@ -1,3 +1,4 @@
+#include "plot/Lienzo.h"
 #include "plot/DibujoSeccion.h"
 
 #include <QPainter>
@@ -191,12 +192,8 @@ void DibujoSeccion::Pintar(QPainter& pintor, const QRectF& area) const
 
 QImage DibujoSeccion::Imagen(const QSize& tamano, qreal escala) const
 {
-    QImage imagen(tamano * escala, QImage::Format_ARGB32_Premultiplied);
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::white);
-    QPainter pintor(&imagen);
-    Pintar(pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
-    return imagen;
+    return ImagenDe([this](QPainter& pintor, const QRectF& area) { Pintar(pintor, area); }, tamano,
+                    escala);
 }
 
 void DibujoSeccion::paintEvent(QPaintEvent*)

@@ -1,3 +1,4 @@
+#include "plot/Lienzo.h"
 #include "plot/GraficoVentanaPerfil.h"
 
 #include <QFontMetricsF>
@@ -243,12 +244,8 @@ void GraficoVentanaPerfil::PintarLeyenda(QPainter& pintor, const QRectF& area) c
 
 QImage GraficoVentanaPerfil::Imagen(const QSize& tamano, qreal escala) const
 {
-    QImage imagen(tamano * escala, QImage::Format_ARGB32_Premultiplied);
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::white);
-    QPainter pintor(&imagen);
-    Pintar(pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
-    return imagen;
+    return ImagenDe([this](QPainter& pintor, const QRectF& area) { Pintar(pintor, area); }, tamano,
+                    escala);
 }
 
 void GraficoVentanaPerfil::paintEvent(QPaintEvent*)

@@ -1,9 +1,9 @@
+#include "plot/Lienzo.h"
 #include "plot/GraficoXY.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
@@ -123,28 +123,15 @@ QRectF GraficoXY::Pintar(QPainter& pintor, const QRectF& area) const
 
 QImage GraficoXY::Imagen(const QSize& tamano, qreal escala) const
 {
-    QImage imagen(tamano * escala, QImage::Format_ARGB32_Premultiplied);
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::white);
-    QPainter pintor(&imagen);
-    Pintar(pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
-    return imagen;
+    return ImagenDe([this](QPainter& pintor, const QRectF& area) { Pintar(pintor, area); }, tamano,
+                    escala);
 }
 
 bool GraficoXY::Escribir(QIODevice& archivo, const QString& tipo, const QSize& tamano,
                          const QString& titulo) const
 {
-    if (tipo == QLatin1String("png"))
-        return Imagen(tamano, 2).save(&archivo, "PNG");
-    QSvgGenerator svg;
-    svg.setOutputDevice(&archivo);
-    svg.setSize(tamano);
-    svg.setViewBox(QRect(QPoint(0, 0), tamano));
-    svg.setResolution(96);
-    svg.setTitle(titulo);
-    QPainter pintor(&svg);
-    Pintar(pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
-    return pintor.end();
+    return EscribirPintura(archivo, tipo, tamano, titulo,
+                           [this](QPainter& pintor, const QRectF& area) { Pintar(pintor, area); });
 }
 
 void GraficoXY::paintEvent(QPaintEvent*)

@@ -7,13 +7,13 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QStandardItemModel>
-#include <QSvgGenerator>
 #include <cmath>
 
 #include "captions/Numeros.h"
 #include "captions/Textos.h"
 #include "engine/Csv.h"
 #include "engine/modFuncionesTorvel.h"
+#include "plot/Lienzo.h"
 #include "ui_VentanaDiseno.h"
 #include "windows/Archivos.h"
 #include "windows/Mensajes.h"
@@ -375,17 +375,9 @@ bool VentanaDiseno::GuardarSeccion(const QString& ruta)
     const DibujoSeccion* dibujo = ui->picDisSeccion;
     const QSize tamano = dibujo->isVisible() ? dibujo->size() : kTamanoDibujoOculto;
     return EscribirArchivo(this, ruta, [&](QIODevice& archivo) {
-        if (tipo == QLatin1String("png"))
-            return dibujo->Imagen(tamano, 2).save(&archivo, "PNG");
-        QSvgGenerator svg;
-        svg.setOutputDevice(&archivo);
-        svg.setSize(tamano);
-        svg.setViewBox(QRect(QPoint(0, 0), tamano));
-        svg.setResolution(96);
-        svg.setTitle(capDisTitulo);
-        QPainter pintor(&svg);
-        dibujo->Pintar(pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
-        return pintor.end();
+        return EscribirPintura(
+            archivo, tipo, tamano, capDisTitulo,
+            [dibujo](QPainter& pintor, const QRectF& area) { dibujo->Pintar(pintor, area); });
     });
 }
 

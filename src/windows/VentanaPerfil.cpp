@@ -9,12 +9,12 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QShortcut>
-#include <QSvgGenerator>
 #include <algorithm>
 
 #include "captions/TextoFijo.h"
 #include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
+#include "plot/Lienzo.h"
 #include "plot/GraficoVentanaPerfil.h"
 #include "state/Variables.h"
 #include "ui_VentanaPerfil.h"
@@ -253,17 +253,9 @@ bool VentanaPerfil::GuardarGrafico(const QString& ruta)
     const QSize tamano = ui->picPerfil->isVisible() ? ui->picPerfil->size() : kTamanoGraficoOculto;
     const GraficoVentanaPerfil* grafico = ui->picPerfil;
     return EscribirArchivo(this, ruta, [&](QIODevice& archivo) {
-        if (tipo == QLatin1String("png"))
-            return grafico->Imagen(tamano, 2).save(&archivo, "PNG");
-        QSvgGenerator svg;
-        svg.setOutputDevice(&archivo);
-        svg.setSize(tamano);
-        svg.setViewBox(QRect(QPoint(0, 0), tamano));
-        svg.setResolution(96);
-        svg.setTitle(capPerfilTitulo);
-        QPainter pintor(&svg);
-        grafico->Pintar(pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
-        return pintor.end();
+        return EscribirPintura(
+            archivo, tipo, tamano, capPerfilTitulo,
+            [grafico](QPainter& pintor, const QRectF& area) { grafico->Pintar(pintor, area); });
     });
 }
 
