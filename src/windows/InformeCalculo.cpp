@@ -91,8 +91,8 @@ Pares Canal(const Variables& v)
 
 Pares Parametros(const Variables& v)
 {
-    return {qMakePair(capErrorAdm, NumeroATexto(v.errorAdmisible)),
-            qMakePair(capPuntosInterm, QString::number(v.puntosPerfil)),
+    return {qMakePair(capInformeErrorAdm, NumeroATexto(v.errorAdmisible)),
+            qMakePair(capInformePuntos, QString::number(v.puntosPerfil)),
             qMakePair(capPasoInt, v.pasoInteligente ? capInformeSi : capInformeNo),
             qMakePair(capABS, NumeroATexto(v.umbralPasoInteligente))};
 }
@@ -307,7 +307,7 @@ InformeCalculo::InformeCalculo(const Variables& actual, const ResultadosPaneles&
         html += Parrafo(
             capInformeBorde.arg(NumeroATexto(perfil.xBorde), NumeroATexto(perfil.tiranteBorde)));
         html +=
-            Parrafo(capPuntosInterm + QStringLiteral(": ") + QString::number(perfil.puntosPerfil));
+            Parrafo(capInformePuntos + QStringLiteral(": ") + QString::number(perfil.puntosPerfil));
         GraficoVentanaPerfil grafico;
         grafico.MostrarPerfil(perfil);
         documento_->addResource(QTextDocument::ImageResource, kImagenPerfil,

@@ -52,8 +52,8 @@ const QString kIngles = QStringLiteral(
     "Conjugate Depths: y* (m)|Calculate Conjugate Depths|Boundary Conditions|"
     "Calculated by Runge Kutta|Manual (m)|Manual (m)|Calculate!|"
     // The parameter windows.
-    "Admissible error on the calculation of the critical and normal depths (m)|"
-    "Intermediate points in the profile|Use Intelligent Step when|"
+    "Admisible error on the calculation of the critical and normal depths (m)|"
+    "Intermediate points in the cross section|Use Intelligent Step when|"
     "ABS(dy/dx) greater than|OK|Depth (m)|Area (m^2)|Perimeter (m)|Sf|Rh (m)|Sup. Width (m)|"
     "Tension (Pa)|Velocity (m/s)|Froude|Energy (m)|Momentum (m^3)|Exit");
 const QString kEspanol = QStringLiteral(
