@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "calc/Diseno.h"
-#include "engine/modFuncionesTorvel.h"
+#include "../engine/Canales.h"
 
 namespace {
 
@@ -34,6 +34,9 @@ const CanalDiseno kCanales[] = {
     Canal(F::Circular, 0, 2.5, 0, 0.3, 0.01),
 };
 
+// The side angles of kCanales, in degrees.
+const double kGrados[] = {0, 0, 30, 60, 20, 75, 0, 0};
+
 double Relativo(double a, double b)
 {
     return std::abs(a - b) / std::abs(b);
@@ -43,18 +46,8 @@ double Relativo(double a, double b)
 // engine's own z, bit for bit.
 Variables Estado(const CanalDiseno& c, double grados)
 {
-    Variables v;
-    ParametrosPorDefecto(v);
-    v.esRectangular = c.forma == F::Rectangular ? VERDADERO : FALSO;
-    v.esTrapezoidal = c.forma == F::Trapezoidal ? VERDADERO : FALSO;
-    v.esCircular = c.forma == F::Circular ? VERDADERO : FALSO;
-    v.ancho = v.anchoFondo = c.b;
-    v.anguloTalud = GradosARadianes(grados);
-    v.diametro = c.d;
-    v.caudal = c.caudal;
-    v.nManning = c.n;
-    v.pendiente = c.pendiente;
-    return v;
+    const bool tubo = c.forma == F::Circular;
+    return ::Canal(int(c.forma) + 1, tubo ? c.d : c.b, grados, c.caudal, c.n, c.pendiente);
 }
 
 }  // namespace
@@ -94,10 +87,9 @@ TEST(Diseno, CadaIncognitaDaElMismoCaudal)
 
 TEST(Diseno, ElementosComoElMotor)
 {
-    const double grados[] = {0, 0, 30, 60, 20, 75, 0, 0};
     for (int k = 0; k < 8; ++k) {
         const CanalDiseno& c = kCanales[k];
-        Variables v = Estado(c, grados[k]);
+        Variables v = Estado(c, kGrados[k]);
         for (double y : {0.01, 0.3, 0.77, 0.999}) {
             const double yy = c.forma == F::Circular ? y * c.d : 3 * y;
             ElementosHidraulicos(v, yy);
@@ -118,10 +110,9 @@ TEST(Diseno, ElementosComoElMotor)
 // exact depths; the exact critical depth has Q²·T = g·A³ and the engine's Sc.
 TEST(Diseno, TirantesComoElBarridoDelMotor)
 {
-    const double grados[] = {0, 0, 30, 60, 20, 75, 0, 0};
     for (int k = 0; k < 8; ++k) {
         const CanalDiseno& c = kCanales[k];
-        Variables v = Estado(c, grados[k]);
+        Variables v = Estado(c, kGrados[k]);
         TirantesCriticoNormal(v);
         const ResultadoDiseno r = ResolverCanal(c, I::Tirante);
         ASSERT_TRUE(r.ok && r.tiranteCritico && r.pendienteCritica) << k;

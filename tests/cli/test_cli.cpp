@@ -34,9 +34,11 @@ struct Salida {
 };
 
 // destino: where the standard output goes instead of the text returned.
-Salida Correr(const std::string& argumentos, const std::string& destino = "")
+// entorno: variables set for the run ("LC_ALL=C ").
+Salida Correr(const std::string& argumentos, const std::string& destino = "",
+              const std::string& entorno = "")
 {
-    const std::string orden = std::string(TORVEL_CALC) + " " + argumentos + " 2>&1" +
+    const std::string orden = entorno + TORVEL_CALC + " " + argumentos + " 2>&1" +
                               (destino.empty() ? "" : " >" + destino);
     FILE* tubo = popen(orden.c_str(), "r");
     std::string texto;
@@ -80,6 +82,20 @@ std::string Archivo(const std::string& nombre, const std::string& contenido)
     if (texto.find(parte) != std::string::npos)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "no " << parte << " in\n" << texto;
+}
+
+// The exit status and a part of the text.
+::testing::AssertionResult Da(const Salida& s, int estado, const std::string& parte)
+{
+    if (s.estado == estado)
+        return Contiene(s.texto, parte);
+    return ::testing::AssertionFailure() << "status " << s.estado << ", not " << estado << ":\n"
+                                         << s.texto;
+}
+
+QJsonObject Json(const Salida& s)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(s.texto)).object();
 }
 
 std::string Clave(const char* nombre, double valor)
@@ -217,8 +233,7 @@ TEST(Cli, EstadosDeSalida)
         const Salida s = a == std::string::npos
                              ? Correr(argumentos)
                              : Correr(argumentos.substr(0, a), argumentos.substr(a + 2));
-        EXPECT_EQ(s.estado, estado) << argumentos << "\n" << s.texto;
-        EXPECT_TRUE(Contiene(s.texto, texto)) << argumentos;
+        EXPECT_TRUE(Da(s, estado, texto)) << argumentos;
     }
 }
 
@@ -316,9 +331,7 @@ TEST(Cli, EncabezadosRechazados)
         {"\n  \n", "no header row"},
     };
     for (const auto& [encabezado, texto] : casos) {
-        const Salida s = Ejecutar({"batch", Archivo("encabezado.csv", encabezado)});
-        EXPECT_EQ(s.estado, 2) << texto;
-        EXPECT_TRUE(Contiene(s.texto, texto));
+        EXPECT_TRUE(Da(Ejecutar({"batch", Archivo("encabezado.csv", encabezado)}), 2, texto));
     }
 }
 
@@ -342,8 +355,7 @@ TEST(Cli, CurvaLargaEnFlujo)
     std::ostream salida(&descriptor);
     const Salida s = Ejecutar(Palabras(canal + " --steps 1000000 --format csv"), &salida);
     close(lleno);
-    EXPECT_EQ(s.estado, 1);
-    EXPECT_TRUE(Contiene(s.texto, "cannot write the output: No space left on device"));
+    EXPECT_TRUE(Da(s, 1, "cannot write the output: No space left on device"));
 }
 
 // A "nan" or "inf" among the words of a text (not the "inf" of "alt_inf").
@@ -384,34 +396,11 @@ TEST(Cli, PropiedadValoresAbsurdos)
         "solve --for z --shape trap --b 0 --slope 0.001 --n 0.015 --q 3 --depth 0.9",
     };
     // The first ones are also the cells of the batch rows.
-    const char* const valores[] = {"0",
-                                   "-0",
-                                   "1e-310",
-                                   "1e308",
-                                   "-1e308",
-                                   "1e-400",
-                                   "1e400",
-                                   "abc",
-                                   "",
-                                   "2",
-                                   "0.001",
-                                   "3",
-                                   "90",
-                                   "-3",
-                                   "1e18",
-                                   "0.5",
-                                   "1e-9",
-                                   "7",
-                                   "rect",
-                                   "trap",
-                                   "circle",
-                                   "1,5",
-                                   "9223372036854775808",
-                                   "32766",
-                                   "NaN",
-                                   "nan",
-                                   "inf",
-                                   "-inf"};
+    // clang-format off
+    const char* const valores[] = {"0", "-0", "1e-310", "1e308", "-1e308", "1e-400", "1e400",
+        "abc", "", "2", "0.001", "3", "90", "-3", "1e18", "0.5", "1e-9", "7", "rect", "trap",
+        "circle", "1,5", "9223372036854775808", "32766", "NaN", "nan", "inf", "-inf"};
+    // clang-format on
     const std::size_t celdas = std::size(valores) - 4;
     std::mt19937 azar(4012);
     auto uno = [&](auto& lista, std::size_t n) { return lista[azar() % n]; };
@@ -446,15 +435,6 @@ TEST(Cli, PropiedadValoresAbsurdos)
         EXPECT_FALSE(NoFinito(salida.str())) << orden << "\n" << salida.str();
     }
 }
-
-namespace {
-
-QJsonObject Json(const Salida& s)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(s.texto)).object();
-}
-
-}  // namespace
 
 // solve gives what the design window gives: ResolverCanal's numbers, bit for
 // bit, for every unknown of every shape.
@@ -503,22 +483,14 @@ TEST(Cli, ResolverIgualAResolverCanal)
             EXPECT_EQ(o[QLatin1String("unknown")].toString().toStdString(), para);
             const ElementosSeccion& e = r.elementos;
             const std::pair<const char*, double> esperados[] = {
-                {"value", r.valor},
-                {"q", r.canal.caudal},
-                {"depth", r.canal.tirante},
-                {"slope", r.canal.pendiente},
-                {"n", r.canal.n},
-                {"A", e.area},
-                {"P", e.perimetro},
-                {"R", e.radioHidraulico},
-                {"T", e.anchoSup},
-                {"V", e.velocidad},
-                {"Fr", e.froude},
-                {"E", e.energia},
-                {"tau", e.tension},
-                {"yc", *r.tiranteCritico},
-                {"Sc", *r.pendienteCritica},
-            };
+                {"value", r.valor},         {"q", r.canal.caudal},
+                {"depth", r.canal.tirante}, {"slope", r.canal.pendiente},
+                {"n", r.canal.n},           {"A", e.area},
+                {"P", e.perimetro},         {"R", e.radioHidraulico},
+                {"T", e.anchoSup},          {"V", e.velocidad},
+                {"Fr", e.froude},           {"E", e.energia},
+                {"tau", e.tension},         {"yc", *r.tiranteCritico},
+                {"Sc", *r.pendienteCritica}};
             for (const auto& [clave, valor] : esperados)
                 EXPECT_EQ(o[QLatin1String(clave)].toDouble(), valor) << para << " " << clave;
             if (c.forma == FormaCanal::Circular) {
@@ -573,9 +545,7 @@ TEST(Cli, ResolverRechazosYFaltas)
          "--for b: no value of b"},
     };
     for (const auto& [argumentos, estado, texto] : casos) {
-        const Salida s = Ejecutar(Palabras(argumentos));
-        EXPECT_EQ(s.estado, estado) << argumentos << "\n" << s.texto;
-        EXPECT_TRUE(Contiene(s.texto, texto)) << argumentos;
+        EXPECT_TRUE(Da(Ejecutar(Palabras(argumentos)), estado, texto)) << argumentos;
     }
     const char* const opciones[] = {"--b", "--slope", "--n", "--q"};
     const char* const malos[] = {"", "0", "-1", "abc", "1e-300", "1e300", "1e-400", "nan", "inf"};
@@ -584,9 +554,7 @@ TEST(Cli, ResolverRechazosYFaltas)
             std::vector<std::string> linea = {"solve", "--for", "depth", "--shape", "rect"};
             for (const char* otra : opciones)
                 linea.insert(linea.end(), {otra, otra == opcion ? malo : "1"});
-            const Salida s = Ejecutar(linea);
-            EXPECT_EQ(s.estado, 2) << opcion << " " << malo << "\n" << s.texto;
-            EXPECT_TRUE(Contiene(s.texto, std::string(opcion) + ": \"" + malo + "\""));
+            EXPECT_TRUE(Da(Ejecutar(linea), 2, std::string(opcion) + ": \"" + malo + "\""));
         }
     }
 }
@@ -710,8 +678,7 @@ TEST(Cli, CasoIncompletoFallidoEIlegible)
         for (const char* comando : {"case", "uniform"}) {
             const Salida r = std::string(comando) == "case" ? Ejecutar({"case", ruta})
                                                             : Ejecutar({"uniform", "--case", ruta});
-            EXPECT_EQ(r.estado, 2) << comando << " " << ruta << "\n" << r.texto;
-            EXPECT_TRUE(Contiene(r.texto, texto)) << comando;
+            EXPECT_TRUE(Da(r, 2, texto)) << comando << " " << ruta;
         }
     }
 }
@@ -719,15 +686,9 @@ TEST(Cli, CasoIncompletoFallidoEIlegible)
 // The text format writes "." whatever the locale, as CSV and JSON do.
 TEST(Cli, TextoConPuntoEnCualquierLocal)
 {
-    const std::string orden = std::string("LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ") + TORVEL_CALC +
-                              " uniform --rect 2 --slope 0.001 --n 0.015 --q 3 2>&1";
-    FILE* tubo = popen(orden.c_str(), "r");
-    std::string texto;
-    char bloque[4096];
-    for (size_t n; (n = fread(bloque, 1, sizeof bloque, tubo)) > 0;)
-        texto.append(bloque, n);
-    EXPECT_EQ(pclose(tubo), 0);
-    EXPECT_NE(texto.find("0.6121"), std::string::npos) << texto;
-    EXPECT_NE(texto.find("1.0965"), std::string::npos) << texto;
-    EXPECT_EQ(texto.find("0,6121"), std::string::npos) << texto;
+    const Salida s = Correr("uniform --rect 2 --slope 0.001 --n 0.015 --q 3", "",
+                            "LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ");
+    EXPECT_TRUE(Da(s, 0, "0.6121"));
+    EXPECT_TRUE(Contiene(s.texto, "1.0965"));
+    EXPECT_EQ(s.texto.find("0,6121"), std::string::npos) << s.texto;
 }

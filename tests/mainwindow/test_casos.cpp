@@ -7,9 +7,7 @@
 #include <QTemporaryDir>
 
 #include "../common/RespuestaAutomatica.h"
-#include "../common/Ventanas.h"
-#include "mainwindow/RungeKutta.h"
-#include "state/Variables.h"
+#include "../common/Principal.h"
 #include "windows/VentanaUnica.h"
 
 namespace {
@@ -17,15 +15,6 @@ namespace {
 const char* const kCajas[] = {"Text1",  "Text2",  "Text3",     "Text39", "Text4", "Text5",
                               "Text6",  "Text7",  "Text11",    "Text8",  "Text9", "Text28",
                               "Text32", "Text34", "txtY1Conj", "Text21"};
-
-RungeKutta* Abrir()
-{
-    auto* v = new RungeKutta;
-    v->show();
-    if (!QTest::qWaitForWindowActive(v))
-        qFatal("the main window did not become active");
-    return v;
-}
 
 // Everything of the window a case holds, one item a control.
 QStringList Foto(const RungeKutta* v)
@@ -91,7 +80,7 @@ private slots:
         QFETCH(QString, fuente);
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath("a.torvel");
-        RungeKutta* v = Abrir();
+        RungeKutta* v = AbrirPrincipal();
         for (int i = 0; i < 16; ++i)  // numbers in the locale, a text, an empty box
             Hijo<QLineEdit>(v, kCajas[i])
                 ->setText(i == 3   ? "abc"
@@ -106,7 +95,7 @@ private slots:
         const QStringList antes = Foto(v);
         QVERIFY(v->GuardarCaso(ruta));
 
-        RungeKutta* otra = Abrir();
+        RungeKutta* otra = AbrirPrincipal();
         ParametrosPorDefecto(estado());
         QVERIFY(otra->AbrirCaso(ruta));
         QCOMPARE(Foto(otra), antes);
@@ -123,7 +112,7 @@ private slots:
     // The README's channel from docs/: nothing is computed until the user asks.
     void ejemplo()
     {
-        RungeKutta* v = Abrir();
+        RungeKutta* v = AbrirPrincipal();
         QVERIFY(v->AbrirCaso(TORVEL_EJEMPLO));
         QCOMPARE(Texto(v, "Text28") + " " + Texto(v, "Text13"), EnLocal("1.2 "));
         Pulsar(v, "Calc_tir");
@@ -136,7 +125,7 @@ private slots:
         const QString ruta = qEnvironmentVariable("TORVEL_CASO_LOCALES");
         if (ruta.isEmpty())
             QSKIP("run by test_casos_coma and test_casos_punto");
-        RungeKutta* v = Abrir();
+        RungeKutta* v = AbrirPrincipal();
         if (qEnvironmentVariableIsSet("TORVEL_COMA")) {
             QCOMPARE(QLocale::system().decimalPoint(), QString(","));
             Hijo<QLineEdit>(v, "Text5")->setText("0,001");
@@ -188,7 +177,7 @@ private slots:
             QDir(carpeta.path()).mkdir("malo.torvel");
         else if (datos != "missing")
             Escribir(ruta, datos);
-        RungeKutta* v = Abrir();
+        RungeKutta* v = AbrirPrincipal();
         Hijo<QLineEdit>(v, "Text1")->setText("7");
         const QStringList antes = Foto(v);
         RespuestaAutomatica respuesta;
@@ -203,7 +192,7 @@ private slots:
     void guardarFalla()
     {
         QTemporaryDir carpeta;
-        RungeKutta* v = Abrir();
+        RungeKutta* v = AbrirPrincipal();
         RespuestaAutomatica respuesta;
         QVERIFY(!v->GuardarCaso(carpeta.path()));
         QVERIFY(!v->GuardarCaso(carpeta.filePath("no/a.torvel")));
@@ -224,7 +213,7 @@ private slots:
         almacen.close();
 
         QTemporaryDir carpeta;
-        RungeKutta* v = Abrir();
+        RungeKutta* v = AbrirPrincipal();
         for (const char* nombre : {"mnuCargar", "mnuExportar", "mnuBorrar"})
             QVERIFY2(!Hijo<QAction>(v, nombre)->isEnabled(), nombre);
         QCOMPARE(Hijo<QAction>(v, "mnuGuardarCaso")->shortcut(), QKeySequence("Ctrl+S"));

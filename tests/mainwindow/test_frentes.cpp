@@ -5,9 +5,8 @@
 #include <QtTest>
 
 #include "../common/RespuestaAutomatica.h"
-#include "../common/Ventanas.h"
+#include "../common/Principal.h"
 #include "captions/Numeros.h"
-#include "mainwindow/RungeKutta.h"
 #include "captions/TextoFijo.h"
 #include "windows/Adv_faltandatos.h"
 #include "windows/VentanaDiagramas.h"
@@ -55,46 +54,21 @@ private slots:
         QTest::addColumn<QString>("tirante");  // empty: no depth
         QTest::addColumn<QString>("panel");    // uniform, elements, alternate
         QTest::addColumn<bool>("calcula");
-        QTest::newRow("n 0, uniform") << "rect"
-                                      << "0.001"
-                                      << "0"
-                                      << ""
-                                      << "uniform" << false;
-        QTest::newRow("n 0, elements") << "rect"
-                                       << "0.001"
-                                       << "0"
-                                       << "1"
-                                       << "elements" << false;
-        QTest::newRow("n 0, alternate") << "rect"
-                                        << "0.001"
-                                        << "0"
-                                        << "1"
-                                        << "alternate" << true;
-        QTest::newRow("depth 0, elements") << "rect"
-                                           << "0.001"
-                                           << "0.015"
-                                           << "0"
-                                           << "elements" << false;
-        QTest::newRow("depth 0, alternate") << "rect"
-                                            << "0.001"
-                                            << "0.015"
-                                            << "0"
-                                            << "alternate" << false;
-        QTest::newRow("slope 0") << "rect"
-                                 << "0"
-                                 << "0.015"
-                                 << ""
-                                 << "uniform" << false;
-        QTest::newRow("angle 90") << "90"
-                                  << "0.001"
-                                  << "0.015"
-                                  << ""
-                                  << "uniform" << true;
-        QTest::newRow("angle 60, y 0.8") << "60"
-                                         << "0.002"
-                                         << "0.015"
-                                         << "0.8"
-                                         << "elements" << true;
+        // clang-format off
+        const struct { const char *fila, *forma, *pendiente, *n, *tirante, *panel; bool calcula; }
+            filas[] = {
+            {"n 0, uniform", "rect", "0.001", "0", "", "uniform", false},
+            {"n 0, elements", "rect", "0.001", "0", "1", "elements", false},
+            {"n 0, alternate", "rect", "0.001", "0", "1", "alternate", true},
+            {"depth 0, elements", "rect", "0.001", "0.015", "0", "elements", false},
+            {"depth 0, alternate", "rect", "0.001", "0.015", "0", "alternate", false},
+            {"slope 0", "rect", "0", "0.015", "", "uniform", false},
+            {"angle 90", "90", "0.001", "0.015", "", "uniform", true},
+            {"angle 60, y 0.8", "60", "0.002", "0.015", "0.8", "elements", true},
+        };  // clang-format on
+        for (const auto& f : filas)
+            QTest::newRow(f.fila) << QString(f.forma) << QString(f.pendiente) << QString(f.n)
+                                  << QString(f.tirante) << QString(f.panel) << f.calcula;
     }
 
     void refusanOCalculanIgual()
@@ -109,15 +83,10 @@ private slots:
 
         // The panel.
         RespuestaAutomatica mensajes;
-        auto* v = new RungeKutta;
-        v->show();
+        auto* v = AbrirPrincipal();
         Pulsar(v, rect ? "optRectangular" : "optTrapezoidal");
-        Escribir(v, rect ? "Text1" : "Text2", "2");
-        if (!rect)
-            Escribir(v, "Text3", forma);
-        Escribir(v, "Text5", EnLocal(pendiente));
-        Escribir(v, "Text6", EnLocal(n));
-        Escribir(v, "Text7", "3");
+        EscribirCajas(v, (rect ? "Text1=2;" : "Text2=2;Text3=" + forma + ";") +
+                             "Text5=" + pendiente + ";Text6=" + n + ";Text7=3");
         QString caja;
         if (panel == "uniform") {
             Pulsar(v, "Calc_tir");
@@ -177,15 +146,9 @@ private slots:
     void curvasIgualesALaVentana()
     {
         RespuestaAutomatica mensajes;
-        auto* v = new RungeKutta;
-        v->show();
+        auto* v = AbrirPrincipal();
         Pulsar(v, "optTrapezoidal");
-        for (const auto& [caja, texto] : {std::pair{"Text2", "2"},
-                                          {"Text3", "60"},
-                                          {"Text5", "0.001"},
-                                          {"Text6", "0.015"},
-                                          {"Text7", "3"}})
-            Escribir(v, caja, EnLocal(texto));
+        EscribirCajas(v, "Text2=2;Text3=60;Text5=0.001;Text6=0.015;Text7=3");
         Pulsar(v, "Calc_tir");
         auto* diagramas = MostrarVentana<VentanaDiagramas>();
         diagramas->Actualizar();

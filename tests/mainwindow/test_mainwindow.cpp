@@ -8,11 +8,9 @@
 #include <memory>
 
 #include "../common/RespuestaAutomatica.h"
-#include "../common/Ventanas.h"
+#include "../common/Principal.h"
 #include "captions/Numeros.h"
 #include "captions/Textos.h"
-#include "mainwindow/RungeKutta.h"
-#include "state/Variables.h"
 #include "windows/VentanaDiseno.h"
 #include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
@@ -84,12 +82,7 @@ RungeKutta* Abrir(int idioma = 1)
 {
     if (idioma >= 0)
         Almacen()->setValue(kClave, idioma);
-    auto* ventana = new RungeKutta;
-    ventana->show();
-    ventana->activateWindow();
-    if (!QTest::qWaitForWindowActive(ventana))
-        qFatal("the main window did not become active");
-    return ventana;
+    return AbrirPrincipal();
 }
 
 void Disparar(QWidget* ventana, const char* entrada)

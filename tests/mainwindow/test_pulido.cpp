@@ -5,10 +5,8 @@
 #include <QtTest>
 
 #include "../common/RespuestaAutomatica.h"
-#include "../common/Ventanas.h"
+#include "../common/Principal.h"
 #include "captions/Textos.h"
-#include "mainwindow/RungeKutta.h"
-#include "state/Variables.h"
 #include "windows/CajasTexto.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
@@ -18,21 +16,12 @@
 
 namespace {
 
-// In the language given, with the rectangular channel of the examples (width 2 m, 3 m3/s,
-// n 0.015, slope 0.001, boundary x 1000, y 1.5).
+// In the language given, with the README's rectangle and the profile's boundary.
 RungeKutta* Abrir(int idioma = 1)
 {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32")
         .setValue("Torvel/Languaje", idioma);
-    auto* v = new RungeKutta;
-    v->show();
-    if (!QTest::qWaitForWindowActive(v))
-        qFatal("the main window did not become active");
-    const char* canal[] = {"Text1", "2", "Text5",  "0.001", "Text6", "0.015",
-                           "Text7", "3", "Text11", "1000",  "Text8", "1.5"};
-    for (int i = 0; i < 12; i += 2)
-        Escribir(v, canal[i], EnLocal(canal[i + 1]));
-    return v;
+    return AbrirPrincipal(kEjemplo);
 }
 
 }  // namespace

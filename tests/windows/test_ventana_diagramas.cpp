@@ -5,17 +5,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
-#include <cstddef>
 
 #include "../common/RespuestaAutomatica.h"
-#include "../common/Ventanas.h"
+#include "../common/Principal.h"
 #include "calc/Calculos.h"
 #include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
-#include "mainwindow/RungeKutta.h"
 #include "plot/GraficoVentanaPerfil.h"
 #include "plot/GraficoXY.h"
-#include "state/Variables.h"
 #include "windows/ModeloTablaPerfil.h"
 #include "windows/VentanaDiagramas.h"
 #include "windows/VentanaPerfil.h"
@@ -52,16 +49,6 @@ QList<QList<QByteArray>> Csv(VentanaDiagramas* ventana, int pestana)
         if (!linea.isEmpty())
             filas << linea.split(',');
     return filas;
-}
-
-QByteArray Foto()
-{
-    const Variables& v = estado();
-    const char* p = reinterpret_cast<const char*>(&v);
-    const size_t corte = offsetof(Variables, tablaPerfil), resto = corte + sizeof v.tablaPerfil;
-    return QByteArray(p, corte) + QByteArray(p + resto, sizeof v - resto) +
-           QByteArray(reinterpret_cast<const char*>(v.tablaPerfil.data()),
-                      v.tablaPerfil.size() * sizeof v.tablaPerfil[0]);
 }
 
 VentanaDiagramas* Curva(const QString& desde, const QString& hasta, const QString& pasos)
@@ -217,20 +204,12 @@ private slots:
     void estadoIntacto()
     {
         estado() = Variables();
-        auto* principal = new RungeKutta;
-        principal->show();
-        const std::pair<const char*, const char*> entradas[] = {{"Text1", "2"},
-                                                                {"Text5", "0.001"},
-                                                                {"Text6", "0.015"},
-                                                                {"Text7", "3"},
-                                                                {"Text34", "1.5"}};
-        for (const auto& [caja, texto] : entradas)
-            Escribir(principal, caja, EnLocal(texto));
+        auto* principal = AbrirPrincipal("Text1=2;Text5=0.001;Text6=0.015;Text7=3;Text34=1.5");
         Pulsar(principal, "Calc_tir");
         Pulsar(principal, "optEnergia");
         Pulsar(principal, "cmdAlterno");
         RespuestaAutomatica mensajes;
-        const QByteArray antes = Foto();
+        const QByteArray antes = FotoEstado();
         principal->findChild<QAction*>("mnuDiagramas")->trigger();
         auto* ventana = VentanaAbierta<VentanaDiagramas>();
         QVERIFY(ventana);
@@ -242,7 +221,7 @@ private slots:
         QVERIFY(ventana->TextoTabla(1).contains("\ty1\n"));  // the panel's alternates
         QVERIFY(principal->ExportarInforme(carpeta.filePath("i.pdf")));
         QCOMPARE(mensajes.cantidad(), 0);
-        QCOMPARE(Foto(), antes);
+        QCOMPARE(FotoEstado(), antes);
 
         Escribir(principal, "Text7", "4");
         Pulsar(principal, "Calc_tir");

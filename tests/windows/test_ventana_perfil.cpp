@@ -11,17 +11,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
-#include <cstddef>
 #include <sys/resource.h>
 
 #include "../common/RespuestaAutomatica.h"
-#include "../common/Ventanas.h"
+#include "../common/Principal.h"
 #include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
-#include "mainwindow/RungeKutta.h"
 #include "plot/GraficoPerfil.h"
 #include "plot/GraficoVentanaPerfil.h"
-#include "state/Variables.h"
 #include "windows/DescripcionCanal.h"
 #include "windows/InformeCalculo.h"
 #include "windows/ModeloTablaPerfil.h"
@@ -54,15 +51,21 @@ void Perfil(double y0, double x0, double xf, bool circular)
     PerfilPasoDirecto(v);
 }
 
-// The live state as bytes, the profile table's contents in place of its address.
-QByteArray Foto()
+// The profile window showing that profile.
+VentanaPerfil* Mostrar(double y0, double x0, double xf, bool circular)
 {
-    const Variables& v = estado();
-    const char* p = reinterpret_cast<const char*>(&v);
-    const size_t corte = offsetof(Variables, tablaPerfil), resto = corte + sizeof v.tablaPerfil;
-    return QByteArray(p, corte) + QByteArray(p + resto, sizeof v - resto) +
-           QByteArray(reinterpret_cast<const char*>(v.tablaPerfil.data()),
-                      v.tablaPerfil.size() * sizeof v.tablaPerfil[0]);
+    Perfil(y0, x0, xf, circular);
+    auto* ventana = MostrarVentana<VentanaPerfil>();
+    ventana->Actualizar(estado(), estado());
+    return ventana;
+}
+
+// The line under the table names an M1 profile by Runge-Kutta.
+bool DiceM1(const VentanaPerfil* ventana)
+{
+    return Hijo<QLabel>(ventana, "lblDescripcion")
+        ->text()
+        .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta));
 }
 
 }  // namespace
@@ -93,9 +96,7 @@ private slots:
              "665.09\t0.6500\t0.5404\t0.9252\t0.3925\t0.6936\t0.000760"},
         };  // clang-format on
         for (const auto& c : casos) {
-            Perfil(c.y0, c.x0, c.xf, c.circular);
-            auto* ventana = MostrarVentana<VentanaPerfil>();
-            ventana->Actualizar(estado(), estado());
+            auto* ventana = Mostrar(c.y0, c.x0, c.xf, c.circular);
             QCOMPARE(ventana->TipoPerfil(), QString(c.tipo));
             const QString metodo = c.circular ? capMetodoPasoDirecto : capMetodoRungeKutta;
             QCOMPARE(Hijo<QLabel>(ventana, "lblDescripcion")->text(),
@@ -134,16 +135,10 @@ private slots:
     void estadoIntacto()
     {
         estado() = Variables();
-        auto* principal = new RungeKutta;
-        principal->show();
-        const std::pair<const char*, const char*> entradas[] = {
-            {"Text1", "2"},     {"Text5", "0.001"}, {"Text6", "0.015"}, {"Text7", "3"},
-            {"Text11", "1000"}, {"Text8", "1.5"},   {"Text9", "0"}};
-        for (const auto& [caja, texto] : entradas)
-            Escribir(principal, caja, texto);
+        auto* principal = AbrirPrincipal(kEjemplo + ";Text9=0");
         Pulsar(principal, "Calc_sup_libre");
         RespuestaAutomatica mensajes;
-        const QByteArray antes = Foto();
+        const QByteArray antes = FotoEstado();
 
         QTest::mouseDClick(principal->grafico(), Qt::LeftButton);
         auto* ventana = VentanaAbierta<VentanaPerfil>();
@@ -171,16 +166,14 @@ private slots:
         QVERIFY(!QFile::exists(soloLectura + "/perfil.csv") && QDir(temporal.path()).isEmpty());
         QFile::setPermissions(temporal.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(Foto(), antes);
+        QCOMPARE(FotoEstado(), antes);
 
         Escribir(principal, "Text9", "500");
         Pulsar(principal, "Calc_sup_libre");
         QCOMPARE(ventana->modelo()->index(0, 0).data(ModeloTablaPerfil::RolValor), QVariant(500.0));
 
         principal->findChild<QAction*>("mnuLenguaje")->trigger();  // it follows the language too
-        QVERIFY(Hijo<QLabel>(ventana, "lblDescripcion")
-                    ->text()
-                    .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+        QVERIFY(DiceM1(ventana));
     }
 
     // The README's M1 profile (Q 3), then Q changed to 5 and the uniform flow
@@ -190,13 +183,7 @@ private slots:
     void resultadoConSusDatos()
     {
         estado() = Variables();
-        auto* principal = new RungeKutta;
-        principal->show();
-        const std::pair<const char*, const char*> entradas[] = {
-            {"Text1", "2"},     {"Text5", "0.001"}, {"Text6", "0.015"}, {"Text7", "3"},
-            {"Text11", "1000"}, {"Text8", "1.5"},   {"Text9", "0"}};
-        for (const auto& [caja, texto] : entradas)
-            Escribir(principal, caja, texto);
+        auto* principal = AbrirPrincipal(kEjemplo + ";Text9=0");
         Pulsar(principal, "Calc_sup_libre");
         principal->findChild<QAction*>("mnuVentanaPerfil")->trigger();
         auto* ventana = VentanaAbierta<VentanaPerfil>();
@@ -210,9 +197,7 @@ private slots:
         Variables q3 = estado();
         q3.caudal = 3;
         QCOMPARE(ventana->TipoPerfil(), QString("M1"));
-        QVERIFY(Hijo<QLabel>(ventana, "lblDescripcion")
-                    ->text()
-                    .startsWith(capPerfilTipo.arg("M1", capMetodoRungeKutta)));
+        QVERIFY(DiceM1(ventana));
         QVERIFY(Hijo<QLabel>(ventana, "lblCanal")->isVisible());
         QCOMPARE(Hijo<QLabel>(ventana, "lblCanal")->text(),
                  capPerfilOtroCanal.arg(DescripcionCanal(q3)));
@@ -311,9 +296,7 @@ private slots:
     // that may not be written is not replaced.
     void guardarFallido()
     {
-        Perfil(1.5, 1000, 0, false);
-        auto* ventana = MostrarVentana<VentanaPerfil>();
-        ventana->Actualizar(estado(), estado());
+        auto* ventana = Mostrar(1.5, 1000, 0, false);
         QTemporaryDir carpeta;
         RespuestaAutomatica mensajes;
         rlimit antes{};
@@ -345,9 +328,7 @@ private slots:
     // table without a selection.
     void atajos()
     {
-        Perfil(1.5, 1000, 0, false);
-        auto* ventana = MostrarVentana<VentanaPerfil>();
-        ventana->Actualizar(estado(), estado());
+        auto* ventana = Mostrar(1.5, 1000, 0, false);
         QVERIFY(QTest::qWaitForWindowExposed(ventana));
         auto* tabla = Hijo<QTableView>(ventana, "tblPerfil");
         tabla->setFocus();
@@ -371,9 +352,7 @@ private slots:
     {
         if (qEnvironmentVariableIsSet("TORVEL_COMA"))
             QCOMPARE(QLocale::system().decimalPoint(), QString(","));
-        Perfil(1.5, 1000, 0, false);
-        auto* ventana = MostrarVentana<VentanaPerfil>();
-        ventana->Actualizar(estado(), estado());
+        auto* ventana = Mostrar(1.5, 1000, 0, false);
         ventana->resize(900, 600);
         QVERIFY(QTest::qWaitForWindowExposed(ventana));
         GraficoVentanaPerfil* grafico = ventana->grafico();
