@@ -432,75 +432,66 @@ TEST(Cli, PropiedadValoresAbsurdos)
 // bit, for every unknown of every shape.
 TEST(Cli, ResolverIgualAResolverCanal)
 {
-    struct Caso {
-        const char* forma;
-        CanalDiseno canal;
-    };
-    const Caso casos[] = {
+    const std::pair<const char*, CanalDiseno> casos[] = {
         {"rect", {FormaCanal::Rectangular, 2, 0, 0, 0.001, 0.015, 3, 1.0965}},
         {"trap", {FormaCanal::Trapezoidal, 2, 0, 1.5, 0.0005, 0.015, 3, 0.884}},
         {"circle", {FormaCanal::Circular, 0, 1, 0, 0.001, 0.013, 0.5, 0.593}},
         {"circle", {FormaCanal::Circular, 0, 1, 0, 0.001, 0.013, 0.79, 0.86}},  // two depths
     };
-    const std::pair<const char*, Incognita> incognitas[] = {
-        {"q", Incognita::Caudal},   {"depth", Incognita::Tirante}, {"b", Incognita::Ancho},
-        {"d", Incognita::Diametro}, {"z", Incognita::Talud},       {"slope", Incognita::Pendiente},
-        {"n", Incognita::Manning},
-    };
+    const std::string nombres[] = {"q", "depth", "b", "d", "z", "slope", "n"};
+    const Incognita incognitas[] = {Incognita::Caudal,   Incognita::Tirante, Incognita::Ancho,
+                                    Incognita::Diametro, Incognita::Talud,   Incognita::Pendiente,
+                                    Incognita::Manning};
     int resueltos = 0;
-    for (const Caso& caso : casos) {
-        const CanalDiseno& c = caso.canal;
-        const std::pair<const char*, double> datos[] = {
-            {"q", c.caudal}, {"depth", c.tirante},   {"b", c.b}, {"d", c.d},
-            {"z", c.z},      {"slope", c.pendiente}, {"n", c.n},
-        };
-        for (const auto& [para, incognita] : incognitas) {
-            const ResultadoDiseno r = ResolverCanal(c, incognita);
+    for (const auto& [forma, c] : casos) {
+        const bool tubo = c.forma == FormaCanal::Circular;
+        const double datos[] = {c.caudal, c.tirante, c.b, c.d, c.z, c.pendiente, c.n};
+        const bool propios[] = {true, true, !tubo, tubo, c.forma == FormaCanal::Trapezoidal,
+                                true, true};
+        for (int i = 0; i < 7; ++i) {
+            const ResultadoDiseno r = ResolverCanal(c, incognitas[i]);
             if (r.motivo == MotivoDiseno::IncognitaNoAplica)
                 continue;
-            ASSERT_TRUE(r.ok) << caso.forma << " " << para;
-            std::vector<std::string> linea = {"solve",    "--for",    para,  "--shape",
-                                              caso.forma, "--format", "json"};
-            for (const auto& [opcion, valor] : datos) {
-                const bool propio =
-                    (std::string(opcion) != "b" || c.forma != FormaCanal::Circular) &&
-                    (std::string(opcion) != "d" || c.forma == FormaCanal::Circular) &&
-                    (std::string(opcion) != "z" || c.forma == FormaCanal::Trapezoidal);
-                if (propio && std::string(opcion) != para)
-                    linea.insert(linea.end(), {std::string("--") + opcion, NumeroExacto(valor)});
-            }
+            ASSERT_TRUE(r.ok) << forma << " " << nombres[i];
+            std::vector<std::string> linea = {"solve", "--for",    nombres[i], "--shape",
+                                              forma,   "--format", "json"};
+            for (int k = 0; k < 7; ++k)
+                if (propios[k] && k != i)
+                    linea.insert(linea.end(), {"--" + nombres[k], NumeroExacto(datos[k])});
             const Salida s = Ejecutar(linea);
             ASSERT_EQ(s.estado, 0) << s.texto;
             const QJsonObject o = Json(s);
-            EXPECT_EQ(o[QLatin1String("unknown")].toString().toStdString(), para);
             const ElementosSeccion& e = r.elementos;
-            const std::pair<const char*, double> esperados[] = {
-                {"value", r.valor},         {"q", r.canal.caudal},
-                {"depth", r.canal.tirante}, {"slope", r.canal.pendiente},
-                {"n", r.canal.n},           {"A", e.area},
-                {"P", e.perimetro},         {"R", e.radioHidraulico},
-                {"T", e.anchoSup},          {"V", e.velocidad},
-                {"Fr", e.froude},           {"E", e.energia},
-                {"tau", e.tension},         {"yc", *r.tiranteCritico},
-                {"Sc", *r.pendienteCritica}};
+            // What a shape has not (null or absent) reads 0, as in CanalDiseno.
+            std::vector<std::pair<const char*, double>> esperados = {
+                {"value", r.valor},
+                {"q", r.canal.caudal},
+                {"depth", r.canal.tirante},
+                {"slope", r.canal.pendiente},
+                {"n", r.canal.n},
+                {"b", r.canal.b},
+                {"d", r.canal.d},
+                {"z", r.canal.z},
+                {"A", e.area},
+                {"P", e.perimetro},
+                {"R", e.radioHidraulico},
+                {"T", e.anchoSup},
+                {"V", e.velocidad},
+                {"Fr", e.froude},
+                {"E", e.energia},
+                {"tau", e.tension},
+                {"yc", *r.tiranteCritico},
+                {"Sc", *r.pendienteCritica},
+                {"depth_2", r.segundoTirante.value_or(0)}};
+            if (tubo)
+                esperados.insert(esperados.end(),
+                                 {{"pct_full", r.pctLleno}, {"q_max", r.capacidad.qMax}});
             for (const auto& [clave, valor] : esperados)
-                EXPECT_EQ(o[QLatin1String(clave)].toDouble(), valor) << para << " " << clave;
-            if (c.forma == FormaCanal::Circular) {
-                EXPECT_EQ(o[QLatin1String("d")].toDouble(), r.canal.d);
-                EXPECT_EQ(o[QLatin1String("pct_full")].toDouble(), r.pctLleno);
-                EXPECT_EQ(o[QLatin1String("q_max")].toDouble(), r.capacidad.qMax);
-                EXPECT_EQ(o.contains(QLatin1String("depth_2")), r.segundoTirante.has_value());
-                if (r.segundoTirante) {
-                    EXPECT_EQ(o[QLatin1String("depth_2")].toDouble(), *r.segundoTirante);
-                }
-            } else {
-                EXPECT_EQ(o[QLatin1String("b")].toDouble(), r.canal.b);
-                EXPECT_FALSE(o.contains(QLatin1String("q_max")));
-            }
-            if (c.forma == FormaCanal::Trapezoidal) {
-                EXPECT_EQ(o[QLatin1String("z")].toDouble(), r.canal.z);
-            }
-            EXPECT_EQ(o[QLatin1String("warning")].isNull(), !r.casiCritico);
+                EXPECT_EQ(Miembro(o, clave).toDouble(), valor) << nombres[i] << " " << clave;
+            EXPECT_EQ(Miembro(o, "unknown").toString().toStdString(), nombres[i]);
+            EXPECT_EQ(o.contains(QLatin1String("q_max")), tubo);
+            EXPECT_EQ(o.contains(QLatin1String("depth_2")), r.segundoTirante.has_value());
+            EXPECT_EQ(Miembro(o, "warning").isNull(), !r.casiCritico);
             ++resueltos;
         }
     }
@@ -513,42 +504,39 @@ TEST(Cli, ResolverRechazosYFaltas)
 {
     const std::string rect = "solve --shape rect --b 2 --n 0.015 --q 3";
     const std::string tubo = "solve --shape circle --d 1 --slope 0.001 --n 0.013";
-    const std::tuple<std::string, int, const char*> casos[] = {
-        {rect + " --for slope --depth 1", 0, "value"},
-        {rect + " --for slope --depth 1 --slope 0.001", 2, "--slope is the unknown"},
-        {rect + " --for slope", 2, "--depth is missing"},
-        {rect + " --depth 1", 2, "--for is missing"},
-        {rect + " --for x --depth 1", 2, "--for: \"x\""},
-        {rect + " --for d --depth 1", 2, "has no d"},
-        {rect + " --for slope --depth 1 --d 1", 2, "--d does not belong"},
-        {rect + " --for slope --depth 1 --z 1", 2, "--angle and --z go with --shape trap"},
-        {"solve --shape oval --for q", 2, "--shape: \"oval\""},
-        {"solve --for q --shape trap --b 2 --slope 0.001 --n 0.015 --depth 1", 2, "exactly one"},
-        {"solve --for z --shape trap --b 2 --z 1 --slope 0.001 --n 0.015 --q 3 --depth 1", 2,
-         "--z gives the unknown"},
-        {"solve --for q --shape trap --b 0 --z 1 --slope 0.001 --n 0.015 --depth 1", 0, "value"},
-        {"solve --for q --shape trap --b 2 --angle 95 --slope 0.001 --n 0.015 --depth 1", 2,
-         "--angle: \"95\""},
-        {"solve --for q --shape trap --b 2 --angle 1e-300 --slope 0.001 --n 0.015 --depth 1", 2,
-         "--angle: \"1e-300\" gives a side slope"},
-        {tubo + " --for depth --q 3", 1, "q_max = 0.8155805210876637 m3/s"},
-        {tubo + " --for q --depth 1", 2, "--depth: \"1\" reaches or exceeds the diameter"},
-        {"solve --shape rect --slope 0.001 --n 0.015 --q 3 --for b --depth 1e-5", 1,
-         "--for b: no value of b"},
-    };
-    for (const auto& [argumentos, estado, texto] : casos) {
-        EXPECT_TRUE(Da(Ejecutar(Palabras(argumentos)), estado, texto)) << argumentos;
-    }
+    const std::string trap = "solve --shape trap --b 2 --slope 0.001 --n 0.015";
+    Comprobar(
+        {
+            {rect + " --for slope --depth 1", 0, "value"},
+            {rect + " --for slope --depth 1 --slope 0.001", 2, "--slope is the unknown"},
+            {rect + " --for slope", 2, "--depth is missing"},
+            {rect + " --depth 1", 2, "--for is missing"},
+            {rect + " --for x --depth 1", 2, "--for: \"x\""},
+            {rect + " --for d --depth 1", 2, "has no d"},
+            {rect + " --for slope --depth 1 --d 1", 2, "--d does not belong"},
+            {rect + " --for slope --depth 1 --z 1", 2, "--angle and --z go with --shape trap"},
+            {"solve --shape oval --for q", 2, "--shape: \"oval\""},
+            {trap + " --for q --depth 1", 2, "exactly one"},
+            {trap + " --for z --z 1 --q 3 --depth 1", 2, "--z gives the unknown"},
+            {"solve --for q --shape trap --b 0 --z 1 --slope 0.001 --n 0.015 --depth 1", 0,
+             "value"},
+            {trap + " --for q --angle 95 --depth 1", 2, "--angle: \"95\""},
+            {trap + " --for q --angle 1e-300 --depth 1", 2,
+             "--angle: \"1e-300\" gives a side slope"},
+            {tubo + " --for depth --q 3", 1, "q_max = 0.8155805210876637 m3/s"},
+            {tubo + " --for q --depth 1", 2, "--depth: \"1\" reaches or exceeds the diameter"},
+            {"solve --shape rect --slope 0.001 --n 0.015 --q 3 --for b --depth 1e-5", 1,
+             "--for b: no value of b"},
+        },
+        false);
     const char* const opciones[] = {"--b", "--slope", "--n", "--q"};
-    const char* const malos[] = {"", "0", "-1", "abc", "1e-300", "1e300", "1e-400", "nan", "inf"};
-    for (const char* opcion : opciones) {
-        for (const char* malo : malos) {
+    for (const char* opcion : opciones)
+        for (const char* malo : {"", "0", "-1", "abc", "1e-300", "1e300", "1e-400", "nan", "inf"}) {
             std::vector<std::string> linea = {"solve", "--for", "depth", "--shape", "rect"};
             for (const char* otra : opciones)
                 linea.insert(linea.end(), {otra, otra == opcion ? malo : "1"});
             EXPECT_TRUE(Da(Ejecutar(linea), 2, std::string(opcion) + ": \"" + malo + "\""));
         }
-    }
 }
 
 // --solver exact: yn within the admissible error of the scan's grid point (and
