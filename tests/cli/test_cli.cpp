@@ -416,15 +416,12 @@ TEST(Cli, PropiedadValoresAbsurdos)
                     csv += std::string(uno(valores, celdas)) + (k < 9 ? "," : "\n");
             palabras[1] = Archivo("absurdo.csv", csv);
         }
-        QStringList linea;
+        const Salida s = Ejecutar(palabras);
+        std::string orden;
         for (const std::string& p : palabras)
-            linea.append(QString::fromStdString(p));
-        std::istringstream entrada;
-        std::ostringstream salida, errores;
-        const int estado = EjecutarPrograma(linea, entrada, salida, errores);
-        const std::string orden = linea.join(' ').toStdString();
-        EXPECT_TRUE(estado == 0 || estado == 1 || estado == 2) << orden << "\n" << errores.str();
-        EXPECT_FALSE(NoFinito(salida.str())) << orden << "\n" << salida.str();
+            orden += p + " ";
+        EXPECT_TRUE(s.estado == 0 || s.estado == 1 || s.estado == 2) << orden << "\n" << s.texto;
+        EXPECT_FALSE(NoFinito(s.salida)) << orden << "\n" << s.salida;
     }
 }
 
@@ -547,14 +544,12 @@ TEST(Cli, SolverExactoCercaDelBarrido)
     std::uniform_real_distribution<double> u(0.2, 3);
     for (int i = 0; i < 60; ++i) {
         const double medida = u(azar), S = u(azar) / 1000;
-        std::vector<std::string> linea;
         double Q = u(azar);
-        if (i % 3 == 0)
-            linea = {"uniform", "--rect", NumeroExacto(medida)};
-        else if (i % 3 == 1)
-            linea = {"uniform", "--trap", NumeroExacto(medida), "--z", NumeroExacto(u(azar))};
-        else
-            linea = {"uniform", "--circle", NumeroExacto(medida)};
+        const std::string m = NumeroExacto(medida);
+        std::vector<std::string> linea =
+            Palabras(i % 3 == 0   ? "uniform --rect " + m
+                     : i % 3 == 1 ? "uniform --trap " + m + " --z " + NumeroExacto(u(azar))
+                                  : "uniform --circle " + m);
         if (i % 3 == 2)
             Q *= 0.2 * medida;
         linea.insert(linea.end(), {"--slope", NumeroExacto(S), "--n", "0.014", "--q",
@@ -563,16 +558,14 @@ TEST(Cli, SolverExactoCercaDelBarrido)
         linea.insert(linea.end(), {"--solver", "exact"});
         const QJsonObject exacto = Json(Ejecutar(linea));
         ASSERT_FALSE(exacto.isEmpty());
-        EXPECT_EQ(exacto[QLatin1String("yn_found")], barrido[QLatin1String("yn_found")]) << i;
-        for (const char* clave : {"yn", "yc"}) {
-            const double a = barrido[QLatin1String(clave)].toDouble();
-            const double b = exacto[QLatin1String(clave)].toDouble();
-            if (std::string(clave) == "yc" && i % 3 == 2)
-                continue;  // a pipe's last change of sign may lie elsewhere
-            EXPECT_LE(std::fabs(a - b), 0.001) << i << " " << clave;
-            if (a != 0 && std::string(clave) == "yn") {
-                EXPECT_NE(a, b) << i;
-            }  // a grid point, not the root
+        EXPECT_EQ(Miembro(exacto, "yn_found"), Miembro(barrido, "yn_found")) << i;
+        const double yn = Miembro(barrido, "yn").toDouble(), yc = Miembro(barrido, "yc").toDouble();
+        EXPECT_LE(std::fabs(yn - Miembro(exacto, "yn").toDouble()), 0.001) << i;
+        if (yn != 0) {  // a grid point, not the root
+            EXPECT_NE(yn, Miembro(exacto, "yn").toDouble()) << i;
+        }
+        if (i % 3 != 2) {  // a pipe's last change of sign may lie elsewhere
+            EXPECT_LE(std::fabs(yc - Miembro(exacto, "yc").toDouble()), 0.001) << i;
         }
     }
 }
