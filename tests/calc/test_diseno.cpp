@@ -2,6 +2,7 @@
 // the engine, a pipe's two depths and its capacity, and the refusals.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -37,6 +38,17 @@ const CanalDiseno kCanales[] = {
 // The side angles of kCanales, in degrees.
 const double kGrados[] = {0, 0, 30, 60, 20, 75, 0, 0};
 
+// The field of each unknown, in the order of Incognita.
+double CanalDiseno::*const kCampo[] = {
+    &CanalDiseno::caudal, &CanalDiseno::tirante,   &CanalDiseno::b, &CanalDiseno::d,
+    &CanalDiseno::z,      &CanalDiseno::pendiente, &CanalDiseno::n};
+
+// The elements the design and the engine both give, in one order.
+const auto kElementos = [](const auto& x) {
+    return std::array{x.area,   x.perimetro, x.radioHidraulico, x.anchoSup,    x.velocidad,
+                      x.froude, x.energia,   x.tension,         x.pendFriccion};
+};
+
 double Relativo(double a, double b)
 {
     return std::abs(a - b) / std::abs(b);
@@ -63,16 +75,7 @@ TEST(Diseno, CadaIncognitaDaElMismoCaudal)
                 (i == I::Talud && c.forma != F::Trapezoidal))
                 continue;
             CanalDiseno dado = c;
-            double original = 0;
-            switch (i) {
-            case I::Caudal: original = std::exchange(dado.caudal, std::nan("")); break;
-            case I::Tirante: original = std::exchange(dado.tirante, std::nan("")); break;
-            case I::Ancho: original = std::exchange(dado.b, std::nan("")); break;
-            case I::Diametro: original = std::exchange(dado.d, std::nan("")); break;
-            case I::Talud: original = std::exchange(dado.z, std::nan("")); break;
-            case I::Pendiente: original = std::exchange(dado.pendiente, std::nan("")); break;
-            case I::Manning: original = std::exchange(dado.n, std::nan("")); break;
-            }
+            const double original = std::exchange(dado.*kCampo[int(i)], std::nan(""));
             const ResultadoDiseno r = ResolverCanal(dado, i);
             const std::string que = "shape " + std::to_string(int(c.forma)) + ", unknown " +
                                     std::to_string(int(i)) + ", Q " + std::to_string(c.caudal);
@@ -93,15 +96,8 @@ TEST(Diseno, ElementosComoElMotor)
         for (double y : {0.01, 0.3, 0.77, 0.999}) {
             const double yy = c.forma == F::Circular ? y * c.d : 3 * y;
             ElementosHidraulicos(v, yy);
-            const ElementosSeccion e = ElementosDiseno(c, yy).value();
-            const double nuestro[] = {e.area,     e.perimetro, e.radioHidraulico,
-                                      e.anchoSup, e.velocidad, e.froude,
-                                      e.energia,  e.tension,   e.pendFriccion};
-            const double motor[] = {v.area,     v.perimetro, v.radioHidraulico,
-                                    v.anchoSup, v.velocidad, v.froude,
-                                    v.energia,  v.tension,   v.pendFriccion};
-            for (int i = 0; i < 9; ++i)
-                EXPECT_EQ(nuestro[i], motor[i]) << "channel " << k << ", y " << yy << ", " << i;
+            EXPECT_EQ(kElementos(ElementosDiseno(c, yy).value()), kElementos(v))
+                << "channel " << k << ", y " << yy;
         }
     }
 }

@@ -31,14 +31,6 @@ QStringList Foto(const RungeKutta* v)
     return partes;
 }
 
-QString Escribir(const QString& ruta, const QByteArray& datos)
-{
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(datos) != datos.size())
-        qFatal("could not write %s", qPrintable(ruta));
-    return ruta;
-}
-
 QByteArray ConAnchoNueve(const QByteArray& resto)
 {
     return R"({"format": "torvel-case", "version": 1, "inputs": {"width": 9})" + resto + "}";
@@ -58,26 +50,17 @@ private slots:
     }
     void cleanup() { DestruirVentanas(); }
 
+    // The shape, the calculation and the boundary's source, one option each.
     void idaYVuelta_data()
     {
-        QTest::addColumn<QString>("forma");
-        QTest::addColumn<QString>("modo");
-        QTest::addColumn<QString>("fuente");
-        QTest::newRow("rect") << "optRectangular"
-                              << "Option8"
-                              << "optManual";
-        QTest::newRow("trap") << "optTrapezoidal"
-                              << "optEnergia"
-                              << "optRungeKutta";
-        QTest::newRow("circle") << "optCircular"
-                                << "optEnergia"
-                                << "optCondBorde";
+        QTest::addColumn<QString>("opciones");
+        QTest::newRow("rect") << "optRectangular Option8 optManual";
+        QTest::newRow("trap") << "optTrapezoidal optEnergia optRungeKutta";
+        QTest::newRow("circle") << "optCircular optEnergia optCondBorde";
     }
     void idaYVuelta()
     {
-        QFETCH(QString, forma);
-        QFETCH(QString, modo);
-        QFETCH(QString, fuente);
+        QFETCH(QString, opciones);
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath("a.torvel");
         RungeKutta* v = AbrirPrincipal();
@@ -86,7 +69,7 @@ private slots:
                 ->setText(i == 3   ? "abc"
                           : i == 4 ? ""
                                    : EnLocal(QString("%1.25").arg(i + 1)));
-        for (const QString& opcion : {forma, modo, fuente})
+        for (const QString& opcion : opciones.split(' '))
             Hijo<QRadioButton>(v, opcion)->setChecked(true);
         estado().errorAdmisible = 0.0005;
         estado().puntosPerfil = 321;
@@ -172,11 +155,11 @@ private slots:
         QFETCH(QByteArray, datos);
         QFETCH(QString, mensaje);
         QTemporaryDir carpeta;
-        QString ruta = carpeta.filePath("malo.torvel");
+        const QString ruta = carpeta.filePath("malo.torvel");
         if (datos == "folder")
             QDir(carpeta.path()).mkdir("malo.torvel");
-        else if (datos != "missing")
-            Escribir(ruta, datos);
+        else if (QFile archivo(ruta); datos != "missing")
+            QVERIFY(archivo.open(QIODevice::WriteOnly) && archivo.write(datos) == datos.size());
         RungeKutta* v = AbrirPrincipal();
         Hijo<QLineEdit>(v, "Text1")->setText("7");
         const QStringList antes = Foto(v);

@@ -8,12 +8,11 @@
 #include <QtTest>
 
 #include "../common/RespuestaAutomatica.h"
-#include "../common/Ventanas.h"
+#include "../common/Principal.h"
 #include "calc/Diseno.h"
 #include "captions/Numeros.h"
 #include "captions/Textos.h"
 #include "engine/Csv.h"
-#include "mainwindow/RungeKutta.h"
 #include "windows/VentanaDiseno.h"
 #include "windows/VentanaUnica.h"
 
@@ -22,6 +21,10 @@ namespace {
 const char* const kOpcion[] = {"optDisRect", "optDisTrap", "optDisCirc"};
 const char* const kCaja[] = {"txtDisCaudal", "txtDisTirante",   "txtDisAncho",  "txtDisDiametro",
                              "txtDisTalud",  "txtDisPendiente", "txtDisManning"};
+// The example channels, all but the flow and the depth.
+const QString kRect = "txtDisAncho=2;txtDisPendiente=0.001;txtDisManning=0.015;";
+const QString kTrap = "txtDisAncho=1;txtDisTalud=1.5;txtDisPendiente=0.0005;txtDisManning=0.014;";
+const QString kTubo = "txtDisDiametro=1;txtDisPendiente=0.001;txtDisManning=0.013;";
 
 // The window set to a shape and unknown with "box=text;..." typed, and the
 // same channel as the solver takes it.
@@ -61,25 +64,21 @@ private slots:
         QTest::addColumn<int>("forma");
         QTest::addColumn<int>("incognita");
         QTest::addColumn<QString>("datos");
-        const QString rect = "txtDisAncho=2;txtDisPendiente=0.001;txtDisManning=0.015;";
-        const QString trap = "txtDisAncho=1;txtDisTalud=1.5;txtDisPendiente=0.0005;"
-                             "txtDisManning=0.014;";
-        const QString tubo = "txtDisDiametro=1;txtDisPendiente=0.001;txtDisManning=0.013;";
         const auto fila = [](const char* nombre, FormaCanal f, Incognita x, const QString& d) {
             QTest::newRow(nombre) << int(f) << int(x) << d;
         };
         using F = FormaCanal;
         using I = Incognita;
-        fila("rect Q", F::Rectangular, I::Caudal, rect + "txtDisTirante=1");
-        fila("rect y", F::Rectangular, I::Tirante, rect + "txtDisCaudal=3");
-        fila("rect b", F::Rectangular, I::Ancho, rect + "txtDisCaudal=3;txtDisTirante=1");
-        fila("rect S", F::Rectangular, I::Pendiente, rect + "txtDisCaudal=3;txtDisTirante=0.5");
-        fila("rect n", F::Rectangular, I::Manning, rect + "txtDisCaudal=3;txtDisTirante=1");
-        fila("trap z", F::Trapezoidal, I::Talud, trap + "txtDisCaudal=4;txtDisTirante=1.2");
-        fila("triangle y", F::Trapezoidal, I::Tirante, trap + "txtDisAncho=0;txtDisCaudal=2");
-        fila("pipe D", F::Circular, I::Diametro, tubo + "txtDisCaudal=0.5;txtDisTirante=0.6");
-        fila("pipe y", F::Circular, I::Tirante, tubo + "txtDisCaudal=0.5");
-        fila("pipe Q, two depths", F::Circular, I::Caudal, tubo + "txtDisTirante=0.9");
+        fila("rect Q", F::Rectangular, I::Caudal, kRect + "txtDisTirante=1");
+        fila("rect y", F::Rectangular, I::Tirante, kRect + "txtDisCaudal=3");
+        fila("rect b", F::Rectangular, I::Ancho, kRect + "txtDisCaudal=3;txtDisTirante=1");
+        fila("rect S", F::Rectangular, I::Pendiente, kRect + "txtDisCaudal=3;txtDisTirante=0.5");
+        fila("rect n", F::Rectangular, I::Manning, kRect + "txtDisCaudal=3;txtDisTirante=1");
+        fila("trap z", F::Trapezoidal, I::Talud, kTrap + "txtDisCaudal=4;txtDisTirante=1.2");
+        fila("triangle y", F::Trapezoidal, I::Tirante, kTrap + "txtDisAncho=0;txtDisCaudal=2");
+        fila("pipe D", F::Circular, I::Diametro, kTubo + "txtDisCaudal=0.5;txtDisTirante=0.6");
+        fila("pipe y", F::Circular, I::Tirante, kTubo + "txtDisCaudal=0.5");
+        fila("pipe Q, two depths", F::Circular, I::Caudal, kTubo + "txtDisTirante=0.9");
     }
 
     // Every figure the window gives is the solver's own.
@@ -121,76 +120,51 @@ private slots:
     }
 
     // Use in main window fills the shape and the boxes of the channel, and the
-    // main window's own scan then finds the solved depth.
+    // main window's own scan then finds the solved depth, for every unknown.
+    void usarEnPrincipal_data() { resultadosDelSolver_data(); }
     void usarEnPrincipal()
     {
-        const struct {
-            FormaCanal forma;
-            Incognita x;
-            const char* datos;
-            QStringList cajas;
-        } casos[] = {
-            {FormaCanal::Rectangular,
-             Incognita::Ancho,
-             "txtDisPendiente=0.001;txtDisManning=0.015;txtDisCaudal=3;txtDisTirante=0.8",
-             {"Text1", "Text5", "Text6", "Text7"}},
-            {FormaCanal::Trapezoidal,
-             Incognita::Talud,
-             "txtDisAncho=1;txtDisPendiente=0.0005;txtDisManning=0.014;txtDisCaudal=4;"
-             "txtDisTirante=1.2",
-             {"Text2", "Text3", "Text5", "Text6", "Text7"}},
-            {FormaCanal::Circular,
-             Incognita::Diametro,
-             "txtDisPendiente=0.001;txtDisManning=0.013;txtDisCaudal=0.5;txtDisTirante=0.6",
-             {"Text4", "Text5", "Text6", "Text7"}},
-        };
-        for (const auto& caso : casos) {
-            auto* principal = new RungeKutta;
-            principal->show();
-            principal->findChild<QAction*>("mnuDiseno")->trigger();
-            auto* v = VentanaAbierta<VentanaDiseno>();
-            QVERIFY(v);
-            Preparar(v, caso.forma, caso.x, caso.datos);
-            QVERIFY(v->Resolver());
-            QMap<QString, QString> antes;
-            for (QLineEdit* caja : principal->findChildren<QLineEdit*>())
-                antes[caja->objectName()] = caja->text();
-            Pulsar(v, "cmdDisUsar");
-            QStringList cambiadas;
-            for (QLineEdit* caja : principal->findChildren<QLineEdit*>())
-                if (caja->text() != antes[caja->objectName()])
-                    cambiadas << caja->objectName();
-            cambiadas.sort();
-            QCOMPARE(cambiadas, caso.cajas);
-            const QMap<QString, double> r = v->Resultados();
-            QVERIFY(Hijo<QRadioButton>(principal, QString(kOpcion[int(caso.forma)])
-                                                      .replace("optDisRect", "optRectangular")
-                                                      .replace("optDisTrap", "optTrapezoidal")
-                                                      .replace("optDisCirc", "optCircular"))
-                        ->isChecked());
-            QCOMPARE(Texto(principal, "Text7"), NumeroATexto(r["q"]));
-            QCOMPARE(Texto(principal, "Text6"), NumeroATexto(r["n"]));
-            QCOMPARE(Texto(principal, "Text5"), NumeroATexto(r["slope"]));
-            if (caso.forma == FormaCanal::Trapezoidal)
-                QCOMPARE(Texto(principal, "Text3"), NumeroATexto(r["angle"]));
-            RespuestaAutomatica mensajes;
-            Pulsar(principal, "Calc_tir");
-            QCOMPARE(mensajes.cantidad(), 0);
-            QVERIFY(qAbs(TextoANumero(Texto(principal, "Text14")) - r["depth"]) < 0.001);
-            DestruirVentanas();
-        }
+        QFETCH(int, forma);
+        QFETCH(int, incognita);
+        QFETCH(QString, datos);
+        RungeKutta* principal = AbrirPrincipal();
+        Hijo<QAction>(principal, "mnuDiseno")->trigger();
+        auto* v = VentanaAbierta<VentanaDiseno>();
+        QVERIFY(v);
+        Preparar(v, FormaCanal(forma), Incognita(incognita), datos);
+        QVERIFY(v->Resolver());
+        QMap<QString, QString> antes;
+        for (QLineEdit* caja : principal->findChildren<QLineEdit*>())
+            antes[caja->objectName()] = caja->text();
+        Pulsar(v, "cmdDisUsar");
+        QStringList cambiadas;
+        for (QLineEdit* caja : principal->findChildren<QLineEdit*>())
+            if (caja->text() != antes[caja->objectName()])
+                cambiadas << caja->objectName();
+        cambiadas.sort();
+        const char* const propias[] = {"Text1", "Text2 Text3", "Text4"};
+        QCOMPARE(cambiadas.join(' '), QString(propias[forma]) + " Text5 Text6 Text7");
+        const char* const opcion[] = {"optRectangular", "optTrapezoidal", "optCircular"};
+        QVERIFY(Hijo<QRadioButton>(principal, opcion[forma])->isChecked());
+        const QMap<QString, double> r = v->Resultados();
+        for (const auto& [caja, clave] :
+             {std::pair{"Text7", "q"}, {"Text6", "n"}, {"Text5", "slope"}, {"Text3", "angle"}})
+            if (r.contains(clave))
+                QCOMPARE(Texto(principal, caja), NumeroATexto(r[clave]));
+        RespuestaAutomatica mensajes;
+        Pulsar(principal, "Calc_tir");
+        QCOMPARE(mensajes.cantidad(), 0);
+        QVERIFY(qAbs(TextoANumero(Texto(principal, "Text14")) - r["depth"]) < 0.001);
     }
 
     // After a language switch the open window speaks the new language and
     // hands its channel to the new main window.
     void sigueElIdioma()
     {
-        auto* principal = new RungeKutta;
-        principal->show();
-        principal->findChild<QAction*>("mnuDiseno")->trigger();
+        RungeKutta* principal = AbrirPrincipal();
+        Hijo<QAction>(principal, "mnuDiseno")->trigger();
         auto* v = VentanaAbierta<VentanaDiseno>();
-        Preparar(v, FormaCanal::Rectangular, Incognita::Tirante,
-                 "txtDisAncho=2;txtDisPendiente=0.001;txtDisManning=0.015;txtDisCaudal=3");
+        Preparar(v, FormaCanal::Rectangular, Incognita::Tirante, kRect + "txtDisCaudal=3");
         QVERIFY(v->Resolver());
         const QString antes = v->windowTitle();
         RespuestaAutomatica mensajes;
@@ -204,43 +178,41 @@ private slots:
         QCOMPARE(Texto(nueva, "Text1"), NumeroATexto(2));
     }
 
-    // Refused inputs: a message naming the input, false, and no result shown.
+    // Refused inputs, typed over a solved channel: a message naming the input,
+    // false, and no result shown.
     void entradasRechazadas_data()
     {
+        QTest::addColumn<int>("forma");
+        QTest::addColumn<int>("incognita");
         QTest::addColumn<QString>("datos");
         QTest::addColumn<QString>("nombre");
-        const QString bien = "txtDisAncho=2;txtDisPendiente=0.001;txtDisManning=0.015;"
-                             "txtDisCaudal=3;";
         const std::pair<const char*, const QString*> cajas[] = {
             {"txtDisAncho", &capDisAncho},
             {"txtDisPendiente", &capDisPendiente},
             {"txtDisManning", &capDisManning},
             {"txtDisCaudal", &capDisCaudal}};
+        const int y = int(Incognita::Tirante), tubo = int(FormaCanal::Circular);
         for (const auto& [caja, nombre] : cajas)
             for (const char* malo : {"", "0", "-1", "abc", "1e-300", "1e300", "inf", "nan"})
-                QTest::addRow("%s=%s", caja, malo) << bien + caja + "=" + malo << *nombre;
+                QTest::addRow("%s=%s", caja, malo)
+                    << 0 << y << kRect + "txtDisCaudal=3;" + caja + "=" + malo << *nombre;
         // A pipe that cannot carry Q, and a depth over the diameter.
-        QTest::newRow("pipe too small") << "optDisCirc;txtDisDiametro=0.3" << capDisCaudal;
+        QTest::newRow("pipe too small")
+            << tubo << y << kTubo + "txtDisCaudal=3;txtDisDiametro=0.3" << capDisCaudal;
         QTest::newRow("depth over D")
-            << "optDisCirc;txtDisDiametro=1;=Q;txtDisTirante=1.2" << capDisTirante;
+            << tubo << int(Incognita::Caudal) << kTubo + "txtDisTirante=1.2" << capDisTirante;
     }
 
     void entradasRechazadas()
     {
+        QFETCH(int, forma);
+        QFETCH(int, incognita);
         QFETCH(QString, datos);
         QFETCH(QString, nombre);
         auto* v = MostrarVentana<VentanaDiseno>();
-        Preparar(v, FormaCanal::Rectangular, Incognita::Tirante,
-                 "txtDisAncho=2;txtDisPendiente=0.001;txtDisManning=0.015;txtDisCaudal=3");
+        Preparar(v, FormaCanal::Rectangular, Incognita::Tirante, kRect + "txtDisCaudal=3");
         QVERIFY(v->Resolver());
-        for (const QString& paso : datos.split(';', Qt::SkipEmptyParts)) {
-            if (paso.startsWith("opt"))
-                Pulsar(v, paso);
-            else if (paso == "=Q")
-                Hijo<QComboBox>(v, "cboDisIncognita")->setCurrentIndex(int(Incognita::Caudal));
-            else
-                Hijo<QLineEdit>(v, paso.section('=', 0, 0))->setText(paso.section('=', 1));
-        }
+        Preparar(v, FormaCanal(forma), Incognita(incognita), datos);
         RespuestaAutomatica mensajes;
         QVERIFY(!v->Resolver());
         QCOMPARE(mensajes.cantidad(), 1);
@@ -254,9 +226,7 @@ private slots:
     void guardarYCopiar()
     {
         auto* v = MostrarVentana<VentanaDiseno>();
-        Preparar(v, FormaCanal::Trapezoidal, Incognita::Tirante,
-                 "txtDisAncho=1;txtDisTalud=1.5;txtDisPendiente=0.0005;txtDisManning=0.014;"
-                 "txtDisCaudal=4");
+        Preparar(v, FormaCanal::Trapezoidal, Incognita::Tirante, kTrap + "txtDisCaudal=4");
         RespuestaAutomatica mensajes;
         QVERIFY(!v->GuardarSeccion(QDir::temp().filePath("sin-resultado.png")));
         QVERIFY(v->Resolver());
