@@ -97,30 +97,20 @@ TEST(Calculos, CadaPanelRechazaSusDatosFaltantes)
     EXPECT_NEAR(calculo::Conjugado(sinN, 0.3)->tirante, 1.0956, 5e-5);
 }
 
-// The results are the engine's, run as the panels always ran it, and the state
-// a calculation leaves holds its inputs.
-TEST(Calculos, ResultadosIgualesAlMotorConSusEntradas)
+// What the state a calculation leaves must hold for whatever shows it next; the
+// numbers themselves are compared with the engine through torvel-calc
+// (test_cli) and with the panels (test_frentes).
+TEST(Calculos, EstadoQueDejaCadaCalculo)
 {
-    const Variables canales[] = {Rectangular(2, 3), Trapezoidal(2, 30, 3), Trapezoidal(0, 60, 1),
-                                 Circular(1, 0.5), Circular(1, 2)};
-    for (const Variables& canal : canales) {
-        Variables v = canal;
+    for (const Variables& canal : {Rectangular(2, 3), Circular(1, 0.5), Circular(1, 2)}) {
         const auto u = calculo::FlujoUniforme(canal);
-        ASSERT_TRUE(u.hecho());
-        TirantesCriticoNormal(v);
-        EXPECT_EQ(u->yc, v.tiranteCritico);
-        EXPECT_EQ(u->yn, v.tiranteNormal);
-        EXPECT_EQ(u->qLleno, canal.esCircular && !v.normalHallado);
-        if (!u->qLleno) {
-            EXPECT_EQ(*u->sc, PendienteCritica(v));
-            EXPECT_EQ(*u->ec, v.energia);
-            EXPECT_EQ(u->tipo, *u->sc > canal.pendiente ? "M" : "S");
-            ElementosHidraulicos(v, v.tiranteNormal);
-            EXPECT_EQ(*u->en, v.energia);
-            EXPECT_EQ(u.estado.energia, v.energia);  // the elements of yn stay
-            EXPECT_EQ(u->pct.has_value(), canal.esCircular != 0);
+        Variables v = canal;
+        if (!u->qLleno) {  // the elements of yn stay
+            ElementosHidraulicos(v, u->yn);
+            EXPECT_EQ(u.estado.energia, v.energia);
         }
-        EXPECT_EQ(u.estado.caudal, canal.caudal);
+        EXPECT_EQ(u->pct.has_value(), canal.esCircular && !u->qLleno);
+        EXPECT_EQ(u->tipo, u->qLleno ? "" : "M");
     }
 
     Variables v = ConBorde(1000, 1.5, 0);
