@@ -46,39 +46,31 @@ private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void cleanup() { DestruirVentanas(); }
 
-    void refusanOCalculanIgual_data()
-    {
-        QTest::addColumn<QString>("forma");  // rect, or trap with an angle
-        QTest::addColumn<QString>("pendiente");
-        QTest::addColumn<QString>("n");
-        QTest::addColumn<QString>("tirante");  // empty: no depth
-        QTest::addColumn<QString>("panel");    // uniform, elements, alternate
-        QTest::addColumn<bool>("calcula");
-        // clang-format off
-        const struct { const char *fila, *forma, *pendiente, *n, *tirante, *panel; bool calcula; }
-            filas[] = {
-            {"n 0, uniform", "rect", "0.001", "0", "", "uniform", false},
-            {"n 0, elements", "rect", "0.001", "0", "1", "elements", false},
-            {"n 0, alternate", "rect", "0.001", "0", "1", "alternate", true},
-            {"depth 0, elements", "rect", "0.001", "0.015", "0", "elements", false},
-            {"depth 0, alternate", "rect", "0.001", "0.015", "0", "alternate", false},
-            {"slope 0", "rect", "0", "0.015", "", "uniform", false},
-            {"angle 90", "90", "0.001", "0.015", "", "uniform", true},
-            {"angle 60, y 0.8", "60", "0.002", "0.015", "0.8", "elements", true},
-        };  // clang-format on
-        for (const auto& f : filas)
-            QTest::newRow(f.fila) << QString(f.forma) << QString(f.pendiente) << QString(f.n)
-                                  << QString(f.tirante) << QString(f.panel) << f.calcula;
-    }
-
+    // One row each: the channel, the panel asked and whether all three compute.
     void refusanOCalculanIgual()
     {
-        QFETCH(QString, forma);
-        QFETCH(QString, pendiente);
-        QFETCH(QString, n);
-        QFETCH(QString, tirante);
-        QFETCH(QString, panel);
-        QFETCH(bool, calcula);
+        // clang-format off
+        const struct { const char *forma, *pendiente, *n, *tirante, *panel; bool calcula; }
+            filas[] = {
+            {"rect", "0.001", "0", "", "uniform", false},      // n 0
+            {"rect", "0.001", "0", "1", "elements", false},
+            {"rect", "0.001", "0", "1", "alternate", true},    // needs no n
+            {"rect", "0.001", "0.015", "0", "elements", false},  // depth 0
+            {"rect", "0.001", "0.015", "0", "alternate", false},
+            {"rect", "0", "0.015", "", "uniform", false},      // slope 0
+            {"90", "0.001", "0.015", "", "uniform", true},     // an angle of 90
+            {"60", "0.002", "0.015", "0.8", "elements", true},
+        };  // clang-format on
+        for (const auto& f : filas) {
+            RefusanOCalculanIgual(f.forma, f.pendiente, f.n, f.tirante, f.panel, f.calcula);
+            DestruirVentanas();
+        }
+    }
+
+private:
+    void RefusanOCalculanIgual(const QString& forma, const QString& pendiente, const QString& n,
+                               const QString& tirante, const QString& panel, bool calcula)
+    {
         const bool rect = forma == "rect";
 
         // The panel.
@@ -141,6 +133,7 @@ private slots:
             QCOMPARE(Columna(lote.salida, columna), Columna(orden.salida, columna));
     }
 
+private slots:
     // The diagrams window's energy and force tables and torvel-calc curve give the
     // same E and M at the same depths.
     void curvasIgualesALaVentana()
