@@ -44,7 +44,8 @@ enum class Dato {
 };
 
 struct Rechazo {
-    // Cero, NoPositivo and IgualAlBorde are missing data to the user.
+    // Cero, NoPositivo and an xf equal to x0 are missing data to the user; the
+    // others are explained in a message.
     enum class Motivo {
         Cero,            // the input is 0
         NoPositivo,      // the input is 0 or negative
