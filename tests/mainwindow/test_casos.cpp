@@ -1,11 +1,5 @@
 // Saved cases: a round trip restores what the user sees, a case crosses
 // locales, bad files change nothing, and the menus and the stored language stay.
-#include <QMenu>
-#include <QMimeData>
-#include <QRadioButton>
-#include <QSettings>
-#include <QTemporaryDir>
-
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Principal.h"
 #include "windows/VentanaUnica.h"
@@ -31,15 +25,12 @@ QStringList Foto(const RungeKutta* v)
     return partes;
 }
 
-QByteArray ConAnchoNueve(const QByteArray& resto)
-{
-    return R"({"format": "torvel-case", "version": 1, "inputs": {"width": 9})" + resto + "}";
-}
-
 }  // namespace
 
 class TestCasos : public QObject {
     Q_OBJECT
+    RungeKutta* v = nullptr;
+    std::optional<QTemporaryDir> carpeta;
 private slots:
     void initTestCase()
     {
@@ -47,6 +38,12 @@ private slots:
         // English, whatever a previous run of this test left in its private store.
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32")
             .setValue("Torvel/Languaje", "1");
+    }
+    // Every test starts with a main window and an empty folder.
+    void init()
+    {
+        v = AbrirPrincipal();
+        carpeta.emplace();
     }
     void cleanup() { DestruirVentanas(); }
 
@@ -61,20 +58,16 @@ private slots:
     void idaYVuelta()
     {
         QFETCH(QString, opciones);
-        QTemporaryDir carpeta;
-        const QString ruta = carpeta.filePath("a.torvel");
-        RungeKutta* v = AbrirPrincipal();
+        const QString ruta = carpeta->filePath("a.torvel");
         for (int i = 0; i < 16; ++i)  // numbers in the locale, a text, an empty box
-            Hijo<QLineEdit>(v, kCajas[i])
-                ->setText(i == 3   ? "abc"
-                          : i == 4 ? ""
-                                   : EnLocal(QString("%1.25").arg(i + 1)));
+            Hijo<QLineEdit>(v, kCajas[i])->setText(EnLocal(QString("%1.25").arg(i + 1)));
+        Hijo<QLineEdit>(v, "Text39")->setText("abc");
+        Hijo<QLineEdit>(v, "Text4")->clear();
         for (const QString& opcion : opciones.split(' '))
             Hijo<QRadioButton>(v, opcion)->setChecked(true);
-        estado().errorAdmisible = 0.0005;
-        estado().puntosPerfil = 321;
-        estado().umbralPasoInteligente = 0.25;
-        estado().pasoInteligente = FALSO;
+        Variables& e = estado();
+        std::tie(e.errorAdmisible, e.puntosPerfil, e.umbralPasoInteligente, e.pasoInteligente) =
+            std::tuple(0.0005, 321, 0.25, FALSO);
         const QStringList antes = Foto(v);
         QVERIFY(v->GuardarCaso(ruta));
 
@@ -95,7 +88,6 @@ private slots:
     // The README's channel from docs/: nothing is computed until the user asks.
     void ejemplo()
     {
-        RungeKutta* v = AbrirPrincipal();
         QVERIFY(v->AbrirCaso(TORVEL_EJEMPLO));
         QCOMPARE(Texto(v, "Text28") + " " + Texto(v, "Text13"), EnLocal("1.2 "));
         Pulsar(v, "Calc_tir");
@@ -108,13 +100,10 @@ private slots:
         const QString ruta = qEnvironmentVariable("TORVEL_CASO_LOCALES");
         if (ruta.isEmpty())
             QSKIP("run by test_casos_coma and test_casos_punto");
-        RungeKutta* v = AbrirPrincipal();
         if (qEnvironmentVariableIsSet("TORVEL_COMA")) {
             QCOMPARE(QLocale::system().decimalPoint(), QString(","));
-            Hijo<QLineEdit>(v, "Text5")->setText("0,001");
-            Hijo<QLineEdit>(v, "Text8")->setText("1,5");
+            EscribirCajas(v, "Text5=0.001;Text8=1.5;Text34=1.25");
             Hijo<QLineEdit>(v, "Text32")->setText("1.500");  // 1.5 for the alternate depth
-            Hijo<QLineEdit>(v, "Text34")->setText("1,25");
             QVERIFY(v->GuardarCaso(ruta));
         } else {
             QCOMPARE(QLocale::system().decimalPoint(), QString("."));
@@ -129,38 +118,38 @@ private slots:
     {
         QTest::addColumn<QByteArray>("datos");  // "folder" and "missing" are no file
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "not a valid JSON file";
-        QTest::newRow("other format") << QByteArray(R"({"format": "x", "version": 1})")
-                                      << R"(it is not a Torvel case (the field "format")";
-        QTest::newRow("newer") << QByteArray(R"({"format": "torvel-case", "version": 2})")
-                               << R"(made by a newer Torvel (field "version" = 2))";
-        QTest::newRow("type") << ConAnchoNueve(R"(, "options": {"alternate": 1})")
-                              << R"(the field "options.alternate" must be a text)";
-        QTest::newRow("input type") << ConAnchoNueve(R"(, "shape": "trap", "inputs": {"q": [1]})")
-                                    << R"(the field "inputs.q" must be a number, a text or null)";
-        QTest::newRow("range") << ConAnchoNueve(R"(, "parameters": {"profile_points": 40000})")
-                               << R"(the field "parameters.profile_points" is out of range)";
-        QTest::newRow("negative") << ConAnchoNueve(R"(, "parameters": {"admissible_error": -1})")
-                                  << R"("parameters.admissible_error" is out of range)";
-        QTest::newRow("shape") << ConAnchoNueve(R"(, "shape": "hex")")
-                               << R"("shape" is out of range)";
-        QTest::newRow("over 1 MB")
-            << ConAnchoNueve(", \"notes\": \"" + QByteArray(1 << 20, 'a') + "\"")
-            << "larger than 1 MB";
-        QTest::newRow("folder") << QByteArray("folder") << "it is a folder";
-        QTest::newRow("missing") << QByteArray("missing") << "the file does not exist";
+        // Row, contents (after ", " the inputs of a case of width 9, @ a megabyte), message.
+        // clang-format off
+        const char* const filas[][3] = {
+            {"not JSON", "{\"format\": ", "not a valid JSON file"},
+            {"other format", R"({"format": "x", "version": 1})", R"(it is not a Torvel case (the field "format")"},
+            {"newer", R"({"format": "torvel-case", "version": 2})", R"(made by a newer Torvel (field "version" = 2))"},
+            {"type", R"(, "options": {"alternate": 1})", R"(the field "options.alternate" must be a text)"},
+            {"input type", R"(, "shape": "trap", "inputs": {"q": [1]})", R"(the field "inputs.q" must be a number, a text or null)"},
+            {"range", R"(, "parameters": {"profile_points": 40000})", R"(the field "parameters.profile_points" is out of range)"},
+            {"negative", R"(, "parameters": {"admissible_error": -1})", R"("parameters.admissible_error" is out of range)"},
+            {"shape", R"(, "shape": "hex")", R"("shape" is out of range)"},
+            {"over 1 MB", R"(, "notes": "@")", "larger than 1 MB"},
+            {"folder", "folder", "it is a folder"},
+            {"missing", "missing", "the file does not exist"}};
+        // clang-format on
+        for (const auto& [fila, contenido, mensaje] : filas) {
+            QByteArray datos = QByteArray(contenido).replace('@', QByteArray(1 << 20, 'a'));
+            if (datos.startsWith(','))
+                datos = R"({"format": "torvel-case", "version": 1, "inputs": {"width": 9})" +
+                        datos + "}";
+            QTest::newRow(fila) << datos << QString(mensaje);
+        }
     }
     void archivosMalos()
     {
         QFETCH(QByteArray, datos);
         QFETCH(QString, mensaje);
-        QTemporaryDir carpeta;
-        const QString ruta = carpeta.filePath("malo.torvel");
+        const QString ruta = carpeta->filePath("malo.torvel");
         if (datos == "folder")
-            QDir(carpeta.path()).mkdir("malo.torvel");
+            QDir(carpeta->path()).mkdir("malo.torvel");
         else if (QFile archivo(ruta); datos != "missing")
             QVERIFY(archivo.open(QIODevice::WriteOnly) && archivo.write(datos) == datos.size());
-        RungeKutta* v = AbrirPrincipal();
         Hijo<QLineEdit>(v, "Text1")->setText("7");
         const QStringList antes = Foto(v);
         RespuestaAutomatica respuesta;
@@ -174,39 +163,34 @@ private slots:
     // A case that cannot be written is told of and leaves no file behind.
     void guardarFalla()
     {
-        QTemporaryDir carpeta;
-        RungeKutta* v = AbrirPrincipal();
         RespuestaAutomatica respuesta;
-        QVERIFY(!v->GuardarCaso(carpeta.path()));
-        QVERIFY(!v->GuardarCaso(carpeta.filePath("no/a.torvel")));
+        QVERIFY(!v->GuardarCaso(carpeta->path()));
+        QVERIFY(!v->GuardarCaso(carpeta->filePath("no/a.torvel")));
         QCOMPARE(respuesta.textos().join("|").count("could not be saved"), 2);
-        QVERIFY(QDir(carpeta.path()).isEmpty());
+        QVERIFY(QDir(carpeta->path()).isEmpty());
     }
 
     // The menu's entries, the recent cases, a drop, the language switch, and the stored
     // language untouched through all of it.
     void menusRecientesEIdioma()
     {
-        QSettings idioma(QSettings::NativeFormat, QSettings::UserScope, "VBA_32");
-        idioma.setValue("Torvel/Languaje", "1");
-        idioma.sync();
-        QFile almacen(idioma.fileName());
+        // initTestCase stored English.
+        QFile almacen(
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, "VBA_32").fileName());
         QVERIFY(almacen.open(QIODevice::ReadOnly));
         const QByteArray guardado = almacen.readAll();
         almacen.close();
 
-        QTemporaryDir carpeta;
-        RungeKutta* v = AbrirPrincipal();
         for (const char* nombre : {"mnuCargar", "mnuExportar", "mnuBorrar"})
             QVERIFY2(!Hijo<QAction>(v, nombre)->isEnabled(), nombre);
         QCOMPARE(Hijo<QAction>(v, "mnuGuardarCaso")->shortcut(), QKeySequence("Ctrl+S"));
         Hijo<QLineEdit>(v, "Text1")->setText("3");
-        QVERIFY(v->GuardarCaso(carpeta.filePath("uno.torvel")));
-        QVERIFY(v->GuardarCaso(carpeta.filePath("dos.torvel")));
+        QVERIFY(v->GuardarCaso(carpeta->filePath("uno.torvel")));
+        QVERIFY(v->GuardarCaso(carpeta->filePath("dos.torvel")));
         emit Hijo<QMenu>(v, "mnuArchivo")->aboutToShow();
         QCOMPARE(Hijo<QAction>(v, "mnuCasoReciente1")->text(), QString("&1 dos.torvel"));
 
-        QFile::remove(carpeta.filePath("dos.torvel"));
+        QFile::remove(carpeta->filePath("dos.torvel"));
         RespuestaAutomatica respuesta;
         Hijo<QAction>(v, "mnuCasoReciente1")->trigger();
         QVERIFY(respuesta.cantidad() == 1 && respuesta.textos()[0].contains("no longer exists"));
@@ -223,7 +207,7 @@ private slots:
         RungeKutta* es = VentanaAbierta<RungeKutta>();
         QVERIFY(Texto(es, "Text1").isEmpty());
         QMimeData datos;
-        datos.setUrls({QUrl::fromLocalFile(carpeta.filePath("uno.torvel"))});
+        datos.setUrls({QUrl::fromLocalFile(carpeta->filePath("uno.torvel"))});
         QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, {});
         QApplication::sendEvent(es, &entra);
         QVERIFY(entra.isAccepted());

@@ -1,10 +1,6 @@
 // The main window driven as a user would: languages and what a screen reader
 // hears in each, the Tab order, menus and exit, the side-slope converter, the
 // click rules and the reading of the inputs.
-#include <QAccessible>
-#include <QMenu>
-#include <QRadioButton>
-#include <QSettings>
 #include <memory>
 
 #include "../common/RespuestaAutomatica.h"
@@ -83,15 +79,6 @@ RungeKutta* Abrir(int idioma = 1)
     if (idioma >= 0)
         Almacen()->setValue(kClave, idioma);
     return AbrirPrincipal();
-}
-
-void Disparar(QWidget* ventana, const char* entrada)
-{
-    Hijo<QAction>(ventana, entrada)->trigger();
-}
-QString Menu(QWidget* ventana)
-{
-    return Hijo<QAction>(ventana, "mnuLenguaje")->text();
 }
 
 // Where the focus goes when `tecla` is pressed on `desde`.
@@ -177,7 +164,7 @@ private slots:
         QCOMPARE(v->windowTitle(), QString("TORVEL v1.3"));
         QCOMPARE(Hijo<QLineEdit>(v, "Text13")->palette().color(QPalette::Base),
                  QColor(224, 224, 224));
-        QCOMPARE(Hijo<QMenu>(v, "mnuidiom")->title() + Menu(v),
+        QCOMPARE(Hijo<QMenu>(v, "mnuidiom")->title() + Hijo<QAction>(v, "mnuLenguaje")->text(),
                  QString("LanguageEn Español por favor"));
         Hijo<QLineEdit>(v, "Text5")->setText("0.001");
         const QPoint posicion = v->pos();
@@ -185,19 +172,19 @@ private slots:
         e.tiranteCritico = 1.25;
         e.errorAdmisible = e.umbralPasoInteligente = 0.5;
         e.puntosPerfil = e.pasoInteligente = 0;
-        Disparar(v, "mnuLenguaje");
+        Hijo<QAction>(v, "mnuLenguaje")->trigger();
         QTRY_VERIFY(CuantasAbiertas<RungeKutta>() == 1 && VentanaAbierta<RungeKutta>() != v);
         RungeKutta* es = VentanaAbierta<RungeKutta>();
         QCOMPARE(Almacen()->value(kClave).toString(), QString("0"));
         QCOMPARE(es->pos(), posicion);
-        QCOMPARE(Menu(es), QString("In english please "));
+        QCOMPARE(Hijo<QAction>(es, "mnuLenguaje")->text(), QString("In english please "));
         QVERIFY(Texto(es, "Text5").isEmpty());
         QVERIFY(e.errorAdmisible == 0.001 && e.umbralPasoInteligente == 0.1 &&
                 e.puntosPerfil == 100 && e.pasoInteligente == VERDADERO);
         QCOMPARE(e.tiranteCritico, 1.25);
         for (const char* nombre : {"mnuCargar", "mnuExportar", "mnuBorrar", "mnuAutor"})
             QVERIFY2(!Hijo<QAction>(es, nombre)->isEnabled(), nombre);
-        Disparar(es, "mnuLenguaje");
+        Hijo<QAction>(es, "mnuLenguaje")->trigger();
         QTRY_VERIFY(CuantasAbiertas<RungeKutta>() == 1 && VentanaAbierta<RungeKutta>() != es);
         QCOMPARE(Almacen()->value(kClave).toString(), QString("1"));
     }
@@ -211,29 +198,30 @@ private slots:
         auto* v = new RungeKutta;
         v->show();
         QTRY_COMPARE(respuesta.textos(), QStringList{capErrorIdiomaLeer});
-        QCOMPARE(Menu(v), QString("En Español por favor"));
+        QCOMPARE(Hijo<QAction>(v, "mnuLenguaje")->text(), QString("En Español por favor"));
         const QString archivo = Almacen()->fileName();  // a folder there makes every write fail
         QFile::remove(archivo);
         QVERIFY(QDir().mkpath(archivo));
-        Disparar(v, "mnuLenguaje");
+        Hijo<QAction>(v, "mnuLenguaje")->trigger();
         QTRY_COMPARE(respuesta.cantidad(), 2);
         // The read error came once only.
         QCOMPARE(respuesta.textos().last(), capErrorIdiomaGuardar);
-        QCOMPARE(Menu(VentanaAbierta<RungeKutta>()), QString("In english please "));
+        QCOMPARE(Hijo<QAction>(VentanaAbierta<RungeKutta>(), "mnuLenguaje")->text(),
+                 QString("In english please "));
     }
 
     void ayudaSalirYVentanasSecundarias()
     {
         RungeKutta* v = Abrir();
         for (const char* entrada : {"mnuInfo", "mnuInfo", "mnuEmpresa", "mnuparametros"})
-            Disparar(v, entrada);
+            Hijo<QAction>(v, entrada)->trigger();
         QTest::mouseClick(Hijo(v, "picZuvan"), Qt::LeftButton);
         QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>(), 2);
         QCOMPARE(CuantasAbiertas<frmParamCalc>(), 1);
         QTest::keyClicks(Hijo(v, "Text7"), "3");
         RespuestaAutomatica respuesta(QMessageBox::No);
-        Disparar(v, "mnuAyudaOnline");
-        Disparar(v, "mnuSalir");
+        Hijo<QAction>(v, "mnuAyudaOnline")->trigger();
+        Hijo<QAction>(v, "mnuSalir")->trigger();
         QCOMPARE(respuesta.titulos(), (QStringList{"Torvel_v13", "Salir de la Aplicación"}));
         QCOMPARE(respuesta.textos(), (QStringList{capAyudaOnlineMsg, capSalirMsg}));
         QVERIFY(v->isVisible());
@@ -246,10 +234,10 @@ private slots:
         // Exit closes the windows that show the main window's results; the others stay.
         respuesta.cambiarBoton(QMessageBox::Yes);
         RungeKutta* otra = Abrir();
-        Disparar(otra, "mnuVentanaPerfil");
-        Disparar(otra, "mnuDiseno");
+        Hijo<QAction>(otra, "mnuVentanaPerfil")->trigger();
+        Hijo<QAction>(otra, "mnuDiseno")->trigger();
         QCOMPARE(CuantasAbiertas<VentanaPerfil>() + CuantasAbiertas<VentanaDiseno>(), 2);
-        Disparar(otra, "mnuSalir");
+        Hijo<QAction>(otra, "mnuSalir")->trigger();
         QTRY_VERIFY(!VentanaAbierta<RungeKutta>());
         QCOMPARE(CuantasAbiertas<VentanaPerfil>() + CuantasAbiertas<VentanaDiseno>(), 0);
         QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>(), 2);

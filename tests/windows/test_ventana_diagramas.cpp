@@ -6,11 +6,11 @@
 #include <QtTest>
 #include <cmath>
 
+#include "../common/Canales.h"
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Principal.h"
 #include "calc/Calculos.h"
 #include "captions/Textos.h"
-#include "engine/modFuncionesTorvel.h"
 #include "plot/GraficoVentanaPerfil.h"
 #include "plot/GraficoXY.h"
 #include "windows/ModeloTablaPerfil.h"
@@ -19,21 +19,6 @@
 #include "windows/VentanaUnica.h"
 
 namespace {
-
-// 0 the README's rectangle, 1 a trapezoid (b 2, 45°), 2 a pipe (D 1, n 0.013).
-Variables Canal(int forma, double q)
-{
-    Variables v;
-    ParametrosPorDefecto(v);
-    (forma == 0 ? v.esRectangular : forma == 1 ? v.esTrapezoidal : v.esCircular) = VERDADERO;
-    v.ancho = v.anchoFondo = 2;
-    v.anguloTalud = GradosARadianes(45);
-    v.diametro = 1;
-    v.nManning = forma == 2 ? 0.013 : 0.015;
-    v.pendiente = 0.001;
-    v.caudal = q;
-    return v;
-}
 
 // A tab's CSV, split into rows of fields, header first.
 QList<QList<QByteArray>> Csv(VentanaDiagramas* ventana, int pestana)
@@ -82,11 +67,12 @@ private slots:
     void curvaDeGasto()
     {
         // clang-format off
-        const struct { int forma; const char *desde, *hasta, *pasos; int lleno; } casos[] = {
-            {0, "0.3", "6", "50", -1}, {1, "0.1", "7", "7", -1}, {2, "0.05", "2", "20", 8},
+        const struct { Variables canal; const char *desde, *hasta, *pasos; int lleno; } casos[] = {
+            {Rectangular(2, 1), "0.3", "6", "50", -1}, {Trapezoidal(2, 45, 1), "0.1", "7", "7", -1},
+            {Circular(1, 1), "0.05", "2", "20", 8},
         };  // clang-format on
         for (const auto& c : casos) {
-            estado() = Canal(c.forma, 1);
+            estado() = c.canal;
             auto* ventana = Curva(EnLocal(c.desde), EnLocal(c.hasta), c.pasos);
             const auto filas = Csv(ventana, 0);
             const int k = QByteArray(c.pasos).toInt();
@@ -105,8 +91,7 @@ private slots:
                         igual(f[4], r.froude) && igual(f[5], r.en) && igual(f[6], r.sc));
                 QVERIFY(r.qLleno ? f[1] == "Q LLENO" : igual(f[1], r.yn));
                 QCOMPARE(f[7], QByteArray::fromStdString(r.tipo));
-                if (r.qLleno && primeraLlena < 0)
-                    primeraLlena = i;
+                primeraLlena = r.qLleno && primeraLlena < 0 ? i : primeraLlena;
             }
             QCOMPARE(primeraLlena, c.lleno);
             // The curve stops before the first discharge the pipe cannot carry.
@@ -119,8 +104,7 @@ private slots:
     // The alternate depths of E = 1.5 and the conjugate of 0.3 in the rectangle.
     void energiaYFuerza()
     {
-        estado() = Canal(0, 3);
-        const Variables canal = estado();
+        const Variables canal = estado() = CanalEjemplo();
         VentanaDiagramas::FijarFuente([canal] {
             EntradaDiagramas e;
             e.canal = canal;
@@ -153,8 +137,7 @@ private slots:
     // z = S·(x_max − x), z + y and z + E beside every row of the profile table.
     void cotasDelPerfil()
     {
-        Variables& v = estado();
-        v = Canal(0, 3);
+        Variables& v = estado() = CanalEjemplo();
         v.tiranteBorde = 1.5;
         v.xBorde = 1000;
         TirantesCriticoNormal(v);
@@ -162,8 +145,7 @@ private slots:
         auto* ventana = MostrarVentana<VentanaPerfil>();
         ventana->Actualizar(v, v);
         QAbstractItemModel* m = ventana->modelo();
-        QCOMPARE(m->columnCount(), 10);
-        QCOMPARE(m->rowCount(), 101);
+        QCOMPARE(QSize(m->columnCount(), m->rowCount()), QSize(10, 101));
         auto valor = [m](int f, int c) { return m->index(f, c).data(Qt::UserRole).toDouble(); };
         for (int f = 0; f < m->rowCount(); ++f) {
             const double z = 0.001 * (1000 - valor(f, 0));
@@ -177,12 +159,11 @@ private slots:
 
     void rangosRechazados()
     {
-        estado() = Canal(0, 3);
-        const char* const malos[][3] = {
-            {"", "6", "50"},   {"0", "6", "50"},     {"-1", "6", "50"}, {"abc", "6", "50"},
-            {"5", "1", "50"},  {"1", "1e300", "50"}, {"1", "6", "0"},   {"1", "6", "10001"},
-            {"1", "6", "2.5"}, {"1", "6", "x"},      {"1", "nan", "5"}, {"1", "inf", "5"},
-        };
+        estado() = CanalEjemplo();
+        // clang-format off
+        const char* const malos[][3] = {{"", "6", "50"}, {"0", "6", "50"}, {"-1", "6", "50"},
+            {"abc", "6", "50"}, {"5", "1", "50"}, {"1", "1e300", "50"}, {"1", "6", "0"}, {"1", "6", "10001"},
+            {"1", "6", "2.5"}, {"1", "6", "x"}, {"1", "nan", "5"}, {"1", "inf", "5"}};  // clang-format on
         for (const auto& m : malos) {
             auto* ventana = Curva(m[0], m[1], m[2]);
             QVERIFY2(!ventana->Mensaje(0).isEmpty() && ventana->TextoTabla(0).isEmpty() &&
@@ -205,9 +186,8 @@ private slots:
     {
         estado() = Variables();
         auto* principal = AbrirPrincipal("Text1=2;Text5=0.001;Text6=0.015;Text7=3;Text34=1.5");
-        Pulsar(principal, "Calc_tir");
-        Pulsar(principal, "optEnergia");
-        Pulsar(principal, "cmdAlterno");
+        for (const char* boton : {"Calc_tir", "optEnergia", "cmdAlterno"})
+            Pulsar(principal, boton);
         RespuestaAutomatica mensajes;
         const QByteArray antes = FotoEstado();
         principal->findChild<QAction*>("mnuDiagramas")->trigger();

@@ -1,14 +1,12 @@
 // The secondary windows driven as a user would: the missing-data warning, the
 // calculation parameters, the parameters of interest and the information windows.
-#include <QLabel>
 #include <cmath>
 #include <functional>
 
+#include "../common/Canales.h"
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Ventanas.h"
 #include "captions/Textos.h"
-#include "engine/modFuncionesTorvel.h"
-#include "state/Variables.h"
 #include "windows/Adv_faltandatos.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
@@ -77,9 +75,8 @@ private slots:
     void paramCalcMuestraElEstadoYCerrarNoGuarda()
     {
         auto* ventana = MostrarVentana<frmParamCalc>();
-        QCOMPARE((QStringList{Texto(ventana, "Text22"), Texto(ventana, "Text23"),
-                              Texto(ventana, "Text24")}),
-                 (QStringList{EnLocal("0.001"), "100", EnLocal("0.1")}));
+        for (const QString& par : {"Text22=0.001", "Text23=100", "Text24=0.1"})
+            QCOMPARE(Texto(ventana, par.section('=', 0, 0)), EnLocal(par.section('=', 1)));
         Pulsar(ventana, "Paso_int_cb");
         Escribir(ventana, "Text22", EnLocal("0.5"));
         QVERIFY(ventana->close());
@@ -136,11 +133,7 @@ private slots:
     // in its box, rounded, halves to even; the depth keeps every digit.
     void paramVariosRedondea()
     {
-        Variables& v = estado();
-        v.esRectangular = VERDADERO;
-        v.ancho = 2;
-        v.caudal = 3;
-        v.nManning = 0.015;
+        Variables& v = estado() = CanalEjemplo();
         ElementosHidraulicos(v, 1);
         v.area = 0.0625;
         v.pendFriccion = 0.015625;
