@@ -22,49 +22,37 @@ TEST(Csv, NumerosExactosYCamposCitados)
 // fields hold; and a record too long or too wide is refused, not kept.
 TEST(Csv, LoEscritoSeLeeIgual)
 {
-    const std::vector<std::vector<std::string>> registros = {
-        {"x (m)", "1.5", ""},
-        {"a,b", "dice \"no\"", "l\n2", "cr\r\nlf"},
-        {" blancos ", "\"", ",,", "último"},
-        {""},  // one empty field is a blank line: skipped
-        {"fin"},
-    };
+    using Campos = std::vector<std::string>;
+    // Each record and the line it starts on; a blank line follows the third.
+    const std::pair<Campos, long> registros[] = {{{"x (m)", "1.5", ""}, 1},
+                                                 {{"a,b", "dice \"no\"", "l\n2", "cr\r\nlf"}, 2},
+                                                 {{" blancos ", "\"", ",,", "último"}, 5},
+                                                 {{"fin"}, 7}};
     std::string texto;
-    for (const auto& campos : registros)
-        texto += LineaCsv(campos) + (campos.size() == 3 ? "\r\n" : "\n");
+    for (const auto& [campos, linea] : registros)
+        texto += LineaCsv(campos) + (linea == 1 ? "\r\n" : linea == 5 ? "\n\n" : "\n");
     std::istringstream entrada(texto + "a,b" + std::string(kMaxBytesRegistro, 'x') + "\n" +
                                std::string(kMaxCamposRegistro, ',') + "\nsigue\n\t \nx\ry\nfin\r");
     LectorCsv lector(entrada);
     RegistroCsv leido;
-    long linea = 1;
-    for (const auto& campos : registros) {
-        if (campos == std::vector<std::string>{""}) {
-            ++linea;
-            continue;
-        }
+    for (const auto& [campos, linea] : registros) {
         ASSERT_TRUE(lector.Siguiente(leido, false));
-        EXPECT_EQ(leido.campos, campos);
-        EXPECT_EQ(leido.linea, linea);
-        EXPECT_EQ(leido.falla, "");
-        for (const std::string& campo : campos)
-            linea += std::count(campo.begin(), campo.end(), '\n');
-        ++linea;
+        EXPECT_TRUE(leido.campos == campos && leido.linea == linea && leido.falla.empty()) << linea;
     }
-    for (const char* falla : {"is over 1 MB (1000000 bytes)", "has more than 1000 fields"}) {
+    // Too long and too wide (nothing of them kept), a line of blanks and tabs skipped, a
+    // lone CR, and a CR at the very end, with no line end after it, ending the last record.
+    const std::pair<Campos, std::string> resto[] = {
+        {{""}, "is over 1 MB (1000000 bytes)"},
+        {{""}, "has more than 1000 fields"},
+        {{"sigue"}, ""},
+        {{""},
+         "holds a carriage return without a line feed (old Mac line ends?); lines must end "
+         "with LF or CR LF"},
+        {{"fin"}, ""}};
+    for (const auto& [campos, falla] : resto) {
         ASSERT_TRUE(lector.Siguiente(leido, false));
-        EXPECT_EQ(leido.falla, falla);
-        EXPECT_LE(leido.campos.size(), 1u);  // nothing of it kept
+        EXPECT_TRUE(leido.campos == campos && leido.falla == falla) << falla;
     }
-    ASSERT_TRUE(lector.Siguiente(leido, false));
-    EXPECT_EQ(leido.campos, std::vector<std::string>{"sigue"});
-    // A line of blanks and tabs is no record; a lone CR is a fault; a CR at the very
-    // end, with no line end after it, ends the last record.
-    ASSERT_TRUE(lector.Siguiente(leido, false));
-    EXPECT_EQ(leido.falla, "holds a carriage return without a line feed (old Mac line ends?); "
-                           "lines must end with LF or CR LF");
-    ASSERT_TRUE(lector.Siguiente(leido, false));
-    EXPECT_EQ(leido.campos, std::vector<std::string>{"fin"});
-    EXPECT_EQ(leido.falla, "");
     EXPECT_FALSE(lector.Siguiente(leido, false));
 
     std::istringstream sinCerrar("a,\"b\nc");  // the quote runs to the end of the input

@@ -135,28 +135,22 @@ TEST(Perfil, ParaAlSalirDeSuZonaOInvertirse)
 // table's last row, in the starting zone and above the bed, and x_end its x.
 TEST(Perfil, TerminaEnSuUltimoPuntoDentro)
 {
-    const struct {
-        double S, y0, xf;
-        int16_t inteligente;
-        FinPerfil fin;
-        double xFin, yf;
-    } casos[] = {
+    // clang-format off
+    const struct { double S, y0, xf; int16_t inteligente; FinPerfil fin; double xFin, yf; } casos[] = {
         {-0.002, 0.4, 25, VERDADERO, FinPerfil::FueraDeZona, 15.2607, 0.6114492273420961},
         {-0.002, 0.4, 25, FALSO, FinPerfil::FueraDeZona, 15.25, 0.6065732686986727},
         {0, 0.3, 80, VERDADERO, FinPerfil::FueraDeSeccion, 35.2, 0.5834654583229085},
         {0.05, 1, -100, VERDADERO, FinPerfil::FueraDeZona, -4.357, 0.6131226348404576},
         {0.05, 1, -100, FALSO, FinPerfil::FueraDeSeccion, -5, 0.617686543051092},
-    };
+    };  // clang-format on
     for (const auto& c : casos) {
         Variables v = Perfil(c.y0, 0, c.xf, 100, c.S);
         v.pasoInteligente = c.inteligente;
         CalcularPerfil(v);
-        EXPECT_EQ(v.perfil.fin, c.fin) << c.S << " " << c.inteligente;
-        EXPECT_EQ(v.perfil.xFin, c.xFin) << c.S << " " << c.inteligente;
-        EXPECT_EQ(v.tiranteFinal, c.yf) << c.S << " " << c.inteligente;
+        EXPECT_TRUE(v.perfil.fin == c.fin && v.perfil.xFin == c.xFin && v.tiranteFinal == c.yf)
+            << c.S << " " << c.inteligente << ": " << v.perfil.xFin << " " << v.tiranteFinal;
         const int ultima = c.xf > 0 ? FilasLlenas(v) : 102 - FilasLlenas(v);
-        EXPECT_EQ(v.tablaPerfil[ultima][1], c.xFin);
-        EXPECT_EQ(v.tablaPerfil[ultima][2], c.yf);
+        EXPECT_EQ(v.tablaPerfil[ultima], (std::array<double, 3>{0, c.xFin, c.yf}));
         EXPECT_EQ(ZonaTirante(v, c.yf), v.zonaInicial);
     }
 }

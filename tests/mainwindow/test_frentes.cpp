@@ -145,8 +145,8 @@ private slots:
         Pulsar(v, "Calc_tir");
         auto* diagramas = MostrarVentana<VentanaDiagramas>();
         diagramas->Actualizar();
-        const QStringList canal = {"--trap", "2",     "--angle", "60", "--slope",  "0.001",
-                                   "--n",    "0.015", "--q",     "3",  "--format", "csv"};
+        const QStringList canal =
+            QString("--trap 2 --angle 60 --slope 0.001 --n 0.015 --q 3 --format csv").split(' ');
         for (const auto& [pestana, tipo, columna] : {std::tuple{1, "energy", 4}, {2, "force", 3}}) {
             QStringList ventana;  // the depths the window adds for its marks are left out
             for (const QString& fila : diagramas->TextoTabla(pestana).split('\n').mid(1)) {
@@ -155,12 +155,11 @@ private slots:
                     ventana << c[0] + " " + c[columna];
             }
             const Corrida orden = Calc(QStringList{"curve", tipo} + canal);
-            QCOMPARE(orden.estado, 0);
             QStringList linea;
             for (const QString& fila : orden.salida.trimmed().split('\n').mid(1))
                 linea << TextoFijo(fila.section(',', 0, 0).toDouble(), 4) + " " +
                              TextoFijo(fila.section(',', 1, 1).toDouble(), 4);
-            QCOMPARE(ventana.size(), 200);
+            QVERIFY(orden.estado == 0 && ventana.size() == 200);
             QCOMPARE(linea, ventana);
         }
     }

@@ -75,7 +75,7 @@ private slots:
     void paramCalcMuestraElEstadoYCerrarNoGuarda()
     {
         auto* ventana = MostrarVentana<frmParamCalc>();
-        for (const QString& par : {"Text22=0.001", "Text23=100", "Text24=0.1"})
+        for (const QString par : {"Text22=0.001", "Text23=100", "Text24=0.1"})
             QCOMPARE(Texto(ventana, par.section('=', 0, 0)), EnLocal(par.section('=', 1)));
         Pulsar(ventana, "Paso_int_cb");
         Escribir(ventana, "Text22", EnLocal("0.5"));
