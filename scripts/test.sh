@@ -20,10 +20,10 @@ if [ "${1:-}" = "--sanitize" ]; then
     export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
-    # LeakSanitizer's own tracer now and then crashes at exit on a busy machine
-    # ("Tracer caught signal 11") after every test function passed: a test that
-    # fails so gets one more run. A real leak or error fails both runs.
-    repetir=(--repeat until-pass:2)
+    # LeakSanitizer's own tracer now and then crashes at exit while another test
+    # runs beside it ("Tracer caught signal 11"), after every test function passed:
+    # such a test gets up to two more runs. A real leak or error fails every run.
+    repetir=(--repeat until-pass:3)
 fi
 if [ "${1:-}" = "--tsan" ]; then
     carpeta=build-tsan
