@@ -1,6 +1,7 @@
 #include "windows/Archivos.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -40,6 +41,41 @@ QString MotivoDelSistema(const QSaveFile& archivo, int error)
     case 0: return Motivo(archivo);
     default: return archivo.errorString();
     }
+}
+
+// A caption of a button that opens a dialog, without its "...", as the
+// dialog's title.
+QString SinPuntos(QString texto)
+{
+    while (texto.endsWith(QLatin1Char('.')))
+        texto.chop(1);
+    return texto;
+}
+
+// The folder of the last table or plot saved in this session.
+QString& UltimaCarpeta()
+{
+    static QString carpeta;
+    return carpeta;
+}
+
+QString PedirArchivo(QWidget* padre, const QString& boton, const QString& nombre,
+                     const QString& filtros, const QStringList& conocidos)
+{
+    const QString propuesto = nombre + QLatin1Char('.') + conocidos.front();
+    QString filtro;
+    const QString ruta = QFileDialog::getSaveFileName(
+        padre, SinPuntos(boton),
+        UltimaCarpeta().isEmpty() ? propuesto : QDir(UltimaCarpeta()).filePath(propuesto), filtros,
+        &filtro);
+    if (ruta.isEmpty())
+        return ruta;
+    UltimaCarpeta() = QFileInfo(ruta).absolutePath();
+    if (conocidos.contains(QFileInfo(ruta).suffix().toLower()))
+        return ruta;
+    const bool svg = conocidos.contains(QStringLiteral("svg")) &&
+                     filtro.contains(QLatin1String("svg"));
+    return ruta + QLatin1Char('.') + (svg ? QStringLiteral("svg") : conocidos.front());
 }
 
 }  // namespace
@@ -82,4 +118,15 @@ bool EscribirArchivo(QWidget* padre, const QString& ruta,
     if (!archivo.commit())
         return AvisarArchivoNoGuardado(padre, ruta, MotivoDelSistema(archivo, errno));
     return true;
+}
+
+QString PedirArchivoTabla(QWidget* padre, const QString& boton, const QString& nombre)
+{
+    return PedirArchivo(padre, boton, nombre, capFiltroCsv, {QStringLiteral("csv")});
+}
+
+QString PedirArchivoGrafico(QWidget* padre, const QString& boton, const QString& nombre)
+{
+    return PedirArchivo(padre, boton, nombre, capFiltroGrafico,
+                        {QStringLiteral("png"), QStringLiteral("svg")});
 }

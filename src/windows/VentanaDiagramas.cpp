@@ -3,7 +3,6 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -76,13 +75,6 @@ VentanaDiagramas::Fuente& FuenteActual()
 EntradaDiagramas LeerEntrada()
 {
     return FuenteActual() ? FuenteActual()() : EntradaDesdeEstado();
-}
-
-QString SinPuntos(QString texto)
-{
-    while (texto.endsWith(QLatin1Char('.')))
-        texto.chop(1);
-    return texto;
 }
 
 const QSize kTamanoGraficoOculto(884, 330);
@@ -170,25 +162,14 @@ void VentanaDiagramas::CrearPestana(int indice, QWidget* pagina, const QString& 
             QApplication::clipboard()->setText(TextoTabla(indice));
     });
     connect(p.botones[1], &QPushButton::clicked, this, [this, indice] {
-        const QString ruta = QFileDialog::getSaveFileName(
-            this, SinPuntos(capPerfilGuardarTabla),
-            QString::fromLatin1(kArchivos[indice]) + QStringLiteral(".csv"), capFiltroCsv);
+        const QString ruta = PedirArchivoTabla(this, capPerfilGuardarTabla, kArchivos[indice]);
         if (!ruta.isEmpty())
-            GuardarTabla(indice,
-                         QFileInfo(ruta).suffix().isEmpty() ? ruta + QStringLiteral(".csv") : ruta);
+            GuardarTabla(indice, ruta);
     });
     connect(p.botones[2], &QPushButton::clicked, this, [this, indice] {
-        QString filtro;
-        QString ruta = QFileDialog::getSaveFileName(this, SinPuntos(capPerfilGuardarGrafico),
-                                                    QString::fromLatin1(kArchivos[indice]) +
-                                                        QStringLiteral(".png"),
-                                                    capFiltroGrafico, &filtro);
-        if (ruta.isEmpty())
-            return;
-        if (QFileInfo(ruta).suffix().isEmpty())
-            ruta += filtro.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
-                                                          : QStringLiteral(".png");
-        GuardarGrafico(indice, ruta);
+        const QString ruta = PedirArchivoGrafico(this, capPerfilGuardarGrafico, kArchivos[indice]);
+        if (!ruta.isEmpty())
+            GuardarGrafico(indice, ruta);
     });
     connect(p.grafico, &GraficoXY::lectura, this, [this](const QString& texto) {
         if (texto.isEmpty())

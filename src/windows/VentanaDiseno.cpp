@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPainter>
@@ -383,18 +382,9 @@ bool VentanaDiseno::GuardarSeccion(const QString& ruta)
 
 void VentanaDiseno::PedirArchivo()
 {
-    QString titulo = capDisGuardar;
-    while (titulo.endsWith(QLatin1Char('.')))
-        titulo.chop(1);
-    QString filtro;
-    QString ruta = QFileDialog::getSaveFileName(this, titulo, QStringLiteral("seccion.png"),
-                                                capFiltroGrafico, &filtro);
-    if (ruta.isEmpty())
-        return;
-    if (QFileInfo(ruta).suffix().isEmpty())
-        ruta += filtro.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
-                                                      : QStringLiteral(".png");
-    GuardarSeccion(ruta);
+    const QString ruta = PedirArchivoGrafico(this, capDisGuardar, QStringLiteral("seccion"));
+    if (!ruta.isEmpty())
+        GuardarSeccion(ruta);
 }
 
 void VentanaDiseno::Usar()

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QItemSelectionModel>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPainter>
@@ -24,40 +23,6 @@
 #include "windows/VentanaUnica.h"
 
 namespace {
-
-// A caption of a button that opens a dialog, without its "...", as the
-// dialog's title.
-QString SinPuntos(QString texto)
-{
-    while (texto.endsWith(QLatin1Char('.')))
-        texto.chop(1);
-    return texto;
-}
-
-// The folder of the last table or plot saved in this session; the save
-// dialogs start there.
-QString& UltimaCarpeta()
-{
-    static QString carpeta;
-    return carpeta;
-}
-
-// The dialog's proposed name: the file's name in the current language, in the
-// last folder used.
-QString NombrePropuesto(const QString& tipo, const char* sufijo)
-{
-    const QString nombre = capArchivoPerfil.arg(tipo.toLower()) + QLatin1String(sufijo);
-    return UltimaCarpeta().isEmpty() ? nombre : QDir(UltimaCarpeta()).filePath(nombre);
-}
-
-// The name chosen, with the suffix of its format added unless it already ends
-// in one of the suffixes given ("perfil.v2" becomes "perfil.v2.csv").
-QString ConSufijo(const QString& ruta, const QStringList& conocidos, const QString& sufijo)
-{
-    UltimaCarpeta() = QFileInfo(ruta).absolutePath();
-    const QString actual = QFileInfo(ruta).suffix().toLower();
-    return conocidos.contains(actual) ? ruta : ruta + QLatin1Char('.') + sufijo;
-}
 
 // The plot's size when the window has never been laid out (a script that saves
 // without showing it).
@@ -261,21 +226,16 @@ bool VentanaPerfil::GuardarGrafico(const QString& ruta)
 
 void VentanaPerfil::PedirArchivoTabla()
 {
-    const QString ruta = QFileDialog::getSaveFileName(this, SinPuntos(capPerfilGuardarTabla),
-                                                      NombrePropuesto(tipo_, ".csv"), capFiltroCsv);
+    const QString ruta =
+        ::PedirArchivoTabla(this, capPerfilGuardarTabla, capArchivoPerfil.arg(tipo_.toLower()));
     if (!ruta.isEmpty())
-        GuardarTabla(ConSufijo(ruta, {QStringLiteral("csv")}, QStringLiteral("csv")));
+        GuardarTabla(ruta);
 }
 
 void VentanaPerfil::PedirArchivoGrafico()
 {
-    QString filtro;
-    const QString ruta = QFileDialog::getSaveFileName(this, SinPuntos(capPerfilGuardarGrafico),
-                                                      NombrePropuesto(tipo_, ".png"),
-                                                      capFiltroGrafico, &filtro);
-    if (ruta.isEmpty())
-        return;
-    const QString sufijo = filtro.contains(QLatin1String("svg")) ? QStringLiteral("svg")
-                                                                 : QStringLiteral("png");
-    GuardarGrafico(ConSufijo(ruta, {QStringLiteral("png"), QStringLiteral("svg")}, sufijo));
+    const QString ruta =
+        ::PedirArchivoGrafico(this, capPerfilGuardarGrafico, capArchivoPerfil.arg(tipo_.toLower()));
+    if (!ruta.isEmpty())
+        GuardarGrafico(ruta);
 }
