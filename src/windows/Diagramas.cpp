@@ -63,9 +63,16 @@ struct Uniforme {
     QString mensaje;
 };
 
-Uniforme FlujoDe(const Variables& canal)
+// The uniform flow of the window's channel, or the one line that says why
+// there is none (a box that did not read, a missing input, a fault).
+Uniforme FlujoDe(const EntradaDiagramas& e)
 {
     Uniforme u;
+    if (!e.errorLectura.isEmpty()) {
+        u.mensaje = e.errorLectura;
+        return u;
+    }
+    const Variables& canal = e.canal;
     const QString dimension = DimensionQueFalta(canal);
     if (!dimension.isEmpty()) {
         u.mensaje = capDiagFalta.arg(SinIgual(dimension));
@@ -172,11 +179,7 @@ QColor ColorDeMarca(const QString& nombre)
 Diagrama DiagramaDeFuncion(const EntradaDiagramas& e, bool energia)
 {
     Diagrama d;
-    if (!e.errorLectura.isEmpty()) {
-        d.mensaje = e.errorLectura;
-        return d;
-    }
-    const Uniforme u = FlujoDe(e.canal);
+    const Uniforme u = FlujoDe(e);
     if (!u.mensaje.isEmpty()) {
         d.mensaje = u.mensaje;
         return d;
@@ -487,11 +490,7 @@ Diagrama DiagramaFuerza(const EntradaDiagramas& e)
 Diagrama DiagramaSeccion(const EntradaDiagramas& e)
 {
     Diagrama d;
-    if (!e.errorLectura.isEmpty()) {
-        d.mensaje = e.errorLectura;
-        return d;
-    }
-    const Uniforme u = FlujoDe(e.canal);
+    const Uniforme u = FlujoDe(e);
     if (!u.mensaje.isEmpty()) {
         d.mensaje = u.mensaje;
         return d;
