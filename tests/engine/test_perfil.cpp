@@ -152,6 +152,8 @@ TEST(Perfil, TerminaEnSuUltimoPuntoDentro)
         const int ultima = c.xf > 0 ? FilasLlenas(v) : 102 - FilasLlenas(v);
         EXPECT_EQ(v.tablaPerfil[ultima], (std::array<double, 3>{0, c.xFin, c.yf}));
         EXPECT_EQ(ZonaTirante(v, c.yf), v.zonaInicial);
+        // The rising curves' last point is the top of the plot.
+        EXPECT_EQ(v.yMaxGraf == c.yf, c.yf > c.y0) << c.y0;
     }
 }
 
@@ -189,6 +191,9 @@ TEST(Perfil, EntradasQueNoPermitenAvanzar)
     Variables refinado = Perfil(1.5, 0, 1000, 32765);
     refinado.umbralPasoInteligente = -1;
     EXPECT_ERROR_CALCULO(CalcularPerfil(refinado), TipoError::PasoDemasiadoFino);
+    refinado.puntosPerfil = 1400;  // 1,400 refined steps are still within reach
+    CalcularPerfil(refinado);
+    EXPECT_EQ(refinado.perfil.fin, FinPerfil::Alcanzado);
     // A discharge for which the Froude number at a depth of 2 m is exactly 1.
     Variables critico = Rectangular(1, 8.8588938361400409);
     EXPECT_ERROR_CALCULO(PendienteSuperficie(critico, 2), TipoError::DivisionPorCero);
