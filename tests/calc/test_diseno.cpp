@@ -133,6 +133,10 @@ TEST(Diseno, TuboConDosTirantesOSinCapacidad)
     for (double y : {dos.valor, *dos.segundoTirante})
         EXPECT_LT(Relativo(CaudalDeTirante(tubo, y).value(), tubo.caudal), 1e-12);
 
+    tubo.tirante = k.yQMax;  // the depth of the largest discharge is the only one for it
+    const ResultadoDiseno cima = ResolverCanal(tubo, I::Caudal);
+    EXPECT_TRUE(cima.ok && cima.valor == k.qMax && !cima.segundoTirante);
+
     tubo.caudal = k.qMax * 1.01;
     const ResultadoDiseno no = ResolverCanal(tubo, I::Tirante);
     EXPECT_TRUE(!no.ok && no.motivo == MotivoDiseno::TuboNoConduce && no.dato == I::Caudal);
@@ -157,6 +161,7 @@ TEST(Diseno, RechazosNombranElDato)
         {con(trap, &CanalDiseno::tirante, 1e-300), I::Caudal, I::Tirante, M::DatoFueraDeRango},
         {con(tubo, &CanalDiseno::caudal, 1e300), I::Tirante, I::Caudal, M::DatoFueraDeRango},
         {con(tubo, &CanalDiseno::d, 1e300), I::Caudal, I::Diametro, M::DatoFueraDeRango},
+        {con(rect, &CanalDiseno::pendiente, 2e3), I::Caudal, I::Pendiente, M::DatoFueraDeRango},
         {rect, I::Diametro, I::Diametro, M::IncognitaNoAplica},
         {tubo, I::Talud, I::Talud, M::IncognitaNoAplica},
         {tubo, I::Ancho, I::Ancho, M::IncognitaNoAplica},
