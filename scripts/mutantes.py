@@ -24,7 +24,7 @@ ETIQUETAS = {
     "engine": ["engine", "calc"],
     "calc": ["calc", "cli", "mainwindow"],
     "captions": ["captions", "cli", "windows", "mainwindow"],
-    "cli": ["cli"],
+    "cli": ["cli", "mainwindow"],
     "plot": ["plot", "windows"],
     "windows": ["windows", "mainwindow"],
     "app": ["windows"],
