@@ -301,8 +301,9 @@ TEST(Cli, LoteConFilasImposiblesEntreBuenas)
         {"rect" + std::string(1500, ',') + "\n", "error", "more than 1000 fields"},
         {"rect,2,,,0.001,0.015,3,\"two\nlines, \"\"quoted\"\"\"\n", "note",
          "two\nlines, \"quoted\""},
-        {std::string("rect,2,,,0.001,0.015,3,\xff\xc3(\0\x01\n", 29), "note",
-         QStringLiteral("\ufffd\ufffd(\u0000\u0001")},
+        {std::string("rect,2,,,0.001,0.015,3,\xff\xc3(\0\x01\xe0\xa0\x80\xc3\x80\xe0\x80\x80\n",
+                     37),
+         "note", QStringLiteral("\ufffd\ufffd(\u0000\u0001\u0800\u00c0\ufffd\ufffd\ufffd")},
         {"rect,2,,,0.001,0.015,3,a\rb\n", "error", "carriage return without a line feed"},
     };
     std::string csv = "shape,b,angle,z,slope,n,q,note\n" + buena;
@@ -343,6 +344,28 @@ TEST(Cli, CurvaLargaEnFlujo)
     ASSERT_EQ(texto.estado, 0);
     EXPECT_EQ(std::count(texto.texto.begin(), texto.texto.end(), '\n'), 1202);
     EXPECT_EQ(Miembro(Json(Ejecutar(canal + " --format json")), "rows").toArray().size(), 1201);
+}
+
+// Text as people read it: every quantity with its unit and its own decimals, each
+// column as wide as its widest cell.
+TEST(Cli, TextoRedondeadoYAlineado)
+{
+    const std::string r = " --slope 0.001 --n 0.015 --q 3";
+    // clang-format off
+    EXPECT_EQ(Ejecutar("elements --trap 1.5 --angle 30" + r + " --depth 0.8").texto,
+        "A (m2)        2.3086\nP (m)         4.7001\nR (m)         0.4912\nT (m)         4.2714\n"
+        "D_h (m)       0.5405\nV (m/s)       1.2995\nFr            0.5644\nE (m)         0.8861\n"
+        "M (m3)        1.173\nSf (m/m)      0.00098\ntau (N/m2)    4.7195\ncentroid (m)  0.336\n");
+    EXPECT_EQ(Ejecutar("solve --for z --shape trap -b 2 --slope 0.001 -n 0.015 -q 3 --depth 1").texto,
+        "unknown        z\nvalue (H/V)    0.1568\nshape          trap\nb (m)          2\n"
+        "d (m)          -\nz (H/V)        0.1568\nangle (deg)    81.0911\nslope (m/m)    0.001\n"
+        "n (s/m^(1/3))  0.015\nq (m3/s)       3\ndepth (m)      1\nA (m2)         2.1568\n"
+        "P (m)          4.0244\nR (m)          0.5359\nT (m)          2.3136\nV (m/s)        1.391\n"
+        "Fr             0.46\nE (m)          1.0986\ntau (Pa)       5.2521\nyc (m)         0.6024\n"
+        "Sc (m/m)       0.0044\nregime         subcritical\nwarning        -\n");
+    EXPECT_EQ(Ejecutar("curve energy --rect 2" + r + " --from 0.5 --to 100 --steps 2").texto,
+        "y (m)   E (m)\n  0.5  0.9587\n50.25   50.25\n  100     100\n");
+    // clang-format on
 }
 
 // A "nan" or "inf" among the words of a text (not the "inf" of "alt_inf").
