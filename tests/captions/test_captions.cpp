@@ -4,6 +4,8 @@
 #include <QtTest>
 #include <cmath>
 
+#include "captions/ExplicarError.h"
+#include "engine/ErrorCalculo.h"
 #include "captions/Numeros.h"
 #include "captions/Textos.h"
 #include "windows/Idioma.h"
@@ -110,6 +112,30 @@ private slots:
         }
         QVERIFY(Guardar(0));
         QCOMPARE(IdiomaLeido(), std::make_pair(0, true));
+    }
+
+    // Each fault in plain words: a depth of 0 where the section was asked for, with the box
+    // that held it; elsewhere the figure to six digits where there is one to tell.
+    void explicaciones()
+    {
+        CargarTextos(1);
+        const QString cifra = QLocale::system().toString(1.23457);
+        using T = TipoError;
+        using O = Operacion;
+        const std::tuple<ErrorCalculo, QString, QString> casos[] = {
+            {{T::DivisionPorCero, O::ElementosSeccion, 0}, "", capMotivoTiranteCero},
+            {{T::OperacionInvalida, O::BarridoTirantes, 0}, "y", capMotivoTiranteCeroEn.arg("y")},
+            {{T::Desbordamiento, O::ElementosSeccion, 0}, "", capMotivoDesborde.arg("0")},
+            {{T::OperacionInvalida, O::MarchaAlterno, 1.234567}, "y", capMotivoInvalida.arg(cifra)},
+            {{T::DivisionPorCero, O::TiranteCritico, 2}, "", capMotivoDivisionGeneral},
+            {{T::Desbordamiento, O::ConversionAngulo, 2}, "", capMotivoDesbordeGeneral},
+            {{T::OperacionInvalida, O::PerfilRungeKutta}, "", capMotivoInvalidaGeneral},
+            {{T::Desbordamiento16, O::PasoDirecto, 32768}, "", capMotivoDesborde16.arg("32768")},
+            {{T::SinResultado, O::MarchaConjugado, 1.234567}, "", capMotivoSinResultado.arg(cifra)},
+            {{T::PasoDemasiadoFino, O::PerfilRungeKutta, 5}, "", capMotivoPasoInteligente},
+            {{T::PasoDemasiadoFino, O::BarridoTirantes, 9}, "", capMotivoErrorAdmisible.arg("9")}};
+        for (const auto& [error, caja, texto] : casos)
+            QCOMPARE(ExplicarError(error, caja), texto);
     }
 
     // In both locales: a second test entry runs it with LC_ALL=de_DE.UTF-8.

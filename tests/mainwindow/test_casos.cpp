@@ -2,6 +2,7 @@
 // locales, bad files change nothing, and the menus and the stored language stay.
 #include "../common/RespuestaAutomatica.h"
 #include "../common/Principal.h"
+#include "captions/Caso.h"
 #include "windows/VentanaUnica.h"
 
 namespace {
@@ -67,7 +68,7 @@ private slots:
             Hijo<QRadioButton>(v, opcion)->setChecked(true);
         Variables& e = estado();
         std::tie(e.errorAdmisible, e.puntosPerfil, e.umbralPasoInteligente, e.pasoInteligente) =
-            std::tuple(0.0005, 321, 0.25, FALSO);
+            std::tuple(0.0005, 32765, 0.25, FALSO);  // the most points
         const QStringList antes = Foto(v);
         QVERIFY(v->GuardarCaso(ruta));
 
@@ -85,10 +86,16 @@ private slots:
         QVERIFY(entradas["diameter"].isNull());
     }
 
-    // The README's channel from docs/: nothing is computed until the user asks.
+    // The README's channel from docs/, padded to the largest size a case may have:
+    // nothing is computed until the user asks.
     void ejemplo()
     {
-        QVERIFY(v->AbrirCaso(TORVEL_EJEMPLO));
+        QFile ejemplo(TORVEL_EJEMPLO), grande(carpeta->filePath("grande.torvel"));
+        QVERIFY(ejemplo.open(QIODevice::ReadOnly) && grande.open(QIODevice::WriteOnly));
+        const QByteArray datos = ejemplo.readAll();
+        grande.write(datos + QByteArray(kTamanoMaximoCaso - datos.size(), ' '));
+        grande.close();
+        QVERIFY(v->AbrirCaso(grande.fileName()));
         QCOMPARE(Texto(v, "Text28") + " " + Texto(v, "Text13"), EnLocal("1.2 "));
         Pulsar(v, "Calc_tir");
         QCOMPARE(Texto(v, "Text13"), EnLocal("0.6121"));
@@ -126,7 +133,8 @@ private slots:
             {"newer", R"({"format": "torvel-case", "version": 2})", R"(made by a newer Torvel (field "version" = 2))"},
             {"type", R"(, "options": {"alternate": 1})", R"(the field "options.alternate" must be a text)"},
             {"input type", R"(, "shape": "trap", "inputs": {"q": [1]})", R"(the field "inputs.q" must be a number, a text or null)"},
-            {"range", R"(, "parameters": {"profile_points": 40000})", R"(the field "parameters.profile_points" is out of range)"},
+            {"number", R"(, "parameters": {"admissible_error": "0.1"})", R"("parameters.admissible_error" must be a number)"},
+            {"range", R"(, "parameters": {"profile_points": 32766})", R"(the field "parameters.profile_points" is out of range)"},
             {"negative", R"(, "parameters": {"admissible_error": -1})", R"("parameters.admissible_error" is out of range)"},
             {"shape", R"(, "shape": "hex")", R"("shape" is out of range)"},
             {"over 1 MB", R"(, "notes": "@")", "larger than 1 MB"},
