@@ -165,6 +165,7 @@ private slots:
         for (const auto& [texto, esperado] : casos)
             QTest::newRow(*texto ? texto : "empty") << QString::fromLatin1(texto) << esperado;
         QTest::newRow("1 and 400 zeros") << QStringLiteral("1") + QString(400, u'0') << enorme;
+        QTest::newRow("tiny, raised") << "0." + QString(400, u'0') + "1e10" << 0.0;
     }
     void numeroInicial()
     {
