@@ -10,8 +10,38 @@
 namespace ejes {
 
 namespace {
+
 constexpr int kMaximoMarcas = 40;  // far more than any axis shows
+// A legend entry: a pen sample, a gap, the name; a wider gap between entries (px).
+constexpr double kMuestra = 30, kSeparacion = 6, kEntreEntradas = 22;
+
+double AnchoEntrada(const QFontMetricsF& metricas, const EntradaLeyenda& e)
+{
+    return kMuestra + kSeparacion + metricas.horizontalAdvance(e.nombre);
 }
+
+// The entries in rows no wider than the area inside its blank border; an entry
+// wider than that has a row of its own.
+std::vector<std::vector<const EntradaLeyenda*>>
+FilasLeyenda(const QFontMetricsF& metricas, const QRectF& area,
+             const std::vector<EntradaLeyenda>& entradas)
+{
+    const double ancho = area.width() - 2 * kRelleno;
+    std::vector<std::vector<const EntradaLeyenda*>> filas;
+    double usado = 0;
+    for (const EntradaLeyenda& e : entradas) {
+        const double w = AnchoEntrada(metricas, e);
+        if (filas.empty() || usado + kEntreEntradas + w > ancho) {
+            filas.emplace_back();
+            usado = -kEntreEntradas;
+        }
+        filas.back().push_back(&e);
+        usado += kEntreEntradas + w;
+    }
+    return filas;
+}
+
+}  // namespace
 
 Marcas MarcasRedondas(double desde, double hasta, double largo, double pixelesPorMarca)
 {
@@ -36,12 +66,14 @@ QFont FuenteDelGrafico(QFont fuente)
     return fuente;
 }
 
-QRectF AreaDeDatos(const QFontMetricsF& metricas, const QRectF& area, const Rango& rango)
+QRectF AreaDeDatos(const QFontMetricsF& metricas, const QRectF& area, const Rango& rango,
+                   const std::vector<EntradaLeyenda>& leyenda)
 {
     // The vertical extent first: the value labels it allows set the left margin.
     const double renglon = metricas.height();
-    QRectF datos =
-        area.adjusted(0, kRelleno + renglon * 2, 0, -(kRelleno + renglon * 2 + kMarca + 4));
+    const double filas = std::max<double>(1, FilasLeyenda(metricas, area, leyenda).size());
+    QRectF datos = area.adjusted(0, kRelleno + renglon * (filas + 1), 0,
+                                 -(kRelleno + renglon * 2 + kMarca + 4));
     const Marcas marcasY = MarcasRedondas(rango.abajo, rango.arriba, datos.height(), 45);
     double anchoRotulos = 0;
     for (double y : marcasY.valores)
@@ -107,21 +139,22 @@ void PintarLeyenda(QPainter& pintor, const QRectF& area,
                    const std::vector<EntradaLeyenda>& entradas)
 {
     const QFontMetricsF metricas(pintor.font());
-    constexpr double muestra = 30, separacion = 6, entreEntradas = 22;
-    double total = -entreEntradas;
-    for (const EntradaLeyenda& e : entradas)
-        total += entreEntradas + muestra + separacion + metricas.horizontalAdvance(e.nombre);
-
-    double x = area.center().x() - total / 2;
-    const double base = area.top() + kRelleno + metricas.ascent();
-    const double medio = base - (metricas.ascent() - metricas.descent()) / 2;
-    for (const EntradaLeyenda& e : entradas) {
-        pintor.setPen(e.pluma);
-        pintor.drawLine(QPointF(x, medio), QPointF(x + muestra, medio));
-        x += muestra + separacion;
-        pintor.setPen(Qt::black);
-        pintor.drawText(QPointF(x, base), e.nombre);
-        x += metricas.horizontalAdvance(e.nombre) + entreEntradas;
+    double base = area.top() + kRelleno + metricas.ascent();
+    for (const auto& fila : FilasLeyenda(metricas, area, entradas)) {
+        double total = -kEntreEntradas;
+        for (const EntradaLeyenda* e : fila)
+            total += kEntreEntradas + AnchoEntrada(metricas, *e);
+        double x = area.center().x() - total / 2;
+        const double medio = base - (metricas.ascent() - metricas.descent()) / 2;
+        for (const EntradaLeyenda* e : fila) {
+            pintor.setPen(e->pluma);
+            pintor.drawLine(QPointF(x, medio), QPointF(x + kMuestra, medio));
+            x += kMuestra + kSeparacion;
+            pintor.setPen(Qt::black);
+            pintor.drawText(QPointF(x, base), e->nombre);
+            x += metricas.horizontalAdvance(e->nombre) + kEntreEntradas;
+        }
+        base += metricas.height();
     }
 }
 

@@ -43,20 +43,23 @@ struct Rango {
     }
 };
 
-// The rectangle of the data inside area: room above for the legend, below for
-// the x values and title, at the left for the y values and title. Empty when
-// area is too small.
-QRectF AreaDeDatos(const QFontMetricsF& metricas, const QRectF& area, const Rango& rango);
+struct EntradaLeyenda {
+    QString nombre;
+    QPen pluma;
+};
+
+// The rectangle of the data inside area: room above for the rows of the legend,
+// below for the x values and title, at the left for the y values and title.
+// Empty when area is too small.
+QRectF AreaDeDatos(const QFontMetricsF& metricas, const QRectF& area, const Rango& rango,
+                   const std::vector<EntradaLeyenda>& leyenda);
 
 // Grid, frame, tick marks with their values, and the two axis titles.
 void PintarEjes(QPainter& pintor, const QRectF& datos, const Rango& rango, const QString& tituloX,
                 const QString& tituloY);
 
-struct EntradaLeyenda {
-    QString nombre;
-    QPen pluma;
-};
-// One row above the data, each line with a sample of its pen, centred.
+// Above the data, each line with a sample of its pen, in centred rows as many
+// as the width of area needs.
 void PintarLeyenda(QPainter& pintor, const QRectF& area,
                    const std::vector<EntradaLeyenda>& entradas);
 

@@ -176,14 +176,15 @@ QRectF GraficoVentanaPerfil::Pintar(QPainter& pintor, const QRectF& area) const
     const QFont fuente = ejes::FuenteDelGrafico(font());
     pintor.setFont(fuente);
     const ejes::Rango rango = RangoActual();
-    const QRectF datos = ejes::AreaDeDatos(QFontMetricsF(fuente), area, rango);
+    const std::vector<ejes::EntradaLeyenda> leyenda = Leyenda();
+    const QRectF datos = ejes::AreaDeDatos(QFontMetricsF(fuente), area, rango, leyenda);
     if (datos.isEmpty()) {
         pintor.restore();
         return {};
     }
 
     ejes::PintarEjes(pintor, datos, rango, capEjeX, cotas_ ? capEjeCota : capEjeY);
-    PintarLeyenda(pintor, area);
+    ejes::PintarLeyenda(pintor, area, leyenda);
 
     pintor.save();
     pintor.setClipRect(datos);
@@ -220,7 +221,7 @@ QRectF GraficoVentanaPerfil::Pintar(QPainter& pintor, const QRectF& area) const
 
 // The profile first, then yc, yn and yn* (in elevations: the bed, the energy
 // line, z + yc and z + yn).
-void GraficoVentanaPerfil::PintarLeyenda(QPainter& pintor, const QRectF& area) const
+std::vector<ejes::EntradaLeyenda> GraficoVentanaPerfil::Leyenda() const
 {
     std::vector<ejes::EntradaLeyenda> entradas = {{capLeyendaPerfil, QPen(kAzul, 2)}};
     const QString yc = QStringLiteral("yc = %1 m").arg(TextoFijo(yc_, 4));
@@ -239,7 +240,7 @@ void GraficoVentanaPerfil::PintarLeyenda(QPainter& pintor, const QRectF& area) c
             entradas.push_back({QStringLiteral("yn* = %1 m").arg(TextoFijo(ynConj_, 4)),
                                 QPen(kColorConjugado, 1.2, Qt::DashDotDotLine)});
     }
-    ejes::PintarLeyenda(pintor, area, entradas);
+    return entradas;
 }
 
 QImage GraficoVentanaPerfil::Imagen(const QSize& tamano, qreal escala) const

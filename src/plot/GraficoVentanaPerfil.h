@@ -48,7 +48,7 @@ protected:
     void leaveEvent(QEvent* evento) override;
 
 private:
-    void PintarLeyenda(QPainter& pintor, const QRectF& area) const;
+    std::vector<ejes::EntradaLeyenda> Leyenda() const;
     void PrepararCotas(const Variables& v);
     double Cota(double x) const;
     ejes::Rango RangoActual() const;

@@ -63,7 +63,11 @@ QRectF GraficoXY::Pintar(QPainter& pintor, const QRectF& area) const
     pintor.setFont(fuente);
     const QFontMetricsF metricas(fuente);
     ejes::Rango rango{izquierda_, derecha_, abajo_, arriba_};
-    QRectF datos = ejes::AreaDeDatos(metricas, area, rango);
+    std::vector<ejes::EntradaLeyenda> leyenda;
+    for (const SerieXY& s : datos_.series)
+        if (!s.nombre.isEmpty())
+            leyenda.push_back({s.nombre, s.pluma});
+    QRectF datos = ejes::AreaDeDatos(metricas, area, rango, leyenda);
     if (datos.isEmpty()) {
         pintor.restore();
         return {};
@@ -76,7 +80,7 @@ QRectF GraficoXY::Pintar(QPainter& pintor, const QRectF& area) const
         const double cx = (izquierda_ + derecha_) / 2, cy = (abajo_ + arriba_) / 2;
         rango = {cx - porPixel * datos.width() / 2, cx + porPixel * datos.width() / 2,
                  cy - porPixel * datos.height() / 2, cy + porPixel * datos.height() / 2};
-        datos = ejes::AreaDeDatos(metricas, area, rango);
+        datos = ejes::AreaDeDatos(metricas, area, rango, leyenda);
         if (datos.isEmpty()) {
             pintor.restore();
             return {};
@@ -88,10 +92,6 @@ QRectF GraficoXY::Pintar(QPainter& pintor, const QRectF& area) const
     arrPintado_ = rango.arriba;
 
     ejes::PintarEjes(pintor, datos, rango, datos_.tituloX, datos_.tituloY);
-    std::vector<ejes::EntradaLeyenda> leyenda;
-    for (const SerieXY& s : datos_.series)
-        if (!s.nombre.isEmpty())
-            leyenda.push_back({s.nombre, s.pluma});
     ejes::PintarLeyenda(pintor, area, leyenda);
 
     pintor.save();

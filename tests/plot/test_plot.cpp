@@ -1,12 +1,19 @@
 // The profile picture, checked by its pixels and by the read-out label.
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QPainter>
 #include <QtTest>
 #include <cmath>
 #include <optional>
 
+#include "calc/Diseno.h"
+#include "captions/Textos.h"
+#include "engine/modFuncionesTorvel.h"
+#include "plot/DibujoSeccion.h"
 #include "plot/EscalaUsuario.h"
 #include "plot/GraficoPerfil.h"
+#include "plot/GraficoVentanaPerfil.h"
+#include "plot/GraficoXY.h"
 #include "state/Variables.h"
 
 namespace {
@@ -40,6 +47,57 @@ int Contar(const QImage& imagen, QRect zona, std::optional<QRgb> color = {})
         for (int y = zona.top(); y <= zona.bottom(); ++y)
             n += color ? imagen.pixel(x, y) == *color : imagen.pixel(x, y) != qRgb(255, 255, 255);
     return n;
+}
+
+// The first digits of the MD5 of the picture's pixels.
+QString Huella(const QImage& imagen)
+{
+    const QImage rgb = imagen.convertToFormat(QImage::Format_RGB32);
+    const QByteArray bytes(reinterpret_cast<const char*>(rgb.constBits()), rgb.sizeInBytes());
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().left(12);
+}
+
+// An M1 profile by Runge-Kutta, then its elevation view, in the README's rectangle.
+QImage PerfilDeVentana(bool cotas)
+{
+    Variables v;
+    ParametrosPorDefecto(v);
+    v.esRectangular = VERDADERO;
+    v.ancho = 2;
+    v.caudal = 3;
+    v.nManning = 0.015;
+    v.pendiente = 0.001;
+    v.tiranteBorde = 1.5;
+    v.xBorde = 1000;
+    TirantesCriticoNormal(v);
+    CalcularPerfil(v);
+    GraficoVentanaPerfil grafico;
+    grafico.MostrarPerfil(v);
+    grafico.FijarVistaCotas(cotas);
+    return grafico.Imagen({480, 320}, 1);
+}
+
+QImage Curvas()
+{
+    DatosGrafico d{{{QPolygonF({{0, 0.2}, {1, 0.9}, {2, 1.3}, {3, 1.6}}), QPen(Qt::blue), "yn"},
+                    {QPolygonF({{0, 0.1}, {3, 0.8}}), QPen(Qt::red, 2, Qt::DashLine), ""}},
+                   {{{1.5, 0.6}, "yc", Qt::darkGreen}},
+                   "Q (m3/s)",
+                   "y (m)",
+                   "",
+                   "",
+                   false,
+                   2.5};
+    GraficoXY grafico;
+    grafico.Mostrar(d);
+    return grafico.Imagen({480, 320}, 1);
+}
+
+QImage Seccion(FormaCanal forma)
+{
+    DibujoSeccion dibujo;
+    dibujo.MostrarSeccion({forma, 1.5, 1.2, 1.5, 0.001, 0.015, 2, 0.9}, 0.6);
+    return dibujo.Imagen({420, 300}, 1);
 }
 
 }  // namespace
@@ -154,6 +212,35 @@ private slots:
             QTest::mousePress(grafico.get(), Qt::LeftButton, {}, QPoint(104, 36));
             QCOMPARE(etiqueta->text(), QStringLiteral("x = 50 , y = 1"));
         }
+    }
+
+    // Every picture drawn the same, pixel for pixel, with the DejaVu Sans that
+    // scripts/install-deps.sh installs. A change that is meant: look at the picture
+    // the failure saves, then write its new print here.
+    void imagenesDeReferencia()
+    {
+        QFont fuente("DejaVu Sans", 9);
+        if (QFontInfo(fuente).family() != "DejaVu Sans")
+            QSKIP("DejaVu Sans is not installed");
+        QApplication::setFont(fuente);
+        CargarTextos(1);
+        grafico->DibujarPerfil(Ejemplo(1.15, 2.2));
+        // clang-format off
+        const std::pair<QImage, const char*> imagenes[] = {
+            {grafico->imagen(), "c259296660f2"}, {PerfilDeVentana(false), "6d42e6603cbe"},
+            {PerfilDeVentana(true), "51331d5a6506"}, {Curvas(), "6eec6df3cda0"},
+            {Seccion(FormaCanal::Rectangular), "17d99974afef"},
+            {Seccion(FormaCanal::Trapezoidal), "d9d222a4c2dd"},
+            {Seccion(FormaCanal::Circular), "96d9a9795688"}};
+        // clang-format on
+        QStringList distintas;
+        for (int i = 0; i < int(std::size(imagenes)); ++i) {
+            const QString ruta = QDir::temp().filePath(QString("torvel-plot-%1.png").arg(i));
+            const QString huella = Huella(imagenes[i].first);
+            if (huella != imagenes[i].second && imagenes[i].first.save(ruta))
+                distintas << QString("%1: %2, saved as %3").arg(i).arg(huella, ruta);
+        }
+        QVERIFY2(distintas.isEmpty(), qPrintable(distintas.join('\n')));
     }
 
 private:
