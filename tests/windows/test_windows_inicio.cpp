@@ -1,5 +1,8 @@
 // The start-up sequence: splash, start-up warning and its three ways on.
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
@@ -76,6 +79,54 @@ private slots:
         // No language stored yet: the captions were filled in English at start.
         QCOMPARE(Hijo<QPushButton>(empresa, "cmdInfoCerrar")->text(), QStringLiteral("Close"));
         QVERIFY(TerminaLaAplicacion([empresa] { Pulsar(empresa, "cmdInfoCerrar"); }, 2000));
+    }
+
+    // The stored language is read before the first window: the company window opened from
+    // the warning and Qt's own buttons speak it. A second start while the splash shows opens
+    // nothing; the splash is deleted once closed.
+    void idiomaGuardadoYUnSoloInicio()
+    {
+        QSettings almacen(QSettings::NativeFormat, QSettings::UserScope, "VBA_32");
+        for (const auto& [idioma, cerrar, si] :
+             {std::tuple{0, "Cerrar", "&Sí"}, {1, "Close", "&Yes"}}) {
+            almacen.setValue("Torvel/Languaje", idioma);
+            almacen.sync();
+            IniciarAplicacion(kDemoraCorta);
+            QPointer<Form_inicio> inicio = VentanaAbierta<Form_inicio>();
+            IniciarAplicacion(kDemoraCorta);
+            QCOMPARE(CuantasAbiertas<Form_inicio>(), 1);
+            QTRY_COMPARE(CuantasAbiertas<Advertencia_alpha>(), 1);
+            Pulsar(VentanaAbierta<Advertencia_alpha>(), "Informacion");
+            QCOMPARE(Hijo<QPushButton>(VentanaAbierta<inf_zuvan>(), "cmdInfoCerrar")->text(),
+                     QString::fromUtf8(cerrar));
+            QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes)
+                         .button(QMessageBox::Yes)
+                         ->text(),
+                     QString::fromUtf8(si));
+            Pulsar(VentanaAbierta<Advertencia_alpha>(), "Aceptar");
+            QTRY_VERIFY(inicio.isNull());
+            DestruirVentanas();
+        }
+        almacen.remove("Torvel/Languaje");
+    }
+
+    // Whether there is a screen to show the windows on, from the environment.
+    void hayPantalla()
+    {
+        const QByteArray antes = qgetenv("QT_QPA_PLATFORM");
+        // clang-format off
+        const std::tuple<const char*, const char*, const char*, bool> casos[] = {
+            {"offscreen", "", "", true}, {"vnc:size=800x600", "", "", true}, {"xcb", "", "", false},
+            {"xcb", ":0", "", true}, {"wayland", "", "w-0", true}, {"wayland-egl", "", "", false},
+            {"", "", "", false}, {"", "", "w-0", true}};
+        // clang-format on
+        for (const auto& [plataforma, display, wayland, hay] : casos) {
+            qputenv("QT_QPA_PLATFORM", plataforma);
+            qputenv("DISPLAY", display);
+            qputenv("WAYLAND_DISPLAY", wayland);
+            QVERIFY2(HayPantalla() == hay, plataforma);
+        }
+        qputenv("QT_QPA_PLATFORM", antes);
     }
 };
 
