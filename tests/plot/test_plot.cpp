@@ -10,6 +10,7 @@
 #include "captions/Textos.h"
 #include "engine/modFuncionesTorvel.h"
 #include "plot/DibujoSeccion.h"
+#include "plot/EjesGrafico.h"
 #include "plot/EscalaUsuario.h"
 #include "plot/GraficoPerfil.h"
 #include "plot/GraficoVentanaPerfil.h"
@@ -93,11 +94,11 @@ QImage Curvas()
     return grafico.Imagen({480, 320}, 1);
 }
 
-QImage Seccion(FormaCanal forma)
+QImage Seccion(FormaCanal forma, QSize tamano = {420, 300})
 {
     DibujoSeccion dibujo;
     dibujo.MostrarSeccion({forma, 1.5, 1.2, 1.5, 0.001, 0.015, 2, 0.9}, 0.6);
-    return dibujo.Imagen({420, 300}, 1);
+    return dibujo.Imagen(tamano, 1);
 }
 
 }  // namespace
@@ -214,6 +215,24 @@ private slots:
         }
     }
 
+    // Axis values at steps of 1, 2 or 5 times a power of ten, about one per so many pixels.
+    void marcasRedondas()
+    {
+        // clang-format off
+        const std::tuple<double, double, double, std::vector<double>, int> casos[] = {
+            {-0.05, 1.05, 900, {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1}, 1},
+            {0, 1000, 400, {0, 200, 400, 600, 800, 1000}, 0}, {0, 2, 360, {0, 0.5, 1, 1.5, 2}, 1},
+            {0, 1.6, 90, {0, 1}, 0}, {0, 0.02, 90, {0, 0.01, 0.02}, 2}, {1, 1, 90, {}, 0}};
+        // clang-format on
+        for (const auto& [desde, hasta, largo, valores, decimales] : casos) {
+            const ejes::Marcas m = ejes::MarcasRedondas(desde, hasta, largo, 90);
+            QCOMPARE(m.valores.size(), valores.size());
+            for (size_t i = 0; i < valores.size(); ++i)
+                QVERIFY(std::abs(m.valores[i] - valores[i]) < 1e-12);
+            QCOMPARE(m.decimales, decimales);
+        }
+    }
+
     // Every picture drawn the same, pixel for pixel, with the DejaVu Sans that
     // scripts/install-deps.sh installs. A change that is meant: look at the picture
     // the failure saves, then write its new print here.
@@ -231,7 +250,8 @@ private slots:
             {PerfilDeVentana(true), "51331d5a6506"}, {Curvas(), "6eec6df3cda0"},
             {Seccion(FormaCanal::Rectangular), "17d99974afef"},
             {Seccion(FormaCanal::Trapezoidal), "d9d222a4c2dd"},
-            {Seccion(FormaCanal::Circular), "96d9a9795688"}};
+            {Seccion(FormaCanal::Circular), "96d9a9795688"},
+            {Seccion(FormaCanal::Trapezoidal, {260, 200}), "8d7ae2f06187"}};  // labels that would overlap
         // clang-format on
         QStringList distintas;
         for (int i = 0; i < int(std::size(imagenes)); ++i) {
