@@ -58,7 +58,8 @@ QString Huella(const QImage& imagen)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().left(12);
 }
 
-// An M1 profile by Runge-Kutta, then its elevation view, in the README's rectangle.
+// An M1 profile by Runge-Kutta from x = 1000 to 100, or its elevation view, in the
+// README's rectangle.
 QImage PerfilDeVentana(bool cotas)
 {
     Variables v;
@@ -70,6 +71,7 @@ QImage PerfilDeVentana(bool cotas)
     v.pendiente = 0.001;
     v.tiranteBorde = 1.5;
     v.xBorde = 1000;
+    v.xBuscado = 100;
     TirantesCriticoNormal(v);
     CalcularPerfil(v);
     GraficoVentanaPerfil grafico;
@@ -246,8 +248,8 @@ private slots:
         grafico->DibujarPerfil(Ejemplo(1.15, 2.2));
         // clang-format off
         const std::pair<QImage, const char*> imagenes[] = {
-            {grafico->imagen(), "c259296660f2"}, {PerfilDeVentana(false), "6d42e6603cbe"},
-            {PerfilDeVentana(true), "51331d5a6506"}, {Curvas(), "6eec6df3cda0"},
+            {grafico->imagen(), "c259296660f2"}, {PerfilDeVentana(false), "f5aca66b961f"},
+            {PerfilDeVentana(true), "16a53e948323"}, {Curvas(), "6eec6df3cda0"},
             {Seccion(FormaCanal::Rectangular), "17d99974afef"},
             {Seccion(FormaCanal::Trapezoidal), "d9d222a4c2dd"},
             {Seccion(FormaCanal::Circular), "96d9a9795688"},
