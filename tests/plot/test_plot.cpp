@@ -1,4 +1,5 @@
 // The profile picture, checked by its pixels and by the read-out label.
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QLabel>
 #include <QPainter>
@@ -80,19 +81,23 @@ QImage PerfilDeVentana(bool cotas)
     return grafico.Imagen({480, 320}, 1);
 }
 
-QImage Curvas()
+DatosGrafico Curvas(bool aEscala)
 {
-    DatosGrafico d{{{QPolygonF({{0, 0.2}, {1, 0.9}, {2, 1.3}, {3, 1.6}}), QPen(Qt::blue), "yn"},
-                    {QPolygonF({{0, 0.1}, {3, 0.8}}), QPen(Qt::red, 2, Qt::DashLine), ""}},
-                   {{{1.5, 0.6}, "yc", Qt::darkGreen}},
-                   "Q (m3/s)",
-                   "y (m)",
-                   "",
-                   "",
-                   false,
-                   2.5};
+    return {{{QPolygonF({{0, 0.2}, {1, 0.9}, {2, 1.3}, {3, 1.6}}), QPen(Qt::blue), "yn"},
+             {QPolygonF({{0, 0.1}, {3, 0.8}}), QPen(Qt::red, 2, Qt::DashLine), ""}},
+            {{{1.5, 0.6}, "yc", Qt::darkGreen}},
+            "Q (m3/s)",
+            "y (m)",
+            "",
+            "",
+            aEscala,
+            2.5};
+}
+
+QImage Dibujo(const DatosGrafico& datos)
+{
     GraficoXY grafico;
-    grafico.Mostrar(d);
+    grafico.Mostrar(datos);
     return grafico.Imagen({480, 320}, 1);
 }
 
@@ -249,11 +254,12 @@ private slots:
         // clang-format off
         const std::pair<QImage, const char*> imagenes[] = {
             {grafico->imagen(), "c259296660f2"}, {PerfilDeVentana(false), "f5aca66b961f"},
-            {PerfilDeVentana(true), "16a53e948323"}, {Curvas(), "6eec6df3cda0"},
+            {PerfilDeVentana(true), "16a53e948323"}, {Dibujo(Curvas(false)), "6eec6df3cda0"},
             {Seccion(FormaCanal::Rectangular), "17d99974afef"},
             {Seccion(FormaCanal::Trapezoidal), "d9d222a4c2dd"},
             {Seccion(FormaCanal::Circular), "96d9a9795688"},
-            {Seccion(FormaCanal::Trapezoidal, {260, 200}), "8d7ae2f06187"}};  // labels that would overlap
+            {Seccion(FormaCanal::Trapezoidal, {260, 200}), "8d7ae2f06187"},
+            {Dibujo(Curvas(true)), "99723d600c63"}};  // labels that would overlap
         // clang-format on
         QStringList distintas;
         for (int i = 0; i < int(std::size(imagenes)); ++i) {
@@ -263,6 +269,21 @@ private slots:
                 distintas << QString("%1: %2, saved as %3").arg(i).arg(huella, ruta);
         }
         QVERIFY2(distintas.isEmpty(), qPrintable(distintas.join('\n')));
+    }
+
+    // Saved as SVG a plot keeps its size (at 96 dpi) and title; as PNG it has twice the pixels.
+    void archivos()
+    {
+        GraficoXY xy;
+        xy.Mostrar(Curvas(false));
+        QBuffer svg, png;
+        QVERIFY(svg.open(QIODevice::WriteOnly) && png.open(QIODevice::WriteOnly));
+        QVERIFY(xy.Escribir(svg, "svg", {480, 320}, "Q-y") &&
+                xy.Escribir(png, "png", {480, 320}, ""));
+        QVERIFY(svg.data().contains(
+            "<svg width=\"127mm\" height=\"84.6667mm\"\n viewBox=\"0 0 480 320\""));
+        QVERIFY(svg.data().contains("<title>Q-y</title>"));
+        QCOMPARE(QImage::fromData(png.data()).size(), QSize(960, 640));
     }
 
 private:
