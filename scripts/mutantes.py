@@ -28,7 +28,7 @@ ETIQUETAS = {
     "plot": ["plot", "windows"],
     "windows": ["windows", "mainwindow"],
     "app": ["windows"],
-    "mainwindow": ["mainwindow"],
+    "mainwindow": ["mainwindow", "windows"],
 }
 EXCLUIDAS = "^(largo|paquete|monkey)$"  # slow or random: never part of a mutation run
 

@@ -96,6 +96,7 @@ private slots:
         grande.write(datos + QByteArray(kTamanoMaximoCaso - datos.size(), ' '));
         grande.close();
         QVERIFY(v->AbrirCaso(grande.fileName()));
+        QCOMPARE(QApplication::focusWidget(), Hijo(v, "Text1"));  // ready for the user
         QCOMPARE(Texto(v, "Text28") + " " + Texto(v, "Text13"), EnLocal("1.2 "));
         Pulsar(v, "Calc_tir");
         QCOMPARE(Texto(v, "Text13"), EnLocal("0.6121"));
@@ -195,6 +196,13 @@ private slots:
         Hijo<QLineEdit>(v, "Text1")->setText("3");
         QVERIFY(v->GuardarCaso(carpeta->filePath("uno.torvel")));
         QVERIFY(v->GuardarCaso(carpeta->filePath("dos.torvel")));
+        Hijo<QLineEdit>(v, "Text1")->setText("4");
+        Hijo<QAction>(v, "mnuGuardarCaso")->trigger();  // over the case saved last, unasked
+        QFile dos(carpeta->filePath("dos.torvel"));
+        QVERIFY(dos.open(QIODevice::ReadOnly) && dos.readAll().contains("\"width\": 4"));
+        QVERIFY(QFile::exists(
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, "Torvel", "casos")
+                .fileName()));
         emit Hijo<QMenu>(v, "mnuArchivo")->aboutToShow();
         QCOMPARE(Hijo<QAction>(v, "mnuCasoReciente1")->text(), QString("&1 dos.torvel"));
 
@@ -204,6 +212,7 @@ private slots:
         QVERIFY(respuesta.cantidad() == 1 && respuesta.textos()[0].contains("no longer exists"));
         emit Hijo<QMenu>(v, "mnuArchivo")->aboutToShow();
         QCOMPARE(Hijo<QAction>(v, "mnuCasoReciente1")->text(), QString("&1 uno.torvel"));
+        emit Hijo<QMenu>(v, "mnuArchivo")->aboutToShow();  // opened again: rebuilt, not doubled
         for (QAction* entrada : Hijo<QMenu>(v, "mnuArchivo")->actions())
             QVERIFY(!entrada->text().contains("dos.torvel"));
         QVERIFY(almacen.open(QIODevice::ReadOnly));
