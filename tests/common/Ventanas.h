@@ -30,6 +30,33 @@ inline void DestruirVentanas()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Every text a window shows or announces (its title; each named control's text, title,
+// tooltip and accessible name, but not the numbers in its boxes), a line a control, sorted. The
+// test compares the first digits of its MD5 with those written down, and prints the list when they
+// differ.
+inline bool TextosIguales(const QWidget* ventana, const char* huella)
+{
+    QStringList lineas{ventana->windowTitle()};
+    for (const QObject* o : ventana->findChildren<QObject*>()) {
+        if (o->objectName().isEmpty() || o->objectName().startsWith("qt_"))
+            continue;
+        QStringList partes{o->objectName()};
+        for (const char* propiedad : {"text", "title", "toolTip", "accessibleName"})
+            if (!qobject_cast<const QLineEdit*>(o) || qstrcmp(propiedad, "text") != 0)
+                partes << o->property(propiedad).toString();
+        lineas << partes.join('|');
+    }
+    lineas.sort();
+    const QByteArray todo = lineas.join('\n').toUtf8();
+    const QByteArray obtenida = QCryptographicHash::hash(todo, QCryptographicHash::Md5).toHex();
+    const bool igual = *huella && obtenida.startsWith(huella);
+    if (!igual)
+        qInfo().noquote() << obtenida.left(12) << "for" << ventana->metaObject()->className()
+                          << "\n"
+                          << todo;
+    return igual;
+}
+
 // The named control of a window; a misspelt name stops the test at once.
 template <class T = QWidget>
 T* Hijo(const QObject* ventana, const QString& nombre)
