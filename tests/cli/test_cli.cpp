@@ -122,39 +122,7 @@ QJsonValue Miembro(const QJsonValue& v, const char* clave, const char* otra = nu
     return otra ? v[QLatin1String(clave)][QLatin1String(otra)] : v[QLatin1String(clave)];
 }
 
-std::string Clave(const char* nombre, double valor)
-{
-    return "\"" + std::string(nombre) + "\": " + NumeroExacto(valor);
-}
-
 }  // namespace
-
-TEST(Cli, EjemplosDelReadmeIgualesAlMotorBitABit)
-{
-    const std::pair<const char*, Variables> ejemplos[] = {
-        {"--rect 2 --n 0.015 --q 3", Rectangular(2, 3)},
-        {"--trap 2 --angle 45 --n 0.015 --q 3", Trapezoidal(2, 45, 3)},
-        // The side slope z = 1 goes through the angle box's text, as Conv. does.
-        {"--trap 2 --z 1 --n 0.015 --q 3", Trapezoidal(2, 45.0013272040556, 3)},
-        {"--circle 1 --n 0.013 --q 0.5", Circular(1, 0.5)},
-        {"--circle 1 --n 0.013 --q 2", Circular(1, 2)},  // Q LLENO
-    };
-    for (auto [seccion, v] : ejemplos) {
-        const Salida s = Correr(std::string("uniform ") + seccion + " --slope 0.001 --format json");
-        TirantesCriticoNormal(v);
-        const bool hallado = !v.esCircular || v.normalHallado;
-        // In this order: the critical slope leaves Ec in v, then the elements En.
-        const std::string claves[] = {
-            Clave("yc", v.tiranteCritico),
-            Clave("yn", v.tiranteNormal),
-            hallado ? "\"yn_found\": true" : "\"yn_found\": false",
-            hallado ? Clave("Sc", PendienteCritica(v)) : "\"Sc\": null",
-            hallado ? Clave("Ec", v.energia) : "",
-            hallado ? (ElementosHidraulicos(v, v.tiranteNormal), Clave("En", v.energia)) : ""};
-        for (const std::string& clave : claves)
-            EXPECT_TRUE(Da(s, 0, clave)) << seccion;
-    }
-}
 
 // CRLF line ends read and not written; the row errors the golden batch lacks.
 TEST(Cli, LoteConFinesDeLineaCrLfYFilasMalas)
@@ -187,7 +155,8 @@ TEST(Cli, LoteCompletoComoDebeSalir)
                                      "A, rect , 2 ,,,,0.001,0.015,3,1,1.5\n"
                                      "B,circle,,,1,,0.001,0.013,0.5,,\n"
                                      "C,trap,2,,,60,0,0.015,3,0.5,\n"
-                                     "D,hex,2,,,,0.001,0.015,3,,\n");
+                                     "D,hex,2,,,,0.001,0.015,3,,\n"
+                                     "E,trap,2,1,,,0.001,0.015,3,,\n");
     const Salida s = Correr("batch --jobs 2 --format csv " + ruta);
     EXPECT_EQ(s.estado, 1);
     EXPECT_EQ(
@@ -208,7 +177,10 @@ TEST(Cli, LoteCompletoComoDebeSalir)
         "0757645409979442,0.005977406405654195,21.248875332008407,0.23948834622490384,,,\"line 4, "
         "column slope: \"\"0\"\" is missing data: the bed slope must not be 0\"\n"
         "D,hex,2,,,,0.001,0.015,3,,,,,,,,,,,,,,,,,,,,,,,,,,,\"line 5, column shape: \"\"hex\"\" is "
-        "not rect, trap or circle\"\n");
+        "not rect, trap or circle\"\n"
+        // z = 1 taken through the text of its angle, as the main window's Conv. does.
+        "E,trap,2,1,,,0.001,0.015,3,,,0.5554999999999942,0.7894999999999684,true,"
+        "0.0034380275062983914,M,0.783126913306764,0.8840772117216107,,,,,,,,,,,,,,,,,,\n");
 }
 
 TEST(Cli, EstadosDeSalida)
