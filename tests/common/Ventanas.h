@@ -30,10 +30,30 @@ inline void DestruirVentanas()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The first digits of an MD5, as the tests below write them down.
+inline QByteArray Huella(QByteArrayView datos)
+{
+    return QCryptographicHash::hash(datos, QCryptographicHash::Md5).toHex().left(12);
+}
+
+// A picture against the print of its pixels written down; when they differ the picture is
+// saved to look at and the print it has is told.
+inline bool ImagenIgual(const QImage& imagen, const char* huella, const QString& nombre)
+{
+    const QImage rgb = imagen.convertToFormat(QImage::Format_RGB32);
+    const QByteArray obtenida = Huella(QByteArrayView(rgb.constBits(), rgb.sizeInBytes()));
+    const bool igual = obtenida == huella;
+    if (!igual) {
+        const QString ruta = QDir::temp().filePath("torvel-" + nombre + ".png");
+        rgb.save(ruta);
+        qInfo().noquote() << obtenida << "for" << ruta;
+    }
+    return igual;
+}
+
 // Every text a window shows or announces (its title; each named control's text, title,
-// tooltip and accessible name, but not the numbers in its boxes), a line a control, sorted. The
-// test compares the first digits of its MD5 with those written down, and prints the list when they
-// differ.
+// tooltip and accessible name, but not the numbers in its boxes), a line a control, sorted,
+// against the print written down; the whole list is told when they differ.
 inline bool TextosIguales(const QWidget* ventana, const char* huella)
 {
     QStringList lineas{ventana->windowTitle()};
@@ -48,11 +68,9 @@ inline bool TextosIguales(const QWidget* ventana, const char* huella)
     }
     lineas.sort();
     const QByteArray todo = lineas.join('\n').toUtf8();
-    const QByteArray obtenida = QCryptographicHash::hash(todo, QCryptographicHash::Md5).toHex();
-    const bool igual = *huella && obtenida.startsWith(huella);
+    const bool igual = Huella(todo) == huella;
     if (!igual)
-        qInfo().noquote() << obtenida.left(12) << "for" << ventana->metaObject()->className()
-                          << "\n"
+        qInfo().noquote() << Huella(todo) << "for" << ventana->metaObject()->className() << "\n"
                           << todo;
     return igual;
 }
