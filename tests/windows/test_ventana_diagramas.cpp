@@ -55,6 +55,7 @@ private slots:
     void initTestCase()
     {
         QApplication::setQuitOnLastWindowClosed(false);
+        QApplication::setFont(QFont("DejaVu Sans", 9));
         CargarTextos(1);
     }
 
@@ -132,6 +133,13 @@ private slots:
             QVERIFY(std::fabs(marcadas["y1"] - marcadas["y2"]) < 2e-3 * marcadas["y1"]);
         }
         QVERIFY(Hijo<QLabel>(ventana, "lblDescripcionFuerza")->text().contains("ΔE"));
+        // Every plot and text of the window, the marks and the lines through them.
+        const char* const huellas[] = {"50d5a9650822", "70e3e41b9ae8", "8416ad99e5f6",
+                                       "e205cdd48744", "5c0c5dffbb1d"};
+        QVERIFY(TextosIguales(ventana, huellas[4]));
+        for (int p = 0; p < 4; ++p)
+            QVERIFY(ImagenIgual(ventana->grafico(p)->Imagen({480, 320}, 1), huellas[p],
+                                QString("diagrama-%1").arg(p)));
     }
 
     // z = S·(x_max − x), z + y and z + E beside every row of the profile table.
