@@ -51,6 +51,15 @@ inline bool ImagenIgual(const QImage& imagen, const char* huella, const QString&
     return igual;
 }
 
+// A text against the print written down; the whole text is told when they differ.
+inline bool TextoIgual(const QString& texto, const char* huella, const QString& nombre)
+{
+    const QByteArray obtenida = Huella(texto.toUtf8());
+    if (obtenida != huella)
+        qInfo().noquote() << obtenida << "for" << nombre << "\n" << texto;
+    return obtenida == huella;
+}
+
 // Every text a window shows or announces (its title; each named control's text, title,
 // tooltip and accessible name, but not the numbers in its boxes), a line a control, sorted,
 // against the print written down; the whole list is told when they differ.
@@ -67,12 +76,7 @@ inline bool TextosIguales(const QWidget* ventana, const char* huella)
         lineas << partes.join('|');
     }
     lineas.sort();
-    const QByteArray todo = lineas.join('\n').toUtf8();
-    const bool igual = Huella(todo) == huella;
-    if (!igual)
-        qInfo().noquote() << Huella(todo) << "for" << ventana->metaObject()->className() << "\n"
-                          << todo;
-    return igual;
+    return TextoIgual(lineas.join('\n'), huella, ventana->metaObject()->className());
 }
 
 // The named control of a window; a misspelt name stops the test at once.

@@ -154,6 +154,15 @@ private slots:
         Comprobar(esperado);
     }
 
+    // The report once every panel has run, in a pipe: all of it but the date, as one print.
+    void informeCompleto()
+    {
+        Hacer("optCircular;Text4=1;Text5=0.001;Text6=0.013;Text7=0.5;!Calc_tir;Text11=0;Text8=0.8;"
+              "Text9=-500;!Calc_sup_libre;Text28=0.65;!Paso_directo;Option8;Text32=0.3;!cmdAlterno;"
+              "txtY1Conj=0.2;!cmdConjugado;optManual;Text21=0.5;!Command1");
+        QVERIFY(TextoIgual(v->TextoInforme().section('\n', 3), "cf23f7517250", "the report"));
+    }
+
     // A channel of zero width fails inside the engine: every panel says so,
     // keeps its earlier results, and the program goes on.
     void fallasDelMotor()
