@@ -72,12 +72,12 @@ TEST(Perfil, RungeKuttaEnAmbosSentidos)
               (std::vector<double>{10, 10, yf, yf, yf}));
 
     // Backward the boundary is stored in row N + 1 and x still increases down the table.
-    v = Perfil(1.5, 0, -1000);
+    v = Perfil(1.5, 1000, 0);
     CalcularPerfil(v);
     EXPECT_EQ((std::vector<double>{
                   v.tablaPerfil[101][1], v.tablaPerfil[101][2], v.tablaPerfil[1][1], v.tiranteFinal,
                   v.tablaPerfil[0][2] + v.tablaPerfil[102][2], v.xMinGraf, v.xMaxGraf, v.yMinGraf}),
-              (std::vector<double>{0, 1.5, -1000, v.tablaPerfil[1][2], 0, -1000, 0, 0}));
+              (std::vector<double>{1000, 1.5, 0, v.tablaPerfil[1][2], 0, 0, 1000, 0}));
     EXPECT_NEAR(v.tiranteFinal, 1.14677387495, 1e-10);
     for (int r = 2; r <= 101; ++r)
         EXPECT_GT(v.tablaPerfil[r][1], v.tablaPerfil[r - 1][1]);

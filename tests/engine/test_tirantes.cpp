@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "Canales.h"
+#include "engine/Csv.h"
+#include "engine/Evaluador.h"
 
 // yc and yn of the worked examples, to the last digit: the closed form of the
 // rectangle, and grid points built by repeated addition everywhere else.
@@ -74,4 +79,42 @@ TEST(Tirantes, ElPresupuestoCuentaLosPasosDados)
     Variables enorme = Trapezoidal(0.1, 45, 1e6, 0.015, 1e-6);
     enorme.errorAdmisible = 0.00001;
     EXPECT_ERROR_CALCULO(TirantesCriticoNormal(enorme), TipoError::PasoDemasiadoFino);
+}
+
+// The quick evaluations of the scans and the profile give what the full ones give, to the
+// bit or by the same fault, at ordinary and absurd depths, in every shape and at angles
+// other than 45 degrees; and the full Manning residual is Q/A - R^(2/3) S^(1/2) / n.
+TEST(Tirantes, EvaluacionRapidaIgualALaCompleta)
+{
+    EXPECT_NEAR(ResiduoNormal(*std::make_unique<Variables>(CanalEjemplo()), 1),
+                1.5 - std::pow(0.5, 2.0 / 3.0) * std::sqrt(0.001) / 0.015, 1e-14);
+    const Variables canales[] = {
+        CanalEjemplo(),    Trapezoidal(2, 30, 3),    Trapezoidal(0.5, 75, 1),
+        Circular(1, 0.5),  Rectangular(1e16, 3),     Trapezoidal(2, 1e-14, 3),
+        Circular(1, 1e16), Rectangular(2, 3, 1e-16), CanalEjemplo(-0.01)};
+    for (const Variables& canal : canales)
+        for (double y : {0.3, 0.8, 1e-17, 1e-7, 3e7, 1e17}) {
+            Variables rapido = canal, completo = canal;
+            Evaluador evaluador(rapido);
+            const std::function<double()> pares[][2] = {
+                {[&] { return evaluador.ResiduoCritico(y); },
+                 [&] {
+                     return ElementosHidraulicos(completo, y), std::pow(completo.froude, 2) - 1;
+                 }},
+                {[&] { return evaluador.ResiduoNormal(y); },
+                 [&] { return ResiduoNormal(completo, y); }},
+                {[&] { return evaluador.PendienteSuperficie(y); },
+                 [&] { return PendienteSuperficie(completo, y); }}};
+            for (const auto& [r, c] : pares) {
+                auto valor = [](const std::function<double()>& f) {
+                    try {
+                        return NumeroExacto(f());
+                    } catch (const ErrorCalculo& e) {
+                        return std::string(e.what());
+                    }
+                };
+                EXPECT_EQ(valor(r), valor(c))
+                    << canal.ancho << " " << canal.anguloTalud << " " << y;
+            }
+        }
 }
