@@ -61,7 +61,8 @@ inline bool TextoIgual(const QString& texto, const char* huella, const QString& 
 }
 
 // Every text a window shows or announces (its title; each named control's text, title,
-// tooltip and accessible name, but not the numbers in its boxes), a line a control, sorted,
+// tooltip and accessible name, tabs and list items, but not the numbers in its boxes), a
+// line a control, sorted,
 // against the print written down; the whole list is told when they differ.
 inline bool TextosIguales(const QWidget* ventana, const char* huella)
 {
@@ -73,6 +74,12 @@ inline bool TextosIguales(const QWidget* ventana, const char* huella)
         for (const char* propiedad : {"text", "title", "toolTip", "accessibleName"})
             if (!qobject_cast<const QLineEdit*>(o) || qstrcmp(propiedad, "text") != 0)
                 partes << o->property(propiedad).toString();
+        if (const auto* pestanas = qobject_cast<const QTabWidget*>(o))
+            for (int i = 0; i < pestanas->count(); ++i)
+                partes << pestanas->tabText(i);
+        if (const auto* lista = qobject_cast<const QComboBox*>(o))
+            for (int i = 0; i < lista->count(); ++i)
+                partes << lista->itemText(i);
         lineas << partes.join('|');
     }
     lineas.sort();

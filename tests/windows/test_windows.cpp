@@ -8,6 +8,9 @@
 #include "../common/Ventanas.h"
 #include "captions/Textos.h"
 #include "windows/Adv_faltandatos.h"
+#include "windows/VentanaDiagramas.h"
+#include "windows/VentanaDiseno.h"
+#include "windows/VentanaPerfil.h"
 #include "windows/VentanaUnica.h"
 #include "windows/frmInfoProg.h"
 #include "windows/frmParamCalc.h"
@@ -35,27 +38,26 @@ private slots:
     void init() { ParametrosPorDefecto(estado()); }
     void cleanup() { DestruirVentanas(); }
 
-    // Each window opens in the language of the captions loaded at that moment: its
-    // title (no control named) and the texts that no box or button announces.
+    // Each window opens in the language of the captions loaded at that moment: every text
+    // of it in each language, as a print.
     void textosSiguenElIdioma()
     {
-        const std::tuple<int16_t, std::function<QWidget*()>, const char*, const char*> filas[] = {
-            {0, MostrarVentana<Adv_faltandatos>, "", "Advertencia, faltan datos!!"},
-            {1, MostrarVentana<frmInfoProg>, "", "Software Information"},
-            {0, MostrarVentana<frmParamCalc>, "", "Torvel - Seteo de parámetros de cálculo"},
-            {1, MostrarVentana<frmParamVarios>, "", "Calc. of Interesting Parameters"},
-            {0, MostrarVentana<inf_zuvan>, "lblInvestigacion",
-             "Investigación Soporte TEcnico Consultoría"},
-            {0, MostrarVentana<inf_zuvan>, "lblInfoZuvanVersion", "Versión 1.3"},
-            {1, MostrarVentana<frmInfoProg>, "cmdCerrar", "Close"}};
-        for (const auto& [idioma, abrir, control, texto] : filas) {
-            CargarTextos(idioma);
-            QWidget* ventana = abrir();
-            QCOMPARE(*control ? Hijo(ventana, control)->property("text").toString()
-                              : ventana->windowTitle(),
-                     QString::fromUtf8(texto));
-            DestruirVentanas();
-        }
+        // clang-format off
+        const std::tuple<std::function<QWidget*()>, const char*, const char*> ventanas[] = {
+            {MostrarVentana<Adv_faltandatos>, "6bffd005aeda", "aceeba07f0c7"},
+            {MostrarVentana<frmInfoProg>, "b062f6f3fab4", "6e326fded9be"},
+            {MostrarVentana<inf_zuvan>, "bf5d5c10245d", "b7cb8dc9e31c"},
+            {MostrarVentana<VentanaDiseno>, "b1b5fb2b4538", "e9946d7f3ca9"},
+            {MostrarVentana<VentanaDiagramas>, "217fb1d170ec", "22fa7a91c7aa"},
+            {MostrarVentana<VentanaPerfil>, "d0673cb97b38", "cc48645d94c2"}};
+        // clang-format on
+        for (const auto& [abrir, espanol, ingles] : ventanas)
+            for (const int16_t idioma : {0, 1}) {
+                estado() = Variables();
+                CargarTextos(idioma);
+                QVERIFY(TextosIguales(abrir(), idioma ? ingles : espanol));
+                DestruirVentanas();
+            }
     }
 
     void faltanDatosSoloSeCierraConSuBoton()
