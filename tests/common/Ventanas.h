@@ -46,7 +46,7 @@ inline bool ImagenIgual(const QImage& imagen, const char* huella, const QString&
     if (!igual) {
         const QString ruta = QDir::temp().filePath("torvel-" + nombre + ".png");
         rgb.save(ruta);
-        qInfo().noquote() << obtenida << "for" << ruta;
+        qInfo().noquote() << obtenida << "for" << ruta << "instead of" << huella;
     }
     return igual;
 }
@@ -56,14 +56,14 @@ inline bool TextoIgual(const QString& texto, const char* huella, const QString& 
 {
     const QByteArray obtenida = Huella(texto.toUtf8());
     if (obtenida != huella)
-        qInfo().noquote() << obtenida << "for" << nombre << "\n" << texto;
+        qInfo().noquote() << obtenida << "for" << nombre << "instead of" << huella << "\n" << texto;
     return obtenida == huella;
 }
 
 // Every text a window shows or announces (its title; each named control's text, title,
-// tooltip and accessible name, tabs and list items, but not the numbers in its boxes), a
-// line a control, sorted,
-// against the print written down; the whole list is told when they differ.
+// tooltip and accessible name, tabs and list items, whether it is usable and shown, but not
+// the numbers in its boxes), a line a control, sorted, against the print written down; the
+// whole list is told when they differ.
 inline bool TextosIguales(const QWidget* ventana, const char* huella)
 {
     QStringList lineas{ventana->windowTitle()};
@@ -74,6 +74,8 @@ inline bool TextosIguales(const QWidget* ventana, const char* huella)
         for (const char* propiedad : {"text", "title", "toolTip", "accessibleName"})
             if (!qobject_cast<const QLineEdit*>(o) || qstrcmp(propiedad, "text") != 0)
                 partes << o->property(propiedad).toString();
+        if (const auto* w = qobject_cast<const QWidget*>(o))  // usable, shown
+            partes << QString::number(w->isEnabled()) + QString::number(w->isVisibleTo(ventana));
         if (const auto* pestanas = qobject_cast<const QTabWidget*>(o))
             for (int i = 0; i < pestanas->count(); ++i)
                 partes << pestanas->tabText(i);

@@ -44,12 +44,12 @@ private slots:
     {
         // clang-format off
         const std::tuple<std::function<QWidget*()>, const char*, const char*> ventanas[] = {
-            {MostrarVentana<Adv_faltandatos>, "6bffd005aeda", "aceeba07f0c7"},
-            {MostrarVentana<frmInfoProg>, "b062f6f3fab4", "6e326fded9be"},
-            {MostrarVentana<inf_zuvan>, "bf5d5c10245d", "b7cb8dc9e31c"},
-            {MostrarVentana<VentanaDiseno>, "b1b5fb2b4538", "e9946d7f3ca9"},
-            {MostrarVentana<VentanaDiagramas>, "217fb1d170ec", "22fa7a91c7aa"},
-            {MostrarVentana<VentanaPerfil>, "d0673cb97b38", "cc48645d94c2"}};
+            {MostrarVentana<Adv_faltandatos>, "3b1347d043a0", "27c191988230"},
+            {MostrarVentana<frmInfoProg>, "71dd06489fcf", "41ce8e58658e"},
+            {MostrarVentana<inf_zuvan>, "dff70bf65650", "a6028f290c85"},
+            {MostrarVentana<VentanaDiseno>, "a43a25265f1c", "af8cfeae9825"},
+            {MostrarVentana<VentanaDiagramas>, "74cb2a381658", "4b784f06eef7"},
+            {MostrarVentana<VentanaPerfil>, "684e1c044f4c", "f53838a8ef3a"}};
         // clang-format on
         for (const auto& [abrir, espanol, ingles] : ventanas)
             for (const int16_t idioma : {0, 1}) {
