@@ -12,7 +12,7 @@ carpeta=build
 # The benchmarks are opt-in for users; the test run builds them, so that they
 # always compile.
 opciones=(-DTORVEL_BENCHMARKS=ON)
-etiquetas=(-LE largo)
+etiquetas=()
 repetir=()
 if [ "${1:-}" = "--sanitize" ]; then
     carpeta=build-sanitize
@@ -41,6 +41,5 @@ privado=$(mktemp -d)
 trap 'rm -rf "$privado"' EXIT
 mkdir -m 700 "$privado/runtime"
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$privado/runtime" XDG_CONFIG_HOME="$privado/config"
-# The long property run (label "largo") is started on its own, see the README.
 ctest --test-dir "$carpeta" --output-on-failure --no-tests=error -j"$(nproc)" "${etiquetas[@]}" \
     "${repetir[@]}"
