@@ -61,9 +61,9 @@ inline bool TextoIgual(const QString& texto, const char* huella, const QString& 
 }
 
 // Every text a window shows or announces (its title; each named control's text, title,
-// tooltip and accessible name, tabs and list items, whether it is usable and shown, a menu
-// entry's shortcut, but not the numbers in its boxes), a line a control, sorted, against the print
-// written down; the whole list is told when they differ.
+// tooltip and accessible name, tabs and list items, whether it is usable and shown, where a label
+// stands, a menu entry's shortcut, but not the numbers in its boxes), a line a control, sorted,
+// against the print written down; the whole list is told when they differ.
 inline bool TextosIguales(const QWidget* ventana, const char* huella)
 {
     QStringList lineas{ventana->windowTitle()};
@@ -76,6 +76,9 @@ inline bool TextosIguales(const QWidget* ventana, const char* huella)
                 partes << o->property(propiedad).toString();
         if (const auto* w = qobject_cast<const QWidget*>(o))  // usable, shown
             partes << QString::number(w->isEnabled()) + QString::number(w->isVisibleTo(ventana));
+        if (const auto* etiqueta = qobject_cast<const QLabel*>(o))  // where a line stands
+            partes << QString::number(etiqueta->alignment()) +
+                          QString::number(etiqueta->sizePolicy().verticalPolicy());
         if (const auto* a = qobject_cast<const QAction*>(o))
             partes << QString::number(a->isEnabled()) + a->shortcut().toString();
         if (const auto* pestanas = qobject_cast<const QTabWidget*>(o))

@@ -8,6 +8,7 @@
 #include "../common/Ventanas.h"
 #include "captions/Textos.h"
 #include "windows/Adv_faltandatos.h"
+#include "windows/Archivos.h"
 #include "windows/VentanaDiagramas.h"
 #include "windows/VentanaDiseno.h"
 #include "windows/VentanaPerfil.h"
@@ -44,12 +45,12 @@ private slots:
     {
         // clang-format off
         const std::tuple<std::function<QWidget*()>, const char*, const char*> ventanas[] = {
-            {MostrarVentana<Adv_faltandatos>, "3b1347d043a0", "27c191988230"},
-            {MostrarVentana<frmInfoProg>, "71dd06489fcf", "41ce8e58658e"},
-            {MostrarVentana<inf_zuvan>, "dff70bf65650", "a6028f290c85"},
-            {MostrarVentana<VentanaDiseno>, "a43a25265f1c", "af8cfeae9825"},
-            {MostrarVentana<VentanaDiagramas>, "74cb2a381658", "4b784f06eef7"},
-            {MostrarVentana<VentanaPerfil>, "684e1c044f4c", "f53838a8ef3a"}};
+            {MostrarVentana<Adv_faltandatos>, "5dca927a727e", "bcf9ba70c4d0"},
+            {MostrarVentana<frmInfoProg>, "4ccb36c60628", "ba4403387e56"},
+            {MostrarVentana<inf_zuvan>, "40682c955114", "da0d1346f3f6"},
+            {MostrarVentana<VentanaDiseno>, "0648436df67c", "f53729c9913b"},
+            {MostrarVentana<VentanaDiagramas>, "724c924dd058", "5ea92524d372"},
+            {MostrarVentana<VentanaPerfil>, "92edf780d174", "1f419b2273f9"}};
         // clang-format on
         for (const auto& [abrir, espanol, ingles] : ventanas)
             for (const int16_t idioma : {0, 1}) {
@@ -58,6 +59,34 @@ private slots:
                 QVERIFY(TextosIguales(abrir(), idioma ? ingles : espanol));
                 DestruirVentanas();
             }
+    }
+
+    // The save dialogs: titled by their button without its "...", proposing the name in the
+    // folder used last, and adding the chosen format's suffix to a name without a known one.
+    void dialogosDeGuardar()
+    {
+        CargarTextos(1);
+        QTemporaryDir carpeta;
+        QStringList vistos;
+        auto responder = [&](const QString& nombre, const QString& filtro) {
+            QTimer::singleShot(0, [&, nombre, filtro] {
+                auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                vistos << d->windowTitle() << d->selectedFiles().value(0);
+                for (const QString& f : d->nameFilters())
+                    if (f.contains(filtro))
+                        d->selectNameFilter(f);
+                d->selectFile(carpeta.filePath(nombre));
+                QMetaObject::invokeMethod(d, "accept");
+            });
+        };
+        responder("perfil.v2", "csv");
+        QCOMPARE(PedirArchivoTabla(nullptr, "Save table...", "perfil"),
+                 carpeta.filePath("perfil.v2.csv"));
+        responder("g", "svg");
+        QCOMPARE(PedirArchivoGrafico(nullptr, "Save plot...", "grafico"),
+                 carpeta.filePath("g.svg"));
+        QCOMPARE(vistos.mid(2), QStringList({"Save plot", carpeta.filePath("grafico.png")}));
+        QCOMPARE(vistos.value(0), QString("Save table"));
     }
 
     void faltanDatosSoloSeCierraConSuBoton()
