@@ -31,8 +31,10 @@ TEST(Csv, LoEscritoSeLeeIgual)
     std::string texto;
     for (const auto& [campos, linea] : registros)
         texto += LineaCsv(campos) + (linea == 1 ? "\r\n" : linea == 5 ? "\n\n" : "\n");
-    std::istringstream entrada(texto + "a,b" + std::string(kMaxBytesRegistro, 'x') + "\n" +
-                               std::string(kMaxCamposRegistro, ',') + "\nsigue\n\t \nx\ry\nfin\r");
+    const std::string justo(kMaxBytesRegistro, 'y');  // the longest record there may be
+    std::istringstream entrada(texto + justo + "\na,b" + std::string(kMaxBytesRegistro, 'x') +
+                               "\n" + std::string(kMaxCamposRegistro, ',') +
+                               "\nsigue\n\t \nx\ry\nfin\r");
     LectorCsv lector(entrada);
     RegistroCsv leido;
     for (const auto& [campos, linea] : registros) {
@@ -42,6 +44,7 @@ TEST(Csv, LoEscritoSeLeeIgual)
     // Too long and too wide (nothing of them kept), a line of blanks and tabs skipped, a
     // lone CR, and a CR at the very end, with no line end after it, ending the last record.
     const std::pair<Campos, std::string> resto[] = {
+        {{justo}, ""},
         {{""}, "is over 1 MB (1000000 bytes)"},
         {{""}, "has more than 1000 fields"},
         {{"sigue"}, ""},
