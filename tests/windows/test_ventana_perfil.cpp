@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QTableView>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -253,8 +252,8 @@ private slots:
     }
 
     // A profile of 32,765 points: the report prints every k-th row with the
-    // first and the last and says so, unless every row is asked for, and is
-    // laid out and printed in well under the 3 s its preview may take.
+    // first and the last and says so, unless every row is asked for (its time to
+    // print: bench/).
     void informeLargo()
     {
         Variables& v = estado();
@@ -263,14 +262,11 @@ private slots:
         CalcularPerfil(v);
         ResultadosPaneles resultados;
         resultados.perfil = v;
-        QElapsedTimer reloj;
-        reloj.start();
         InformeCalculo informe(v, resultados);
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter escritor(&pdf);
         informe.Imprimir(&escritor);
-        QVERIFY2(reloj.elapsed() < 3000, qPrintable(QString::number(reloj.elapsed())));
         ModeloTablaPerfil modelo;
         modelo.Cargar(v);
         const int filas = modelo.rowCount();
