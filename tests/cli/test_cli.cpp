@@ -504,38 +504,27 @@ TEST(Cli, ResolverRechazosYFaltas)
         }
 }
 
-// --solver exact: yn within the admissible error of the scan's grid point (and
-// yc, scanned but for a rectangle), the default unchanged.
-TEST(Cli, SolverExactoCercaDelBarrido)
+// --solver exact gives the design solver's depths, alike in uniform, rating and batch:
+// within the admissible error of the scan's grid points, and not on them.
+TEST(Cli, SolverExactoEnCadaOrden)
 {
-    std::mt19937 azar(71);
-    std::uniform_real_distribution<double> u(0.2, 3);
-    for (int i = 0; i < 60; ++i) {
-        const double medida = u(azar), S = u(azar) / 1000;
-        double Q = u(azar);
-        const std::string m = NumeroExacto(medida);
-        std::vector<std::string> linea =
-            Palabras(i % 3 == 0   ? "uniform --rect " + m
-                     : i % 3 == 1 ? "uniform --trap " + m + " --z " + NumeroExacto(u(azar))
-                                  : "uniform --circle " + m);
-        if (i % 3 == 2)
-            Q *= 0.2 * medida;
-        linea.insert(linea.end(), {"--slope", NumeroExacto(S), "--n", "0.014", "--q",
-                                   NumeroExacto(Q), "--format", "json"});
-        const QJsonObject barrido = Json(Ejecutar(linea));
-        linea.insert(linea.end(), {"--solver", "exact"});
-        const QJsonObject exacto = Json(Ejecutar(linea));
-        ASSERT_FALSE(exacto.isEmpty());
-        EXPECT_EQ(Miembro(exacto, "yn_found"), Miembro(barrido, "yn_found")) << i;
-        const double yn = Miembro(barrido, "yn").toDouble(), yc = Miembro(barrido, "yc").toDouble();
-        EXPECT_LE(std::fabs(yn - Miembro(exacto, "yn").toDouble()), 0.001) << i;
-        if (yn != 0) {  // a grid point, not the root
-            EXPECT_NE(yn, Miembro(exacto, "yn").toDouble()) << i;
-        }
-        if (i % 3 != 2) {  // a pipe's last change of sign may lie elsewhere
-            EXPECT_LE(std::fabs(yc - Miembro(exacto, "yc").toDouble()), 0.001) << i;
-        }
-    }
+    auto yn = [](const std::string& orden, int columna) {
+        std::istringstream csv(Ejecutar(orden + " --format csv").salida);
+        std::string linea;
+        std::getline(csv, linea);
+        std::getline(csv, linea);
+        for (int i = 0; i < columna; ++i)
+            linea = linea.substr(linea.find(',') + 1);
+        return std::stod(linea.substr(0, linea.find(',')));
+    };
+    const std::string canal = " --trap 2 --z 1.5 --slope 0.001 --n 0.014";
+    const double exacto = yn("uniform" + canal + " --q 3 --solver exact", 1);
+    const double barrido = yn("uniform" + canal + " --q 3", 1);
+    EXPECT_TRUE(exacto != barrido && std::fabs(exacto - barrido) < 0.001) << exacto;
+    EXPECT_EQ(yn("rating" + canal + " --q-from 3 --q-to 4 --steps 1 --solver exact", 2), exacto);
+    const std::string lote =
+        Archivo("exacto.csv", "shape,b,z,slope,n,q\ntrap,2,1.5,0.001,0.014,3\n");
+    EXPECT_EQ(yn("batch " + lote + " --solver exact", 7), exacto);
 }
 
 // case runs what each command gives for the case's inputs, in the window's
