@@ -12,6 +12,7 @@
 #include "app/Inicio.h"
 #include "windows/Advertencia_alpha.h"
 #include "windows/Form_inicio.h"
+#include "captions/Textos.h"
 #include "windows/VentanaUnica.h"
 #include "windows/inf_zuvan.h"
 
@@ -39,24 +40,39 @@ class PruebaInicio : public QObject {
 private slots:
     void cleanup() { DestruirVentanas(); }
 
-    // The splash alone first, then the warning over it. Either way on, the warning and the
-    // splash close; with no window left, the application ends.
+    // The splash alone first, then the warning over it, in the stored language (the captions
+    // and Qt's own buttons too); a second start while the splash shows opens nothing. Either
+    // way on, the warning and the splash close and are deleted; with no window left, the
+    // application ends.
     void aceptarOSalir()
     {
-        for (const char* boton : {"Aceptar", "Salir"}) {
+        QSettings almacen(QSettings::NativeFormat, QSettings::UserScope, "VBA_32");
+        for (const auto& [boton, idioma, si] :
+             {std::tuple{"Aceptar", 0, "&Sí"}, std::tuple{"Salir", 1, "&Yes"}}) {
+            almacen.setValue("Torvel/Languaje", idioma);
+            almacen.sync();
             IniciarAplicacion(kDemoraCorta);
-            QVERIFY(TextosIguales(VentanaAbierta<Form_inicio>(), "454b4fc4f218"));
+            IniciarAplicacion(kDemoraCorta);
+            QPointer<Form_inicio> inicio = VentanaAbierta<Form_inicio>();
+            QVERIFY(TextosIguales(inicio, "454b4fc4f218"));
             QCOMPARE(CuantasAbiertas<Advertencia_alpha>(), 0);
             QTRY_COMPARE(CuantasAbiertas<Advertencia_alpha>(), 1);
             QCOMPARE(CuantasAbiertas<Form_inicio>(), 1);
             auto* aviso = VentanaAbierta<Advertencia_alpha>();
             QVERIFY(TextosIguales(aviso, "ed92480f1313"));
-            const bool salir = qstrcmp(boton, "Salir") == 0;
-            QCOMPARE(TerminaLaAplicacion([aviso, boton] { Pulsar(aviso, boton); }, 300), salir);
+            QCOMPARE(capInfoCerrar, QString(idioma ? "Close" : "Cerrar"));
+            QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes)
+                         .button(QMessageBox::Yes)
+                         ->text(),
+                     QString::fromUtf8(si));
+            const bool salir = idioma == 1;
+            QCOMPARE(TerminaLaAplicacion([aviso, b = boton] { Pulsar(aviso, b); }, 300), salir);
             QCOMPARE(CuantasAbiertas<RungeKutta>(), salir ? 0 : 1);
             QCOMPARE(CuantasAbiertas<Advertencia_alpha>() + CuantasAbiertas<Form_inicio>(), 0);
+            QTRY_VERIFY(inicio.isNull());
             DestruirVentanas();
         }
+        almacen.remove("Torvel/Languaje");
     }
 
     // The application keeps running for the company window, and ends with it.
@@ -77,35 +93,6 @@ private slots:
         // No language stored yet: the captions were filled in English at start.
         QCOMPARE(Hijo<QPushButton>(empresa, "cmdInfoCerrar")->text(), QStringLiteral("Close"));
         QVERIFY(TerminaLaAplicacion([empresa] { Pulsar(empresa, "cmdInfoCerrar"); }, 2000));
-    }
-
-    // The stored language is read before the first window: the company window opened from
-    // the warning and Qt's own buttons speak it. A second start while the splash shows opens
-    // nothing; the splash is deleted once closed.
-    void idiomaGuardadoYUnSoloInicio()
-    {
-        QSettings almacen(QSettings::NativeFormat, QSettings::UserScope, "VBA_32");
-        for (const auto& [idioma, cerrar, si] :
-             {std::tuple{0, "Cerrar", "&Sí"}, {1, "Close", "&Yes"}}) {
-            almacen.setValue("Torvel/Languaje", idioma);
-            almacen.sync();
-            IniciarAplicacion(kDemoraCorta);
-            QPointer<Form_inicio> inicio = VentanaAbierta<Form_inicio>();
-            IniciarAplicacion(kDemoraCorta);
-            QCOMPARE(CuantasAbiertas<Form_inicio>(), 1);
-            QTRY_COMPARE(CuantasAbiertas<Advertencia_alpha>(), 1);
-            Pulsar(VentanaAbierta<Advertencia_alpha>(), "Informacion");
-            QCOMPARE(Hijo<QPushButton>(VentanaAbierta<inf_zuvan>(), "cmdInfoCerrar")->text(),
-                     QString::fromUtf8(cerrar));
-            QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes)
-                         .button(QMessageBox::Yes)
-                         ->text(),
-                     QString::fromUtf8(si));
-            Pulsar(VentanaAbierta<Advertencia_alpha>(), "Aceptar");
-            QTRY_VERIFY(inicio.isNull());
-            DestruirVentanas();
-        }
-        almacen.remove("Torvel/Languaje");
     }
 
     // Whether there is a screen to show the windows on, from the environment.
