@@ -88,33 +88,29 @@ TEST(Tirantes, EvaluacionRapidaIgualALaCompleta)
 {
     EXPECT_NEAR(ResiduoNormal(*std::make_unique<Variables>(CanalEjemplo()), 1),
                 1.5 - std::pow(0.5, 2.0 / 3.0) * std::sqrt(0.001) / 0.015, 1e-14);
-    const Variables canales[] = {
-        CanalEjemplo(),    Trapezoidal(2, 30, 3),    Trapezoidal(0.5, 75, 1),
-        Circular(1, 0.5),  Rectangular(1e16, 3),     Trapezoidal(2, 1e-14, 3),
-        Circular(1, 1e16), Rectangular(2, 3, 1e-16), CanalEjemplo(-0.01)};
+    // The value to the last digit, or the fault.
+    const auto valor = [](const std::function<double()>& f) {
+        try {
+            return NumeroExacto(f());
+        } catch (const ErrorCalculo& e) {
+            return std::string(e.what());
+        }
+    };
+    // clang-format off
+    const Variables canales[] = {CanalEjemplo(), Trapezoidal(2, 30, 3), Trapezoidal(0.5, 75, 1),
+        Circular(1, 0.5), Rectangular(1e16, 3), Trapezoidal(2, 1e-14, 3), Circular(1, 1e16),
+        Rectangular(2, 3, 1e-16), CanalEjemplo(-0.01)};
     for (const Variables& canal : canales)
         for (double y : {0.3, 0.8, 1e-17, 1e-7, 3e7, 1e17}) {
             Variables rapido = canal, completo = canal;
-            Evaluador evaluador(rapido);
+            Evaluador e(rapido);
             const std::function<double()> pares[][2] = {
-                {[&] { return evaluador.ResiduoCritico(y); },
-                 [&] {
-                     return ElementosHidraulicos(completo, y), std::pow(completo.froude, 2) - 1;
-                 }},
-                {[&] { return evaluador.ResiduoNormal(y); },
-                 [&] { return ResiduoNormal(completo, y); }},
-                {[&] { return evaluador.PendienteSuperficie(y); },
-                 [&] { return PendienteSuperficie(completo, y); }}};
-            for (const auto& [r, c] : pares) {
-                auto valor = [](const std::function<double()>& f) {
-                    try {
-                        return NumeroExacto(f());
-                    } catch (const ErrorCalculo& e) {
-                        return std::string(e.what());
-                    }
-                };
-                EXPECT_EQ(valor(r), valor(c))
-                    << canal.ancho << " " << canal.anguloTalud << " " << y;
-            }
+                {[&] { return e.ResiduoCritico(y); },
+                 [&] { return ElementosHidraulicos(completo, y), std::pow(completo.froude, 2) - 1; }},
+                {[&] { return e.ResiduoNormal(y); }, [&] { return ResiduoNormal(completo, y); }},
+                {[&] { return e.PendienteSuperficie(y); }, [&] { return PendienteSuperficie(completo, y); }}};
+            for (const auto& [rapida, completa] : pares)
+                EXPECT_EQ(valor(rapida), valor(completa)) << canal.anguloTalud << " " << y;
         }
+    // clang-format on
 }

@@ -72,17 +72,15 @@ private slots:
             QTimer::singleShot(0, [&, nombre, filtro] {
                 auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
                 vistos << d->windowTitle() << d->selectedFiles().value(0);
-                for (const QString& f : d->nameFilters())
-                    if (f.contains(filtro))
-                        d->selectNameFilter(f);
+                d->selectNameFilter(filtro);
                 d->selectFile(carpeta.filePath(nombre));
                 QMetaObject::invokeMethod(d, "accept");
             });
         };
-        responder("perfil.v2", "csv");
+        responder("perfil.v2", "CSV files (*.csv)");
         QCOMPARE(PedirArchivoTabla(nullptr, "Save table...", "perfil"),
                  carpeta.filePath("perfil.v2.csv"));
-        responder("g", "svg");
+        responder("g", "SVG drawing (*.svg)");
         QCOMPARE(PedirArchivoGrafico(nullptr, "Save plot...", "grafico"),
                  carpeta.filePath("g.svg"));
         QCOMPARE(vistos.mid(2), QStringList({"Save plot", carpeta.filePath("grafico.png")}));
