@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "../common/Canales.h"
 #include "../common/Ventanas.h"
 #include "calc/Diseno.h"
 #include "captions/Textos.h"
@@ -41,13 +42,7 @@ Variables Ejemplo(double yn = 0, double ynConjugado = 0)
 // README's rectangle.
 QImage PerfilDeVentana(bool cotas)
 {
-    Variables v;
-    ParametrosPorDefecto(v);
-    v.esRectangular = VERDADERO;
-    v.ancho = 2;
-    v.caudal = 3;
-    v.nManning = 0.015;
-    v.pendiente = 0.001;
+    Variables v = Rectangular(2, 3);
     v.tiranteBorde = 1.5;
     v.xBorde = 1000;
     v.xBuscado = 100;
