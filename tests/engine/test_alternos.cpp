@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cmath>
 
 #include "Canales.h"
@@ -60,13 +62,18 @@ TEST(Marchas, Fallas)
     EXPECT_ERROR_CALCULO(TiranteConjugado(v, 0.0001), TipoError::SinResultado);
     TirantesAlternosEnergia(v, 40);  // just inside the bound
     EXPECT_NEAR(v.tiranteAlternoSup, 40, 0.01);
-    // A pipe's march stops at the crown.
-    try {
-        TirantesAlternosEnergia(tubo, 5);
-        ADD_FAILURE() << "expected the march to reach the crown";
-    } catch (const ErrorCalculo& e) {
-        EXPECT_EQ(e.tipo(), TipoError::SinResultado);
-        EXPECT_EQ(e.valor(), 1.0);
+    // A pipe's march stops at the crown; a march down stops at the bed (a force no
+    // supercritical depth of the grid reaches).
+    const std::pair<std::function<void()>, double> topes[] = {
+        {[&] { TirantesAlternosEnergia(tubo, 5); }, 1.0}, {[&] { TiranteConjugado(v, 150); }, 0.0}};
+    for (const auto& [marcha, tope] : topes) {
+        try {
+            marcha();
+            ADD_FAILURE() << "expected the march to stop at " << tope;
+        } catch (const ErrorCalculo& e) {
+            EXPECT_EQ(std::make_pair(e.tipo(), e.valor()),
+                      std::make_pair(TipoError::SinResultado, tope));
+        }
     }
     EXPECT_ERROR_CALCULO(TiranteConjugado(tubo, 0.05), TipoError::SinResultado);
 }
