@@ -173,6 +173,7 @@ TEST(Diseno, RechazosNombranElDato)
         {con(tubo, &CanalDiseno::caudal, 1e-3), I::Diametro, I::Diametro, M::SinSolucionEnRango},
         {con(rect, &CanalDiseno::caudal, 1e-9), I::Pendiente, I::Pendiente, M::SinSolucionEnRango},
         {con(tubo, &CanalDiseno::tirante, 1e-4), I::Caudal, I::Tirante, M::TuboCasiVacio},
+        {con(rect, &CanalDiseno::tirante, 1.5e4), I::Caudal, I::Tirante, M::DatoFueraDeRango},
         {con(tubo, &CanalDiseno::caudal, 1e-9), I::Tirante, I::Tirante, M::TuboCasiVacio}};
     // clang-format on
     for (const auto& k : casos) {
@@ -180,6 +181,7 @@ TEST(Diseno, RechazosNombranElDato)
         EXPECT_TRUE(!r.ok && r.motivo == k.motivo && r.dato == k.dato)
             << int(k.dato) << " " << int(k.motivo) << " got " << int(r.motivo);
     }
+    EXPECT_TRUE(ResolverCanal(con(tubo, &CanalDiseno::tirante, 5e-3), I::Caudal).ok);  // 0.5 % full
     EXPECT_EQ(TaludDeAngulo(45).value(), 1 / std::tan(GradosARadianes(45)));
     for (double grados : {0.0, -10.0, 91.0, std::nan(""), HUGE_VAL})
         EXPECT_FALSE(TaludDeAngulo(grados)) << grados;
