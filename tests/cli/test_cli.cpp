@@ -197,7 +197,7 @@ TEST(Cli, EstadosDeSalida)
          {"uniform" + resto, 2, "section is missing"},
          {"uniform" + canal + " --error 1,5", 2, "--error: \"1,5\" is not a number"},
          {curva + "2 --steps -3", 2, "--steps"},
-         {"uniform --rect 2 --slope 0 --n 0.015 --q 3", 2, "--slope"},
+         {"uniform --rect 2 --slope 0.001 --n -0.015 --q 3", 2, "--n: \"-0.015\" is missing"},
          {"batch /nonexistent/rows.csv", 2, "cannot read"},
          {"frobnicate", 2, "unknown command"},
          {"uniform --trap 2 --angle 1e308" + resto, 2, "--angle: \"1e308\""},
