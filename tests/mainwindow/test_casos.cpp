@@ -197,9 +197,8 @@ private slots:
         Hijo<QAction>(v, "mnuGuardarCaso")->trigger();  // over the case saved last, unasked
         QFile dos(carpeta->filePath("dos.torvel"));
         QVERIFY(dos.open(QIODevice::ReadOnly) && dos.readAll().contains("\"width\": 4"));
-        QVERIFY(QFile::exists(
-            QSettings(QSettings::NativeFormat, QSettings::UserScope, "Torvel", "casos")
-                .fileName()));
+        QSettings recientes(QSettings::NativeFormat, QSettings::UserScope, "Torvel", "casos");
+        QVERIFY(recientes.value("recientes").toStringList().contains(dos.fileName()));
         emit Hijo<QMenu>(v, "mnuArchivo")->aboutToShow();
         QCOMPARE(Hijo<QAction>(v, "mnuCasoReciente1")->text(), QString("&1 dos.torvel"));
 
