@@ -304,12 +304,11 @@ TEST(Cli, LoteConFilasImposiblesEntreBuenas)
 // first 1000 rows set the widths of the text columns, CSV and JSON carry every row.
 TEST(Cli, CurvaLargaEnFlujo)
 {
-    const std::string canal =
-        "rating --rect 2 --slope 0.001 --n 0.015 --q-from 1 --q-to 2 --steps 1200";
-    const Salida texto = Ejecutar(canal);
+    const std::string c = "rating --rect 2 --slope 1e-3 --n 0.015 --q-from 1 --q-to 2 --steps 1200";
+    const Salida texto = Ejecutar(c);
     ASSERT_EQ(texto.estado, 0);
     EXPECT_EQ(std::count(texto.texto.begin(), texto.texto.end(), '\n'), 1202);
-    EXPECT_EQ(Miembro(Json(Ejecutar(canal + " --format json")), "rows").toArray().size(), 1201);
+    EXPECT_EQ(Miembro(Json(Ejecutar(c + " --format json")), "rows").toArray().size(), 1201);
 }
 
 // Text as people read it: every quantity with its unit and its own decimals, each

@@ -80,11 +80,11 @@ TEST(Geometria, MensajesDeLasFallas)
         "Runge-Kutta profile", "direct step profile", "angle conversion"};
     // clang-format on
     for (int t = 0; t < 6; ++t)
-        for (int o = 0; o < 8; ++o) {
-            const std::string texto = tipos[t] + " in " + operaciones[o];
-            EXPECT_EQ(ErrorCalculo(TipoError(t), Operacion(o)).what(), texto);
-            EXPECT_EQ(ErrorCalculo(TipoError(t), Operacion(o), 0.25).what(), texto + " at 0.25");
-        }
+        for (int o = 0; o < 8; ++o)
+            EXPECT_EQ(ErrorCalculo(TipoError(t), Operacion(o), 0.25).what(),
+                      tipos[t] + " in " + operaciones[o] + " at 0.25");
+    EXPECT_STREQ(ErrorCalculo(TipoError::Desbordamiento, Operacion::PasoDirecto).what(),
+                 "overflow in direct step profile");  // no figure to give
 }
 
 // A new state is blank, and a calculation starts from the four start-up parameters.

@@ -95,8 +95,11 @@ private slots:
         const QByteArray datos = ejemplo.readAll();
         grande.write(datos + QByteArray(kTamanoMaximoCaso - datos.size(), ' '));
         grande.close();
+        Hijo(v, "Text7")->setFocus();
         QVERIFY(v->AbrirCaso(grande.fileName()));
         QCOMPARE(QApplication::focusWidget(), Hijo(v, "Text1"));  // ready for the user
+        Hijo<QAction>(v, "mnuGuardarCaso")->trigger();            // over the case opened
+        QVERIFY(QFileInfo(grande.fileName()).size() < kTamanoMaximoCaso);
         QCOMPARE(Texto(v, "Text28") + " " + Texto(v, "Text13"), EnLocal("1.2 "));
         Pulsar(v, "Calc_tir");
         QCOMPARE(Texto(v, "Text13"), EnLocal("0.6121"));

@@ -140,9 +140,8 @@ private slots:
         // clang-format on
         for (const auto& [desde, hasta, largo, valores, decimales] : casos) {
             const ejes::Marcas m = ejes::MarcasRedondas(desde, hasta, largo, 90);
-            QCOMPARE(m.valores.size(), valores.size());
-            for (size_t i = 0; i < valores.size(); ++i)
-                QVERIFY(std::abs(m.valores[i] - valores[i]) < 1e-12);
+            QVERIFY(std::equal(m.valores.begin(), m.valores.end(), valores.begin(), valores.end(),
+                               [](double a, double b) { return std::abs(a - b) < 1e-12; }));
             QCOMPARE(m.decimales, decimales);
         }
     }

@@ -83,8 +83,8 @@ private slots:
         responder("g", "SVG drawing (*.svg)");
         QCOMPARE(PedirArchivoGrafico(nullptr, "Save plot...", "grafico"),
                  carpeta.filePath("g.svg"));
-        QCOMPARE(vistos.mid(2), QStringList({"Save plot", carpeta.filePath("grafico.png")}));
-        QCOMPARE(vistos.value(0), QString("Save table"));
+        QCOMPARE(vistos.mid(2) << vistos.value(0),
+                 QStringList({"Save plot", carpeta.filePath("grafico.png"), "Save table"}));
     }
 
     void faltanDatosSoloSeCierraConSuBoton()
