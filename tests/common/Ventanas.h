@@ -93,6 +93,19 @@ inline bool TextosIguales(const QWidget* ventana, const char* huella)
     return TextoIgual(lineas.join('\n'), huella, ventana->metaObject()->className());
 }
 
+// Answers the next file dialog: the filter named (if any) and the file chosen, or cancelled
+// without a file; what the dialog proposed (its title and file) is added to vistos.
+inline void ResponderDialogo(const QString& archivo, const QString& filtro, QStringList& vistos)
+{
+    QTimer::singleShot(0, [archivo, filtro, &vistos] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        vistos << d->windowTitle() << d->selectedFiles().value(0);
+        d->selectNameFilter(filtro);
+        d->selectFile(archivo);
+        QMetaObject::invokeMethod(d, archivo.isEmpty() ? "reject" : "accept");
+    });
+}
+
 // The named control of a window; a misspelt name stops the test at once.
 template <class T = QWidget>
 T* Hijo(const QObject* ventana, const QString& nombre)

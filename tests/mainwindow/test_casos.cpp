@@ -172,9 +172,17 @@ private slots:
         QCOMPARE(Foto(v), antes);
     }
 
-    // A case that cannot be written is told of and leaves no file behind.
-    void guardarFalla()
+    // Save as adds the suffix to a name without one; cancelled, it saves and says nothing. A
+    // case that cannot be written is told of and leaves no file behind.
+    void guardarComoYFalla()
     {
+        QStringList vistos;
+        ResponderDialogo(carpeta->filePath("tres"), "", vistos);
+        Hijo<QAction>(v, "mnuGuardarCasoComo")->trigger();
+        ResponderDialogo("", "", vistos);
+        Hijo<QAction>(v, "mnuGuardarCasoComo")->trigger();
+        QVERIFY(v->TextoInforme().contains("tres.torvel"));  // the case saved, named
+        QFile::remove(carpeta->filePath("tres.torvel"));
         RespuestaAutomatica respuesta;
         QVERIFY(!v->GuardarCaso(carpeta->path()));
         QVERIFY(!v->GuardarCaso(carpeta->filePath("no/a.torvel")));

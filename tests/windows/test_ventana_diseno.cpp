@@ -239,8 +239,6 @@ private slots:
         QVERIFY(!png.isNull() && !png.allGray());
         QFile svg(carpeta.filePath("s.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
-        if (qEnvironmentVariableIsSet("TORVEL_CAPTURA"))
-            v->grab().save(qEnvironmentVariable("TORVEL_CAPTURA"));
 
         Pulsar(v, "cmdDisCopiar");
         const QStringList lineas =

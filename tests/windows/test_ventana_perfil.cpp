@@ -2,11 +2,9 @@
 // CSV read back, the line that tells the type and how the profile ended, a
 // refused save, and a main window whose state nothing here changes.
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QTableView>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -263,10 +261,6 @@ private slots:
         ResultadosPaneles resultados;
         resultados.perfil = v;
         InformeCalculo informe(v, resultados);
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        QPdfWriter escritor(&pdf);
-        informe.Imprimir(&escritor);
         ModeloTablaPerfil modelo;
         modelo.Cargar(v);
         const int filas = modelo.rowCount();

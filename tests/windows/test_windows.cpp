@@ -68,19 +68,10 @@ private slots:
         CargarTextos(1);
         QTemporaryDir carpeta;
         QStringList vistos;
-        auto responder = [&](const QString& nombre, const QString& filtro) {
-            QTimer::singleShot(0, [&, nombre, filtro] {
-                auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                vistos << d->windowTitle() << d->selectedFiles().value(0);
-                d->selectNameFilter(filtro);
-                d->selectFile(carpeta.filePath(nombre));
-                QMetaObject::invokeMethod(d, "accept");
-            });
-        };
-        responder("perfil.v2", "CSV files (*.csv)");
+        ResponderDialogo(carpeta.filePath("perfil.v2"), "CSV files (*.csv)", vistos);
         QCOMPARE(PedirArchivoTabla(nullptr, "Save table...", "perfil"),
                  carpeta.filePath("perfil.v2.csv"));
-        responder("g", "SVG drawing (*.svg)");
+        ResponderDialogo(carpeta.filePath("g"), "SVG drawing (*.svg)", vistos);
         QCOMPARE(PedirArchivoGrafico(nullptr, "Save plot...", "grafico"),
                  carpeta.filePath("g.svg"));
         QCOMPARE(vistos.mid(2) << vistos.value(0),
