@@ -165,6 +165,7 @@ private slots:
         RungeKutta* v = Abrir();
         for (const char* entrada : {"mnuInfo", "mnuInfo", "mnuEmpresa", "mnuparametros"})
             Hijo<QAction>(v, entrada)->trigger();
+        QVERIFY(!Hijo<QLabel>(v, "picZuvan")->pixmap().isNull());
         QTest::mouseClick(Hijo(v, "picZuvan"), Qt::LeftButton);
         QCOMPARE(CuantasAbiertas<frmInfoProg>() + CuantasAbiertas<inf_zuvan>(), 2);
         QCOMPARE(CuantasAbiertas<frmParamCalc>(), 1);

@@ -161,6 +161,9 @@ private slots:
               "Text9=-500;!Calc_sup_libre;Text28=0.65;!Paso_directo;Option8;Text32=0.3;!cmdAlterno;"
               "txtY1Conj=0.2;!cmdConjugado;optManual;Text21=0.5;!Command1");
         QVERIFY(TextoIgual(v->TextoInforme().section('\n', 3), "cf23f7517250", "the report"));
+        Escribir(v, "Text4", "abc");  // an unreadable box: the channel is not described
+        QVERIFY(
+            TextoIgual(v->TextoInforme().section('\n', 3), "bb5b94d79e18", "the report, unread"));
     }
 
     // A channel of zero width fails inside the engine: every panel says so,

@@ -133,6 +133,7 @@ private slots:
         QVERIFY(v);
         Preparar(v, FormaCanal(forma), Incognita(incognita), datos);
         QVERIFY(v->Resolver());
+        Pulsar(principal, forma ? "optRectangular" : "optCircular");  // another shape before
         QMap<QString, QString> antes;
         for (QLineEdit* caja : principal->findChildren<QLineEdit*>())
             antes[caja->objectName()] = caja->text();
