@@ -226,7 +226,8 @@ private slots:
         QVERIFY(!ventana->TextoTabla(1).contains("\ty1\n"));  // those were for Q = 3
         Escribir(principal, "Text6", "abc");
         Pulsar(principal, "Calc_tir");
-        QVERIFY(ventana->Mensaje(1).contains("abc") && ventana->TextoTabla(1).isEmpty());
+        QVERIFY(ventana->Mensaje(1).contains("\"abc\".") && !ventana->Mensaje(1).contains('\n') &&
+                ventana->TextoTabla(1).isEmpty());  // the first line of the reading error
     }
 };
 
